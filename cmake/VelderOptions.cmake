@@ -1,0 +1,15 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Compiler flags shared by every target.
+add_library(velder_options INTERFACE)
+target_compile_options(velder_options INTERFACE -Wall -Wextra -Wpedantic)
+if(VELDER_WERROR)
+  target_compile_options(velder_options INTERFACE -Werror)
+endif()
+if(VELDER_SANITIZE)
+  target_compile_options(velder_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(velder_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(VELDER_FUZZ)
+  target_compile_options(velder_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(velder_options INTERFACE -fsanitize=address,undefined)
+endif()
