@@ -97,9 +97,14 @@ public:
     bool Derivative();
     // End of operations
 
+protected:
+    // Copies everything but the point list.
+    void AssignData(const CData& source);
+
 private:
     void CopyHeaderFrom(const CUDSFields& file);
     void CopyHeaderTo(CUDSFields& file) const;
+    void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
 
     std::string fileName_;
     std::string directory_;
