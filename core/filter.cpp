@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/filter.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "core/ops_butterworth.h"
+#include "core/signal.h"
+
+namespace ko {
+
+bool ButterworthFilter(CNSignal& signal, std::vector<double>& y, double t, double f)
+{
+    const CButterworthRun run = ButterworthInPlace(y, t, f);
+    if (run.tailShortened)
+        signal.AddWarning("BWFILT tail length < 10 ms, does not satisfy SAE J211 reccomendation");
+    return true;
+}
+
+int ClassOfFilterFrequency(double f)
+{
+    // Compared as a double: truncating a huge f to int would overflow.
+    const double c = std::trunc(0.6 * f);
+    if (c >= 55 && c <= 65) return 60;
+    if (c >= 170 && c <= 190) return 180;
+    if (c >= 580 && c <= 610) return 600;
+    if (c >= 980 && c <= 1020) return 1000;
+    return 0;
+}
+
+bool CNSignal::Filter(double f)
+{
+    if (GetXTYPE() != "TIME") AddWarning("Data must have X Type TIME");
+    if (GetXUNITS() != "SECONDS" && GetXUNITS() != "SEC") AddWarning("Time must be in seconds");
+    ButterworthFilter(*this, YValues(), GetDEL(), f);
+
+    // Injury values computed from unfiltered data no longer apply.
+    SetHIC(0.0);
+    SetT1(0.0);
+    SetT2(0.0);
+    SetHICDTUP(0.0);
+    SetCLIP3M(0.0);
+    SetCSI(0.0);
+    SetFCUT(f);
+    SetFSTP(2.5 * f);
+    RefreshExtremes();
+    RefreshTimes();
+    RefreshCount();
+    SetStatus("FILTERED");
+
+    if (const int cfc = ClassOfFilterFrequency(f); cfc != 0) SetChannelClass(cfc);
+    const int cfc = GetChannelClass();
+    if (cfc != 600 && cfc != 1000 && GetPREFIL() > 0.0 && GetFSTP() > 0.5 * GetPREFIL()) {
+        SetStatus("DISTORTED");
+        AddWarning("WARNING - Filter causes overlap distortion with previous filtering");
+    }
+    SetModified(true);
+    return true;
+}
+
+bool CNSignal::FilterClass(int cfc)
+{
+    if (cfc != 60 && cfc != 180 && cfc != 600 && cfc != 1000)
+        throw std::logic_error("BWfilt: Frequency Channel Class is not specified in SAE J211");
+    // Never filtered again at the same or a higher class.
+    if (cfc < GetChannelClass()) Filter(cfc * kClassToFrequency);
+    return true;
+}
+
+}  // namespace ko
