@@ -104,6 +104,7 @@ protected:
 private:
     void CopyHeaderFrom(const CUDSFields& file);
     void CopyHeaderTo(CUDSFields& file) const;
+    void TakeHeader(const CUDSFile& file);
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
 
     std::string fileName_;

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The UDS-1992 file object: construction, data access and reading from disk.
+#include "formats/uds_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <stdexcept>
+
+#include "formats/uds_1992.h"
+
+namespace ko {
+
+namespace {
+
+struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+};
+
+// Reads size bytes; a file that shrank leaves zeros after its end.
+bool ReadWhole(int fd, unsigned char* buffer, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) {
+            std::fill(buffer + done, buffer + size, 0);
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+CUDSFile::CUDSFile() : machineFormat_(MachineNumberFormat()) {}
+
+const CPointList& CUDSFile::GetPoints() const
+{
+    if (!pointsBuilt_) {
+        points_.clear();
+        points_.reserve(y_.size());
+        for (std::size_t i = 0; i < y_.size(); ++i)
+            points_.push_back(std::make_shared<CPoint<double>>(x_[i], y_[i], z_[i]));
+        pointsBuilt_ = true;
+    }
+    return points_;
+}
+
+void CUDSFile::SetPoints(const CPointList& points)
+{
+    for (const auto& p : points)
+        if (!p) throw std::logic_error("No Information.");
+    ClearData();
+    x_.reserve(points.size());
+    y_.reserve(points.size());
+    z_.reserve(points.size());
+    for (const auto& p : points) {
+        x_.push_back(p->x);
+        y_.push_back(p->y);
+        z_.push_back(p->z);
+    }
+    points_ = points;
+}
+
+void CUDSFile::SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
+{
+    if (z.empty()) z.assign(y.size(), 0.0);
+    if (x.size() != y.size() || z.size() != y.size())
+        throw std::logic_error("x != y != z signal data");
+    x_ = std::move(x);
+    y_ = std::move(y);
+    z_ = std::move(z);
+    points_.clear();
+    pointsBuilt_ = false;
+}
+
+void CUDSFile::ReleaseData(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z)
+{
+    x = std::move(x_);
+    y = std::move(y_);
+    z = std::move(z_);
+    ClearData();
+}
+
+void CUDSFile::ClearData()
+{
+    x_.clear();
+    y_.clear();
+    z_.clear();
+    points_.clear();
+    pointsBuilt_ = true;
+}
+
+// Two-digit years of test object 1 become four-digit ones.
+void CUDSFile::WidenYear()
+{
+    const std::int32_t year = GetYear1();
+    if (year >= 1 && year <= 99) SetYear1(year >= 50 ? 1900 + year : 2000 + year);
+}
+
+void CUDSFile::Read(const std::string& path)
+{
+    if (path.empty()) throw std::logic_error("Failure read file due to empty path and file name.");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw std::logic_error("Failure to open file: " + path + " for reading.");
+    FdCloser closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) throw std::logic_error("Failure to get file information: " + path);
+    if (S_ISDIR(info.st_mode)) throw std::logic_error("Failure to open file: " + path + " for reading.");
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size % CUDS1992::kRecordSize != 0)
+        throw std::logic_error("File size not a multiple of 512 bytes.");
+    try {
+        const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
+        if (!ReadWhole(fd, buffer.get(), size)) throw std::logic_error("Failure to read file: " + path);
+        Parse(buffer.get(), size);
+    } catch (const std::logic_error&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw std::logic_error(e.what());
+    }
+    WidenYear();
+}
+
+void CUDSFile::ReadBuffer(const void* bytes, std::size_t size)
+{
+    if (bytes == nullptr) size = 0;
+    if (size % CUDS1992::kRecordSize != 0)
+        throw std::logic_error("File size not a multiple of 512 bytes.");
+    try {
+        Parse(static_cast<const unsigned char*>(bytes), size);
+    } catch (const std::logic_error&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw std::logic_error(e.what());
+    }
+    WidenYear();
+}
+
+}  // namespace ko

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/point.h"
+#include "core/uds_fields.h"
+#include "formats/uds_number_format.h"
+
+namespace ko {
+
+// A UDS-1992 signal file: the header field set, the data and three carried
+// texts. Used once: read into (Read, ReadBuffer), or filled and written (Write).
+// Failures throw std::logic_error with the message shown to the user.
+//
+// The data are kept as x, y, z sequences; the point list is built from them
+// when it is first asked for.
+class CUDSFile : public CUDSFields {
+public:
+    CUDSFile();
+    ~CUDSFile() override = default;
+
+    void Read(const std::string& path);
+    void ReadBuffer(const void* bytes, std::size_t size);
+    void Write(const std::string& path);
+
+    // Point list (x, y, z, empty label); points read from a file have z = 0.
+    const CPointList& GetPoints() const;
+    void SetPoints(const CPointList& points);
+    // The same data as sequences; an empty z means zeros.
+    void SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z = {});
+    const std::vector<double>& GetX() const { return x_; }
+    const std::vector<double>& GetY() const { return y_; }
+    const std::vector<double>& GetZ() const { return z_; }
+    std::size_t GetPointCount() const { return y_.size(); }
+    // Moves the sequences out, leaving the file object without data.
+    void ReleaseData(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z);
+
+    // Carried texts, never stored in the file.
+    const std::string& GetFileName() const { return fileName_; }
+    void SetFileName(const std::string& name) { fileName_ = name; }
+    const std::string& GetDirectory() const { return directory_; }
+    void SetDirectory(const std::string& dir) { directory_ = dir; }
+    const std::string& GetAttachment() const { return attachment_; }
+    void SetAttachment(const std::string& code) { attachment_ = code; }
+
+    // Write big-endian IEEE ("SUN") whatever the machine's format.
+    bool GetBigEndian() const { return bigEndian_; }
+    void SetBigEndian(bool big) { bigEndian_ = big; }
+
+    const UDSNumberFormat& GetFileFormat() const { return fileFormat_; }
+    const UDSNumberFormat& GetMachineFormat() const { return machineFormat_; }
+
+private:
+    void Parse(const unsigned char* buffer, std::size_t size);
+    std::size_t ParseHeader(const unsigned char* buffer, std::size_t size);
+    void ParseData(const unsigned char* data, std::size_t records);
+    void ParseXY(const unsigned char* data, std::size_t records, std::size_t n);
+    void ParseY(const unsigned char* data, std::size_t records, std::size_t n);
+    void WidenYear();
+    void ClearData();
+    std::vector<unsigned char> Image();
+
+    std::vector<double> x_;
+    std::vector<double> y_;
+    std::vector<double> z_;
+    mutable CPointList points_;
+    mutable bool pointsBuilt_ = true;
+    std::string fileName_;
+    std::string directory_;
+    std::string attachment_;
+    UDSNumberFormat fileFormat_;
+    UDSNumberFormat machineFormat_;
+    bool bigEndian_ = false;
+};
+
+}  // namespace ko

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Parsing a UDS-1992 file image. Every extent is checked against the buffer
+// size before it is read.
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+
+#include "formats/uds_1992.h"
+#include "formats/uds_file.h"
+#include "formats/uds_record_codec.h"
+
+namespace ko {
+
+namespace {
+
+constexpr std::size_t kRecord = CUDS1992::kRecordSize;
+constexpr std::size_t kPerRecord = CUDS1992::kValuesPerRecord;
+
+std::string Tag(const unsigned char* record) { return DecodeText(record, CUDS1992::kTagWidth); }
+
+// Appends the values of one data record to block until it holds n values.
+template <UDSRealFormat F>
+void AppendValues(std::vector<double>& block, const unsigned char* record, std::size_t n)
+{
+    const std::size_t count = std::min(kPerRecord, n - std::min(n, block.size()));
+    const unsigned char* p = record + CUDS1992::kTagWidth;
+    for (std::size_t j = 0; j < count; ++j, p += CUDS1992::kRealWidth)
+        block.push_back(static_cast<double>(DecodeReal(p, F)));
+}
+
+void AppendRecord(std::vector<double>& block, const unsigned char* record, std::size_t n,
+                  UDSRealFormat format)
+{
+    switch (format) {
+    case UDSRealFormat::IEEELittle: AppendValues<UDSRealFormat::IEEELittle>(block, record, n); break;
+    case UDSRealFormat::IEEEBig: AppendValues<UDSRealFormat::IEEEBig>(block, record, n); break;
+    case UDSRealFormat::VAX: AppendValues<UDSRealFormat::VAX>(block, record, n); break;
+    case UDSRealFormat::Unknown: AppendValues<UDSRealFormat::Unknown>(block, record, n); break;
+    }
+}
+
+std::string Shortfall(const char* tag, std::size_t got, std::size_t n)
+{
+    return std::string("Insufficient data points - ") + tag + " records hold " + std::to_string(got) +
+           " of " + std::to_string(n) + " values";
+}
+
+}  // namespace
+
+void CUDSFile::Parse(const unsigned char* buffer, std::size_t size)
+{
+    ClearData();
+    const std::size_t data = ParseHeader(buffer, size);
+    ParseData(buffer + data, (size - data) / kRecord);
+}
+
+// Reads the header records; returns the offset of the first data record.
+std::size_t CUDSFile::ParseHeader(const unsigned char* buffer, std::size_t size)
+{
+    if (size < CUDS1992::kTestRecordUsed) throw std::logic_error("Data buffer too small");
+    SetFILEID(DecodeText(buffer, CUDS1992::kTagWidth));
+    if (GetFILEID() != CUDS1992::kFileId) throw std::logic_error("Not a UDS-1992 Signal File");
+    // Texts first (numbers read as 0), then everything with the file's number format.
+    ReadRecord(*this, UDSRecord::Test, buffer, UDSNumberFormat{});
+    fileFormat_ = NumberFormatFromName(GetNUMFORM());
+    ReadRecord(*this, UDSRecord::Test, buffer, fileFormat_);
+
+    if (size < kRecord + CUDS1992::kObject2RecordUsed) throw std::logic_error("Data buffer too small");
+    std::size_t base = kRecord;
+    if (Tag(buffer + base) == CUDS1992::kObject2Tag) {
+        ReadRecord(*this, UDSRecord::Object2, buffer + base, fileFormat_);
+        base += kRecord;
+    }
+    if (size < base + CUDS1992::kCurveRecordUsed) throw std::logic_error("Data buffer too small");
+    if (Tag(buffer + base) != CUDS1992::kCurveTag) throw std::logic_error("Invalid 3rd Record Header");
+    ReadRecord(*this, UDSRecord::Curve, buffer + base, fileFormat_);
+    return base + kRecord;
+}
+
+void CUDSFile::ParseData(const unsigned char* data, std::size_t records)
+{
+    if (GetNFP() == GetNLP()) throw std::logic_error("Equal array indices, NFP = NLP in file");
+    if (GetNFP() > GetNLP()) throw std::logic_error("Crossed array indices, NFP > NLP in file");
+    const auto n = static_cast<std::size_t>(std::int64_t{GetNLP()} - GetNFP() + 1);
+    const std::size_t padded = n + (kPerRecord - n % kPerRecord) % kPerRecord;
+    const bool yOnly = GetFILEFORM() == "Y";
+    if (kPerRecord * records < (yOnly ? padded : 2 * padded))
+        throw std::logic_error("File size too small - Insufficient data points");
+    if (yOnly)
+        ParseY(data, records, n);
+    else if (GetFILEFORM() == "X-Y")
+        ParseXY(data, records, n);
+    else
+        throw std::logic_error("Format is not known.");
+    pointsBuilt_ = false;
+}
+
+// Y and X records in any order; each block takes its first n values.
+void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size_t n)
+{
+    y_.reserve(n);
+    x_.reserve(n);
+    for (std::size_t r = 0; r < records; ++r) {
+        const unsigned char* record = data + r * kRecord;
+        const std::string tag = Tag(record);
+        if (tag == CUDS1992::kYDataTag) {
+            AppendRecord(y_, record, n, fileFormat_.reals);
+        } else if (tag == CUDS1992::kXDataTag) {
+            AppendRecord(x_, record, n, fileFormat_.reals);
+        } else {
+            ClearData();
+            throw std::logic_error("Unknown Data Block");
+        }
+    }
+    const std::size_t ny = y_.size(), nx = x_.size();
+    if (ny < n || nx < n) {
+        ClearData();
+        throw std::logic_error(ny < n ? Shortfall(CUDS1992::kYDataTag, ny, n)
+                                      : Shortfall(CUDS1992::kXDataTag, nx, n));
+    }
+    z_.assign(n, 0.0);
+}
+
+// Y records only; x is computed in single precision as real(NFP + i) * DEL.
+void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_t n)
+{
+    y_.reserve(n);
+    for (std::size_t r = 0; r < records; ++r) {
+        const unsigned char* record = data + r * kRecord;
+        if (Tag(record) != CUDS1992::kYDataTag) {
+            ClearData();
+            throw std::logic_error("Unknown Data Block");
+        }
+        AppendRecord(y_, record, n, fileFormat_.reals);
+    }
+    const float del = GetDEL();
+    const std::int64_t nfp = GetNFP();
+    x_.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        x_[i] = static_cast<double>(static_cast<float>(nfp + static_cast<std::int64_t>(i)) * del);
+    z_.assign(n, 0.0);
+}
+
+}  // namespace ko
