@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "formats/file.h"
+#include "uds_temp_dir.h"
+
+namespace {
+
+using ko::CFile;
+
+std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::logic_error& failure) {
+        return failure.what();
+    }
+    return "no failure";
+}
+
+class FileTest : public udstest::TempDirTest {
+protected:
+    std::string Touch(const std::string& name, const std::string& text = "x") const
+    {
+        std::ofstream(Path(name), std::ios::binary) << text;
+        return Path(name);
+    }
+    std::string Dir() const { return dir_.string(); }
+    // The first regular file of the directory as the file system lists it.
+    std::string FirstListed() const
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+            if (entry.is_regular_file()) return entry.path().filename().string();
+        }
+        return {};
+    }
+    CFile InDir(int kind = 200) const
+    {
+        CFile file;
+        file.SetDirectory(Dir());
+        file.SetKind(kind);
+        return file;
+    }
+};
+
+TEST_F(FileTest, SettersAndTheirMessages)
+{
+    CFile file;
+    EXPECT_EQ(file.GetKind(), 200);
+    EXPECT_EQ(MessageOf([&] { file.SetDirectory(""); }), "Path is empty.");
+    EXPECT_EQ(MessageOf([&] { file.SetDirectory("C:\\data"); }), "Invalid Directory: C:\\data\\");
+    EXPECT_EQ(MessageOf([&] { file.SetDirectory(Path("missing")); }), "Invalid Directory: " + Path("missing") + "/");
+    EXPECT_EQ(file.GetDirectory(), "");
+    EXPECT_EQ(MessageOf([&] { file.ComposePath(); }), "Empty path");
+    file.SetDirectory(Dir());
+    EXPECT_EQ(file.GetDirectory(), Dir() + "/");
+    EXPECT_EQ(MessageOf([&] { file.ComposePath(); }), "Empty file name");
+    EXPECT_EQ(MessageOf([&] { file.SetFileName(""); }), "File Name is empty.");
+    EXPECT_EQ(MessageOf([&] { file.SetPathAndFileName(""); }), "Path and File Name is empty.");
+    EXPECT_EQ(MessageOf([&] { file.SetPathAndFileName(Dir() + "/"); }), "File Name is empty.");
+    EXPECT_EQ(MessageOf([&] { file.SetPathAndFileName("bare.txt"); }), "Path is empty.");
+    EXPECT_EQ(file.GetFileName(), "");
+}
+
+TEST_F(FileTest, ReadsWholeFiles)
+{
+    const std::string text = std::string("line one\nline two\r\n") + '\0' + "binary";
+    Touch("t.ev5", text);
+    CFile file;
+    file.SetPathAndFileName(Path("t.ev5"));
+    EXPECT_EQ(file.GetFullPath(), Path("t.ev5"));
+    EXPECT_TRUE(file.DirectoryExists());
+    EXPECT_TRUE(file.FileExists());
+    file.ReadAll();
+    EXPECT_EQ(file.GetContents(), text);
+
+    file.SetFileName("absent.ev5");
+    EXPECT_FALSE(file.FileExists());
+    EXPECT_EQ(MessageOf([&] { file.ReadAll(); }), "Failure to open file: " + Path("absent.ev5") + " for reading.");
+    EXPECT_EQ(file.GetContents(), text);
+    std::filesystem::create_directory(Path("sub"));
+    file.SetFileName("sub");
+    EXPECT_EQ(MessageOf([&] { file.ReadAll(); }), "Failure to open file: " + Path("sub") + " for reading.");
+}
+
+TEST_F(FileTest, SearchesNeedAnExistingDirectory)
+{
+    CFile file;
+    std::string found;
+    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(7, found); }), "Invalid path");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(7, found); }), "Invalid path");
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("ev5", found); }), "Invalid path");
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("", found); }), "Extension is empty");
+}
+
+TEST_F(FileTest, UDSByCurve)
+{
+    Touch("c12345_0007fa0.uds");  // 18 characters: never a UDS name
+    Touch("c12345_008fa0.uds");
+    std::filesystem::create_directory(Path("c12345_009fa0.uds"));
+    CFile file = InDir();
+    std::string found;
+    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(7, found); }), "A UDS file was not found for Curve Number: 7");
+    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(9, found); }), "A UDS file was not found for Curve Number: 9");
+    EXPECT_EQ(file.GetFileName(), "");
+
+    file.FindUDSByCurve(8, found);
+    EXPECT_EQ(found, "c12345_008fa0.uds");
+    EXPECT_EQ(file.GetFullPath(), Path(found));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directory(dir_);
+    Touch("c12345_007fa0.uds");
+    Touch("C12345_007FA0.UDS");
+    file.FindUDSByCurve(7, found);
+    EXPECT_EQ(found, FirstListed());
+    EXPECT_EQ(file.GetFileName(), found);
+}
+
+TEST_F(FileTest, CurveInTheExtension)
+{
+    for (const std::string extension : {"7", "07", "007"}) {
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directory(dir_);
+        Touch("c12345.8");
+        Touch("c12345." + extension);
+        CFile file = InDir(CFile::kCurveInExtension);
+        std::string found;
+        file.FindByCurveExtension(7, found);
+        EXPECT_EQ(found, "c12345." + extension);
+    }
+    Touch("c12345.042");
+    Touch("c12345.123");
+    CFile file = InDir(CFile::kCurveInExtension);
+    std::string found;
+    file.FindByCurveExtension(42, found);
+    EXPECT_EQ(found, "c12345.042");
+    file.FindByCurveExtension(123, found);
+    EXPECT_EQ(found, "c12345.123");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(70, found); }), "Curve Number Extension: 70 was not found.");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(1000, found); }),
+              "Curve Number Extension: 1000 was not found.");
+}
+
+TEST_F(FileTest, CurveInTheName)
+{
+    Touch("c12345.007");
+    Touch("v00101_007.txt");
+    CFile file = InDir(1);
+    std::string found;
+    file.FindByCurveExtension(7, found);
+    EXPECT_EQ(found, "v00101_007.txt");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(12, found); }), "Curve Number Extension: 12 was not found.");
+}
+
+TEST_F(FileTest, ByExtension)
+{
+    Touch("notes.txt");
+    Touch("V00101.IP5");
+    CFile file = InDir();
+    std::string found;
+    file.FindByExtension("ip5", found);
+    EXPECT_EQ(found, "V00101.IP5");
+    EXPECT_EQ(file.GetFullPath(), Path("V00101.IP5"));
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("ev5", found); }), "A file with the extension: ev5 was not found.");
+    // The extension is compared as given: upper case never matches.
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("IP5", found); }), "A file with the extension: IP5 was not found.");
+}
+
+}  // namespace
