@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/com_rollover.h"
+
+namespace ko::com {
+
+CRollover::CRollover() : CRecord(kComponentKind) {}
+
+KO_DEFINE_COLUMNS(CRollover, KO_COM_ROLLOVER_COLUMNS)
+
+}  // namespace ko::com

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/com_test_record.h"
+
+namespace ko::com {
+
+CTest::CTest() : CRecord(kComponentKind) {}
+
+KO_DEFINE_COLUMNS(CTest, KO_COM_TEST_COLUMNS)
+
+}  // namespace ko::com

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/veh_barrier.h"
+
+namespace ko::veh {
+
+CBarrier::CBarrier() : CRecord(kVehicleKind) {}
+
+KO_DEFINE_COLUMNS(CBarrier, KO_VEH_BARRIER_COLUMNS)
+
+}  // namespace ko::veh

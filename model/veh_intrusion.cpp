@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/veh_intrusion.h"
+
+namespace ko::veh {
+
+CIntrusion::CIntrusion() : CRecord(kVehicleKind) {}
+
+KO_DEFINE_COLUMNS(CIntrusion, KO_VEH_INTRUSION_COLUMNS)
+
+}  // namespace ko::veh
