@@ -299,16 +299,4 @@ TEST_F(FilterSignal, FailureLeavesDataAndHeaderButKeepsUnitWarnings)
     EXPECT_EQ(s->GetWarnings(), std::vector<std::string>{"Time must be in seconds"});
 }
 
-TEST(FilterClassBands, FrequenciesMapToTheirClass)
-{
-    EXPECT_EQ(ko::ClassOfFilterFrequency(60 * ko::kClassToFrequency), 60);
-    EXPECT_EQ(ko::ClassOfFilterFrequency(180 * ko::kClassToFrequency), 180);
-    EXPECT_EQ(ko::ClassOfFilterFrequency(600 * ko::kClassToFrequency), 600);
-    EXPECT_EQ(ko::ClassOfFilterFrequency(1000 * ko::kClassToFrequency), 1000);
-    EXPECT_EQ(ko::ClassOfFilterFrequency(91.7), 60);    // c = 55
-    EXPECT_EQ(ko::ClassOfFilterFrequency(91.6), 0);     // c = 54
-    EXPECT_EQ(ko::ClassOfFilterFrequency(1701), 1000);  // c = 1020
-    EXPECT_EQ(ko::ClassOfFilterFrequency(1e300), 0);
-}
-
 }  // namespace

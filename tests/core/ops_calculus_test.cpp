@@ -11,19 +11,10 @@
 
 namespace {
 
+using ko::test::FailureOf;
 using ko::test::SampledSignal;
 using ko::test::Tabulate;
 using ko::test::XYSignal;
-
-std::string FailureOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "no failure";
-}
 
 TEST(Integrate, OneGForATenthOfASecond)
 {

@@ -8,19 +8,10 @@
 
 namespace {
 
+using ko::test::FailureOf;
 using ko::test::SampledSignal;
 using ko::test::Tabulate;
 using Signals = std::vector<std::shared_ptr<ko::CNSignal>>;
-
-std::string FailureOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "no failure";
-}
 
 TEST(Average, OfThreeSignals)
 {

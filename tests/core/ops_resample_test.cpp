@@ -4,7 +4,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/ops_interpolate.h"
 #include "core/signal.h"
 #include "tests/core/ops_test_signal.h"
 
@@ -137,21 +136,6 @@ TEST(Resample, EmptyNewRangeFailsBeforeChangingTheSignal)
     s->SetNFP(-1);
     s->SetNLP(1);
     ExpectFailure(*s, 1.0, "No Y Signal Data");
-}
-
-TEST(Interpolate, ReportsRangeAndValues)
-{
-    const std::vector<double> x{0, 1, 2, 3}, y{0, 10, 20, 40};
-    const auto r = ko::Interpolate(x, y, 0.5, 0, 3, 6.0);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->nfp, 0);
-    EXPECT_EQ(r->nlp, 6);
-    EXPECT_EQ(r->y, (std::vector<double>{0, 5, 10, 15, 20, 30, 40}));
-    EXPECT_FALSE(ko::Interpolate(x, y, 0.5, 0, 3, 0.5));  // estimate below 1
-    EXPECT_FALSE(ko::Interpolate(x, y, 0.5, 0, 0, 6.0));  // no points counted
-    EXPECT_EQ(ko::PointCountOf(5, 3), 0);
-    EXPECT_EQ(ko::PointCountOf(7, 7), 1);
-    EXPECT_EQ(ko::PointCountOf(0, 0), 0);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Signals built for the operation tests.
 #pragma once
+#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "core/signal.h"
@@ -27,6 +30,17 @@ inline std::shared_ptr<CNSignal> XYSignal(std::vector<double> x, std::vector<dou
     s->SetNLP(static_cast<int>(y.size()) - 1);
     s->SetXY(std::move(x), std::move(y));
     return s;
+}
+
+// The text of the std::logic_error f throws, or "no failure".
+inline std::string FailureOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return "no failure";
 }
 
 template <class F>

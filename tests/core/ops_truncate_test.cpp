@@ -8,19 +8,10 @@
 
 namespace {
 
+using ko::test::FailureOf;
 using ko::test::SampledSignal;
 using ko::test::Tabulate;
 using ko::test::XYSignal;
-
-std::string FailureOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "no failure";
-}
 
 // x = 0, 1, ..., 9 with DEL 1 and NFP 0; y = 10 x.
 std::shared_ptr<ko::CNSignal> Ten()
