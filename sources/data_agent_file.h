@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formats/directory.h"
+#include "formats/file.h"
+#include "sources/data_agent.h"
+
+namespace ko {
+
+// The data agent of the local file system: a test comes from an EV5 (or EV5
+// extension) test text file, optionally completed by an IP5 intrusion file; its
+// curves are UDS-1992 files named by the instrumentation rows (curve kind 21) or
+// text curve files found by their curve-number extension (curve kinds 1 to 5).
+//
+// File locations are either chosen (mode 1: the directories set below) or
+// derived (mode 2: the test's directories in the store layout of CDirectory
+// under the store root, evdata for test files, uds for curves).
+class CDataAgentFile : public CDataAgent {
+public:
+    static constexpr int kChosen = 1;
+    static constexpr int kDerived = 2;
+
+    CDataAgentFile();
+
+    // Kind 200 returns false at once; otherwise sets the directory and kind of
+    // the test file and selects chosen mode for test files.
+    bool SetTestFileDirectory(const std::string& directory, int kind);
+    // The same for curve files.
+    bool SetCurveFileDirectory(const std::string& directory, int kind);
+    // Creates the intrusion file (kind 5) in directory; curve files become chosen.
+    bool SetIntrusionFileDirectory(const std::string& directory);
+    // Sets path and name of the test file from fullName, kind 23, both modes chosen.
+    bool SetZipFile(const std::string& fullName);
+
+    // A directory the user chose that holds one test: the test file is its EV5
+    // file (its EV5 extension file when it has no EV5 file), the curves are read
+    // as UDS files (kind 21) when it holds any ".uds" file, else as text curves
+    // (kind 5), and its IP5 file, when there is one, is the intrusion file.
+    bool SetChosenDirectory(const std::string& directory);
+    // A store root in the slash layout of CDirectory: both files derived from
+    // the database and test number, EV5 test files (kind 5) and UDS curves
+    // (kind 21). Any test of the root can then be loaded by number.
+    bool SetStoreRoot(const std::string& root);
+    // Ascending numbers of the tests of a database under the store root (those
+    // whose test directory holds an EV5 file); false without a store root.
+    bool GetStoreTestNumbers(int kindCode, std::vector<int>& numbers);
+
+    bool LoadTest(const std::shared_ptr<CTestType>& test) override;
+    bool LoadTest(int kindCode) override;
+    using CDataAgent::LoadTest;
+    // With a store root: one selection row per test of the database, filled
+    // from its TEST record, in ascending test number. Without: true, no rows.
+    bool LoadTestList(int kindCode) override;
+    bool LoadCodes(int codeIdentifier, int kindCode) override;
+    bool LoadValues(int valueIdentifier) override;
+
+    int GetTestFileMode() const { return testFileMode_; }
+    int GetCurveFileMode() const { return curveFileMode_; }
+    const std::shared_ptr<CFile>& GetTestFile() const { return testFile_; }
+    const std::shared_ptr<CFile>& GetCurveFile() const { return curveFile_; }
+    const std::shared_ptr<CFile>& GetIntrusionFile() const { return intrusionFile_; }
+    const std::string& GetStoreRoot() const { return storeRoot_; }
+
+protected:
+    void FillBioSignal(CUDSFile& file) override;
+    void FillComSignal(CUDSFile& file) override;
+    void FillVehSignal(CUDSFile& file) override;
+
+private:
+    bool Setup(const std::function<void()>& body);
+    void LoadTestFromFiles();
+    void LocateTestFile();
+    void LocateCurveFile();
+    CDirectory StoreDirectory() const;
+    void ReadTestFile();
+    void ReadIntrusionFile();
+    void NameSignals();
+    void LoadFailed(const std::string& text);
+
+    int testFileMode_ = kDerived;
+    int curveFileMode_ = kDerived;
+    std::shared_ptr<CFile> testFile_;
+    std::shared_ptr<CFile> curveFile_;
+    std::shared_ptr<CFile> intrusionFile_;
+    std::string storeRoot_;
+};
+
+}  // namespace ko
