@@ -69,17 +69,6 @@ TEST(FileName, DatabaseLetters)
     }
 }
 
-TEST(FileName, CopyKeepsBothNames)
-{
-    CFileName name;
-    name.SetDatabase("biodb");
-    name.SetTestNumber(77);
-    name.SetCurveNumber(3);
-    const CFileName copy = name;
-    EXPECT_EQ(copy.GetUDSName(), "b00077_003___.uds");
-    EXPECT_EQ(copy.GetTestName(), "b00077_000.___");
-}
-
 // The first and last text of every group, in mixed case where it matters.
 TEST(FileNameLetters, QuantityGroups)
 {

@@ -40,7 +40,7 @@ TEST(PointSyntax, Groups)
 TEST(PointSyntax, Rejections)
 {
     for (const std::string& text : std::vector<std::string>{"0,1\n5\n", "1,2,3\n4,5\n", "1\n\n", "1 \n", "nan\n", "inf\n", "1;2\n", "x",
-                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x"}) {
+                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n", "\xa0" "1\n"}) {
         CPoints points;
         try {
             points.Parse(text);
