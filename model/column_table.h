@@ -16,8 +16,12 @@
 //        HoldInt                  an Int that only the holding (H_) table has
 //        Security                 the shared CSecurity: GetSECURITY/SetSECURITY
 //                                 by text, GetSecurity(); production tables only
-//        Manual                   the class writes GetNAME/SetNAME itself
-//                                 (TSTNO comes from CRecord)
+//        Manual                   the class writes or inherits GetNAME/SetNAME
+//                                 (TSTNO comes from CRecord, CURNO from
+//                                 CInstrumentation)
+//      occupant.h and electric_media.h add kinds that store into their base
+//      class's common fields (OccLoc, MediaTest, ...). Runs of columns that
+//      several tables share are partial lists in shared_columns.h.
 //   2. In the class body: KO_RECORD_COLUMNS(Class, LIST), which declares the
 //      accessors and static const CColumnTable<Class>& Columns() as public and
 //      the members as private (what follows it is private). A class that
@@ -35,6 +39,8 @@
 //   VisitFields(barrier, [](const CColumn& column, const std::string& text) { ... });
 //   GetFieldText(barrier, "BARRIG");  SetFieldText(barrier, "barrig", "R");
 //   veh::CBarrier::Columns().SelectList(TableVariant::Holding)  // "TSTNO, BARRIG, ..., BARCOM"
+// A viewer row: column.description, column.name, the text, and, when the next
+// column describesPrevious, that column's text as the decoded value.
 // Names are matched without regard to case. Text conversion is that of
 // field_value.h (EV5 forms; empty text is 0 or the zero date). SetText and
 // SetValue throw what the column's setter throws (for example the out-of-range
