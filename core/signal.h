@@ -105,6 +105,7 @@ private:
     void CopyHeaderFrom(const CUDSFields& file);
     void CopyHeaderTo(CUDSFields& file) const;
     void TakeHeader(const CUDSFile& file);
+    void GiveHeader(CUDSFile& file) const;
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
 
     std::string fileName_;

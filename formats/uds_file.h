@@ -24,6 +24,9 @@ public:
     void Read(const std::string& path);
     void ReadBuffer(const void* bytes, std::size_t size);
     void Write(const std::string& path);
+    // Writes the header with the given x and y instead of the object's own data
+    // (lets a signal be written without copying its data).
+    void WriteValues(const std::string& path, const std::vector<double>& x, const std::vector<double>& y);
 
     // Point list (x, y, z, empty label); points read from a file have z = 0.
     const CPointList& GetPoints() const;
@@ -60,7 +63,7 @@ private:
     void ParseY(const unsigned char* data, std::size_t records, std::size_t n);
     void WidenYear();
     void ClearData();
-    std::vector<unsigned char> Image();
+    std::vector<unsigned char> HeaderImage(bool object2);
 
     std::vector<double> x_;
     std::vector<double> y_;

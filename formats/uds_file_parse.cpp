@@ -3,6 +3,8 @@
 // size before it is read.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 #include <stdexcept>
 
 #include "formats/uds_1992.h"
@@ -17,6 +19,17 @@ constexpr std::size_t kRecord = CUDS1992::kRecordSize;
 constexpr std::size_t kPerRecord = CUDS1992::kValuesPerRecord;
 
 std::string Tag(const unsigned char* record) { return DecodeText(record, CUDS1992::kTagWidth); }
+
+// Whether a record's tag reads as tag; the common space-padded form is compared
+// directly, anything else as a text field.
+bool HasTag(const unsigned char* record, std::string_view tag)
+{
+    static constexpr char kBlanks[] = "            ";
+    if (std::memcmp(record, tag.data(), tag.size()) == 0 &&
+        std::memcmp(record + tag.size(), kBlanks, CUDS1992::kTagWidth - tag.size()) == 0)
+        return true;
+    return Tag(record) == tag;
+}
 
 // Appends the values of one data record to block until it holds n values.
 template <UDSRealFormat F>
@@ -102,10 +115,9 @@ void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size
     x_.reserve(n);
     for (std::size_t r = 0; r < records; ++r) {
         const unsigned char* record = data + r * kRecord;
-        const std::string tag = Tag(record);
-        if (tag == CUDS1992::kYDataTag) {
+        if (HasTag(record, CUDS1992::kYDataTag)) {
             AppendRecord(y_, record, n, fileFormat_.reals);
-        } else if (tag == CUDS1992::kXDataTag) {
+        } else if (HasTag(record, CUDS1992::kXDataTag)) {
             AppendRecord(x_, record, n, fileFormat_.reals);
         } else {
             ClearData();
@@ -127,7 +139,7 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
     y_.reserve(n);
     for (std::size_t r = 0; r < records; ++r) {
         const unsigned char* record = data + r * kRecord;
-        if (Tag(record) != CUDS1992::kYDataTag) {
+        if (!HasTag(record, CUDS1992::kYDataTag)) {
             ClearData();
             throw std::logic_error("Unknown Data Block");
         }
@@ -135,9 +147,9 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
     }
     const float del = GetDEL();
     const std::int64_t nfp = GetNFP();
-    x_.resize(n);
+    x_.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
-        x_[i] = static_cast<double>(static_cast<float>(nfp + static_cast<std::int64_t>(i)) * del);
+        x_.push_back(static_cast<double>(static_cast<float>(nfp + static_cast<std::int64_t>(i)) * del));
     z_.assign(n, 0.0);
 }
 

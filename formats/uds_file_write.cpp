@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writing a UDS-1992 file image.
+// Writing a UDS-1992 file: header records, then the data blocks in chunks.
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -17,6 +17,8 @@ namespace ko {
 namespace {
 
 constexpr std::size_t kRecord = CUDS1992::kRecordSize;
+constexpr std::size_t kPerRecord = CUDS1992::kValuesPerRecord;
+constexpr std::size_t kChunkRecords = 128;
 
 // The decimal prefix of text, as atoi reads it (saturated instead of overflowing).
 std::int32_t LeadingInt(const std::string& text)
@@ -40,22 +42,34 @@ bool IsBlank(const std::string& text)
     return true;
 }
 
-// One block of data records with the given tag.
-void WriteBlock(unsigned char* out, const char* tag, const std::vector<double>& values,
-                UDSRealFormat format)
+// One block of data records with the given tag, encoded and written in chunks;
+// slots after the last value stay zero.
+bool WriteBlock(CAtomicFile& file, const char* tag, const std::vector<double>& values, UDSRealFormat format)
 {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::size_t slot = i % CUDS1992::kValuesPerRecord;
-        unsigned char* record = out + (i / CUDS1992::kValuesPerRecord) * kRecord;
-        if (slot == 0) EncodeText(record, CUDS1992::kTagWidth, tag);
-        EncodeReal(record + CUDS1992::kTagWidth + slot * CUDS1992::kRealWidth,
-                   static_cast<float>(values[i]), format);
+    std::vector<unsigned char> chunk(kChunkRecords * kRecord);
+    for (std::size_t first = 0; first < values.size(); first += kChunkRecords * kPerRecord) {
+        const std::size_t count = std::min(values.size() - first, kChunkRecords * kPerRecord);
+        const std::size_t records = CUDS1992::DataRecords(count);
+        std::fill(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(records * kRecord), 0);
+        for (std::size_t r = 0; r < records; ++r) {
+            unsigned char* record = chunk.data() + r * kRecord;
+            EncodeText(record, CUDS1992::kTagWidth, tag);
+            const std::size_t base = first + r * kPerRecord;
+            const std::size_t inRecord = std::min(kPerRecord, values.size() - base);
+            for (std::size_t j = 0; j < inRecord; ++j)
+                EncodeReal(record + CUDS1992::kTagWidth + j * CUDS1992::kRealWidth,
+                           static_cast<float>(values[base + j]), format);
+        }
+        if (!file.Write(chunk.data(), records * kRecord)) return false;
     }
+    return true;
 }
 
 }  // namespace
 
-void CUDSFile::Write(const std::string& path)
+void CUDSFile::Write(const std::string& path) { WriteValues(path, x_, y_); }
+
+void CUDSFile::WriteValues(const std::string& path, const std::vector<double>& x, const std::vector<double>& y)
 {
     if (path.empty()) throw std::logic_error("Failure to write file due to empty path and file name.");
     if (GetNLP() < GetNFP()) throw std::logic_error("Crossed array indices, NFP > NLP");
@@ -69,26 +83,24 @@ void CUDSFile::Write(const std::string& path)
     fileFormat_ = format;
     SetNUMFORM(NumberFormatName(format));
     WidenYear();
-    const std::vector<unsigned char> image = Image();
-    if (!file.Write(image.data(), image.size()) || !file.Commit())
+    const std::int64_t n = std::int64_t{GetNLP()} - GetNFP() + 1;
+    if (n != static_cast<std::int64_t>(y.size()))
+        throw std::logic_error("NLP - NFP + 1: " + std::to_string(n) +
+                               " does not equal to array size: " + std::to_string(y.size()));
+    const bool yBlock = GetFILEFORM() == "Y" || GetFILEFORM() == "X-Y";
+    const bool xBlock = GetFILEFORM() == "X-Y";
+    if (xBlock && x.size() != y.size()) throw std::logic_error("x != y signal data");
+    const std::vector<unsigned char> header = HeaderImage(GetVehicleNumber2() != 0 || !IsBlank(GetType2()));
+    if (!file.Write(header.data(), header.size()) ||
+        (yBlock && !WriteBlock(file, CUDS1992::kYDataTag, y, format.reals)) ||
+        (xBlock && !WriteBlock(file, CUDS1992::kXDataTag, x, format.reals)) || !file.Commit())
         throw std::logic_error("Failure to write file: " + path);
 }
 
-// The file image in the file format; the point count is checked before the
-// buffer is sized from NFP and NLP.
-std::vector<unsigned char> CUDSFile::Image()
+// The test record, the second-object record when written, and the curve record.
+std::vector<unsigned char> CUDSFile::HeaderImage(bool object2)
 {
-    const std::int64_t n = std::int64_t{GetNLP()} - GetNFP() + 1;
-    if (n != static_cast<std::int64_t>(y_.size()))
-        throw std::logic_error("NLP - NFP + 1: " + std::to_string(n) +
-                               " does not equal to array size: " + std::to_string(y_.size()));
-    const bool object2 = GetVehicleNumber2() != 0 || !IsBlank(GetType2());
-    const bool yBlock = GetFILEFORM() == "Y" || GetFILEFORM() == "X-Y";
-    const bool xBlock = GetFILEFORM() == "X-Y";
-    const std::size_t blocks = CUDS1992::DataRecords(y_.size());
-    const std::size_t records = 2 + (object2 ? 1 : 0) + (yBlock ? blocks : 0) + (xBlock ? blocks : 0);
-    std::vector<unsigned char> image(records * kRecord, 0);
-
+    std::vector<unsigned char> image((object2 ? 3 : 2) * kRecord, 0);
     if (GetTSTNO() == 0) SetTSTNO(LeadingInt(GetTSTNAM()));
     WriteRecord(*this, UDSRecord::Test, image.data(), fileFormat_);
     std::size_t base = kRecord;
@@ -100,9 +112,6 @@ std::vector<unsigned char> CUDSFile::Image()
     if (GetCURNO() == 0) SetCURNO(LeadingInt(GetCURNAM()));
     EncodeText(image.data() + base, CUDS1992::kTagWidth, CUDS1992::kCurveTag);
     WriteRecord(*this, UDSRecord::Curve, image.data() + base, fileFormat_);
-    unsigned char* data = image.data() + base + kRecord;
-    if (yBlock) WriteBlock(data, CUDS1992::kYDataTag, y_, fileFormat_.reals);
-    if (xBlock) WriteBlock(data + blocks * kRecord, CUDS1992::kXDataTag, x_, fileFormat_.reals);
     return image;
 }
 

@@ -57,6 +57,11 @@ void CData::TakeHeader(const CUDSFile& file)
 void CData::ToUDSFile(CUDSFile& file) const
 {
     file.SetData(x_, y_, z_);
+    GiveHeader(file);
+}
+
+void CData::GiveHeader(CUDSFile& file) const
+{
     file.SetFileName(fileName_);
     file.SetDirectory(directory_);
     file.SetAttachment(attachment_);
@@ -69,8 +74,8 @@ void CData::WriteUDS(const std::string& path) const
 {
     try {
         CUDSFile file;
-        ToUDSFile(file);
-        file.Write(path);
+        GiveHeader(file);
+        file.WriteValues(path, x_, y_);
     } catch (const std::exception& e) {
         throw std::logic_error(e.what());
     }

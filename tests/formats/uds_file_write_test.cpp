@@ -127,6 +127,32 @@ TEST_F(UDSWriteTest, SunWritesBigEndianAndRewriteIsByteIdentical)
     EXPECT_EQ(Bytes(Path("b.uds")), a);
 }
 
+TEST_F(UDSWriteTest, LongBlocksCrossWriteChunks)
+{
+    ko::CUDSFile f;
+    Fill(f, 5, 40001, "X-Y");  // several 16000-value chunks, last record holding one value
+    f.Write(Path("long.uds"));
+    EXPECT_EQ(Bytes(Path("long.uds")).size(), 512u * (2 + 2 * 321));
+    ko::CUDSFile back;
+    back.Read(Path("long.uds"));
+    std::vector<double> x(f.GetX().size());
+    for (std::size_t i = 0; i < x.size(); ++i) x[i] = static_cast<float>(f.GetX()[i]);
+    EXPECT_EQ(back.GetY(), f.GetY());
+    EXPECT_EQ(back.GetX(), x);
+}
+
+TEST_F(UDSWriteTest, WriteValuesNeedsMatchingX)
+{
+    ko::CUDSFile f;
+    Fill(f, 0, 3, "X-Y");
+    EXPECT_THROW(f.WriteValues(Path("v.uds"), {0.0, 1.0}, {1.0, 2.0, 3.0}), std::logic_error);
+    f.SetFILEFORM("Y");
+    f.WriteValues(Path("v.uds"), {}, {1.0, 2.0, 3.0});
+    ko::CUDSFile back;
+    back.Read(Path("v.uds"));
+    EXPECT_EQ(back.GetY(), (std::vector<double>{1, 2, 3}));
+}
+
 TEST_F(UDSWriteTest, SecondObjectRecordOnlyWhenUsed)
 {
     ko::CUDSFile f;
