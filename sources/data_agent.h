@@ -113,10 +113,6 @@ protected:
     // Copies the current test of the selected database into test.
     void CopyCurrentTest(CTestType& test) const;
 
-    // Text curve data: the points read from contents become file's data; with
-    // deltMicroseconds > 0 point k (from 1) gets x = (nfp + k) * delt * 1e-6.
-    static void SetTextCurveData(CUDSFile& file, const std::string& contents, int nfp, double deltMicroseconds);
-
     void SetLastError(const std::string& text) { lastError_ = text; }
     void SetMediaLocation(const std::string& location) { mediaLocation_ = location; }
     void SetPointCount(std::int64_t count) { pointCount_ = count; }
