@@ -178,8 +178,9 @@ void CFile::FindByCurveExtension(int curve, std::string& found)
     const bool inExtension = kind_ == kCurveInExtension;
     const auto matches = [&candidates, inExtension](const std::string& name) {
         const std::string extension = fs::path(name).extension().string();
-        const std::string piece = inExtension ? (extension.size() > 1 ? extension.substr(1, 3) : std::string())
-                                              : (name.size() > 7 ? name.substr(7, 3) : std::string());
+        const std::string piece = inExtension
+                                      ? (extension.size() > 1 ? extension.substr(1, 3) : std::string())
+                                      : (name.size() > 7 ? name.substr(7, 3) : std::string());
         return std::find(candidates.begin(), candidates.end(), piece) != candidates.end();
     };
     Search(matches, "Curve Number Extension: " + std::to_string(curve) + " was not found.", found);

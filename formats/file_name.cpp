@@ -19,6 +19,7 @@ struct CLetterGroup {
 };
 
 // Groups in the order they are tried; the first exact match wins.
+// clang-format off
 const std::array<CLetterGroup, 14> kQuantityGroups{{
     {'a', {"AMP", "RP2", "DP2", "MS2", "AMPERES", "AMPERAGE", "ACCELERATION", "ANGULAR ACCELERATION"}},
     {'c', {"RMM", "RPC", "RPM", "RPI", "CURVATURE", "RECIPROCAL MM", "RECIPROCAL CMS", "RECIPROCAL MET",
@@ -54,6 +55,7 @@ const std::array<CLetterGroup, 11> kStatusGroups{{
     {'t', {"TRUNCATED"}},
     {'_', {"UN", "NOT KNOW"}},
 }};
+// clang-format on
 
 template <std::size_t N>
 char LetterOf(const std::array<CLetterGroup, N>& groups, std::string text)

@@ -42,7 +42,8 @@ std::shared_ptr<veh::CIntrusion> CIP5File::ReadRecord(std::string_view line) con
     }
     const std::vector<std::string_view> fields = SplitRecordLine(line);
     auto record = std::make_shared<veh::CIntrusion>();
-    if (testNumber_ >= CTestNumber::kMinimum && testNumber_ <= CTestNumber::kMaximum) record->SetTSTNO(testNumber_);
+    if (testNumber_ >= CTestNumber::kMinimum && testNumber_ <= CTestNumber::kMaximum)
+        record->SetTSTNO(testNumber_);
     const auto& columns = veh::CIntrusion::Columns();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string_view name = pipes == 9 ? kLineColumns[i] : kLongLineColumns[i];

@@ -46,7 +46,8 @@ void CPoints::Parse(const std::string& text)
     points_.reserve(groups.ones.size() + groups.twos.size() + groups.threes.size());
     for (double y : groups.ones) points_.push_back(std::make_shared<CPoint<double>>(0.0, y));
     for (const auto& [x, y] : groups.twos) points_.push_back(std::make_shared<CPoint<double>>(x, y));
-    for (const CPointXYZ& p : groups.threes) points_.push_back(std::make_shared<CPoint<double>>(p.x, p.y, p.z));
+    for (const CPointXYZ& p : groups.threes)
+        points_.push_back(std::make_shared<CPoint<double>>(p.x, p.y, p.z));
 }
 
 void CPoints::ReadFile(const std::string& path)

@@ -2,12 +2,11 @@
 #pragma once
 // The grammar of ASCII point lists. Included by the point-list reader only: it
 // pulls in Boost.Spirit Qi.
-#include <utility>
-#include <vector>
-
 #include <boost/fusion/include/adapt_struct.hpp>
 #include <boost/fusion/include/std_pair.hpp>
 #include <boost/spirit/include/qi.hpp>
+#include <utility>
+#include <vector>
 
 namespace ko {
 

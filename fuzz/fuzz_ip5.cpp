@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < before.size(); ++i) {
         Check(before[i]->GetTSTNO() == 101 && after[i]->GetTSTNO() == 101);
         Check(before[i]->GetVEHNO() == after[i]->GetVEHNO() && before[i]->GetIPNO() == after[i]->GetIPNO());
-        Check(before[i]->GetIPLOC() == after[i]->GetIPLOC() && before[i]->GetTSTREF() == after[i]->GetTSTREF());
+        Check(before[i]->GetIPLOC() == after[i]->GetIPLOC() &&
+              before[i]->GetTSTREF() == after[i]->GetTSTREF());
     }
     return 0;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/directory.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
-
-#include "formats/directory.h"
 
 namespace {
 

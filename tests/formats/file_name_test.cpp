@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/file_name.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "formats/file_name.h"
 
 namespace {
 
@@ -72,33 +72,64 @@ TEST(FileName, DatabaseLetters)
 // The first and last text of every group, in mixed case where it matters.
 TEST(FileNameLetters, QuantityGroups)
 {
-    const std::vector<std::pair<std::string, char>> cases{
-        {"AMP", 'a'}, {"angular acceleration", 'a'}, {"RMM", 'c'}, {"RECIPROCAL INS", 'c'},
-        {"MM", 'd'}, {"Angular Displacement", 'd'}, {"ENERGY", 'e'}, {"NWT", 'f'}, {"KILOPOUNDS", 'f'},
-        {"KPG", 'g'}, {"GAUGE PRESSURE", 'g'}, {"NSC", 'i'}, {"ANGULAR IMPULSE", 'i'},
-        {"DEC", 'n'}, {"DECIBELS", 'n'}, {"oth", 'o'}, {"OTHER", 'o'}, {"KPA", 'p'},
-        {"POUNDS/IN**2 AB", 'p'}, {"MPM", 's'}, {"STATIC FORCE", 's'}, {"NWM", 't'}, {"TORQUE", 't'},
-        {"DEGREES CELSIUS", 't'}, {"KPH", 'v'}, {"ANGULAR VELOCITY", 'v'}, {"DEGREES/SEC", 'v'},
-        {"UNK", '_'}, {"UNKNOWN", '_'}, {"", '_'}, {"G'S", '_'}, {"NWT ", '_'}, {"MILLIMETRES", '_'}};
+    const std::vector<std::pair<std::string, char>> cases{{"AMP", 'a'},
+                                                          {"angular acceleration", 'a'},
+                                                          {"RMM", 'c'},
+                                                          {"RECIPROCAL INS", 'c'},
+                                                          {"MM", 'd'},
+                                                          {"Angular Displacement", 'd'},
+                                                          {"ENERGY", 'e'},
+                                                          {"NWT", 'f'},
+                                                          {"KILOPOUNDS", 'f'},
+                                                          {"KPG", 'g'},
+                                                          {"GAUGE PRESSURE", 'g'},
+                                                          {"NSC", 'i'},
+                                                          {"ANGULAR IMPULSE", 'i'},
+                                                          {"DEC", 'n'},
+                                                          {"DECIBELS", 'n'},
+                                                          {"oth", 'o'},
+                                                          {"OTHER", 'o'},
+                                                          {"KPA", 'p'},
+                                                          {"POUNDS/IN**2 AB", 'p'},
+                                                          {"MPM", 's'},
+                                                          {"STATIC FORCE", 's'},
+                                                          {"NWM", 't'},
+                                                          {"TORQUE", 't'},
+                                                          {"DEGREES CELSIUS", 't'},
+                                                          {"KPH", 'v'},
+                                                          {"ANGULAR VELOCITY", 'v'},
+                                                          {"DEGREES/SEC", 'v'},
+                                                          {"UNK", '_'},
+                                                          {"UNKNOWN", '_'},
+                                                          {"", '_'},
+                                                          {"G'S", '_'},
+                                                          {"NWT ", '_'},
+                                                          {"MILLIMETRES", '_'}};
     for (const auto& [units, letter] : cases) EXPECT_EQ(ko::QuantityLetter(units), letter) << units;
 }
 
 TEST(FileNameLetters, StatusGroups)
 {
-    const std::vector<std::pair<std::string, char>> cases{
-        {"AM", 'a'}, {"as measured", 'a'}, {"CM", 'c'}, {"COMPUTED", 'c'}, {"DFT", 'd'}, {"CF", 'f'},
-        {"SF", 'f'}, {"SYSTEM FAILED", 'f'}, {"ALIGEND", 'l'}, {"ALIGNED", '_'}, {"MN", 'm'},
-        {"MEANINGLESS", 'm'}, {"NO", 'n'}, {"no data", 'n'}, {"QD", 'q'}, {"QUESTIONABLE DATA", 'q'},
-        {"SC", 's'}, {"SCALING FACTOR", 's'}, {"TRUNCATED", 't'}, {"UN", '_'}, {"NOT KNOW", '_'},
-        {"", '_'}, {"A M", '_'}};
+    const std::vector<std::pair<std::string, char>> cases{{"AM", 'a'},        {"as measured", 'a'},
+                                                          {"CM", 'c'},        {"COMPUTED", 'c'},
+                                                          {"DFT", 'd'},       {"CF", 'f'},
+                                                          {"SF", 'f'},        {"SYSTEM FAILED", 'f'},
+                                                          {"ALIGEND", 'l'},   {"ALIGNED", '_'},
+                                                          {"MN", 'm'},        {"MEANINGLESS", 'm'},
+                                                          {"NO", 'n'},        {"no data", 'n'},
+                                                          {"QD", 'q'},        {"QUESTIONABLE DATA", 'q'},
+                                                          {"SC", 's'},        {"SCALING FACTOR", 's'},
+                                                          {"TRUNCATED", 't'}, {"UN", '_'},
+                                                          {"NOT KNOW", '_'},  {"", '_'},
+                                                          {"A M", '_'}};
     for (const auto& [status, letter] : cases) EXPECT_EQ(ko::StatusLetter(status), letter) << status;
 }
 
 TEST(FileNameLetters, FilterFrequencies)
 {
-    const std::vector<std::pair<double, char>> cases{{0, '0'},    {15, 'a'},  {30, 'b'},     {60, 'c'},
-                                                     {100, 'd'},  {300, 'e'}, {500, 'f'},    {1000, 'g'},
-                                                     {180, '_'},  {600, '_'}, {60.0001, '_'}, {-60, '_'}};
+    const std::vector<std::pair<double, char>> cases{{0, '0'},   {15, 'a'},  {30, 'b'},      {60, 'c'},
+                                                     {100, 'd'}, {300, 'e'}, {500, 'f'},     {1000, 'g'},
+                                                     {180, '_'}, {600, '_'}, {60.0001, '_'}, {-60, '_'}};
     for (const auto& [frequency, letter] : cases) EXPECT_EQ(ko::FilterLetter(frequency), letter) << frequency;
 }
 

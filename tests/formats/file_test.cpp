@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/file.h"
-#include "uds_temp_dir.h"
+#include "file_temp_dir.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::string MessageOf(const std::function<void()>& action)
     return "no failure";
 }
 
-class FileTest : public udstest::TempDirTest {
+class FileTest : public filetest::FileTempDirTest {
 protected:
     std::string Touch(const std::string& name, const std::string& text = "x") const
     {
@@ -56,7 +57,8 @@ TEST_F(FileTest, SettersAndTheirMessages)
     EXPECT_EQ(file.GetKind(), 200);
     EXPECT_EQ(MessageOf([&] { file.SetDirectory(""); }), "Path is empty.");
     EXPECT_EQ(MessageOf([&] { file.SetDirectory("C:\\data"); }), "Invalid Directory: C:\\data\\");
-    EXPECT_EQ(MessageOf([&] { file.SetDirectory(Path("missing")); }), "Invalid Directory: " + Path("missing") + "/");
+    EXPECT_EQ(MessageOf([&] { file.SetDirectory(Path("missing")); }),
+              "Invalid Directory: " + Path("missing") + "/");
     EXPECT_EQ(file.GetDirectory(), "");
     EXPECT_EQ(MessageOf([&] { file.ComposePath(); }), "Empty path");
     file.SetDirectory(Dir());
@@ -83,7 +85,8 @@ TEST_F(FileTest, ReadsWholeFiles)
 
     file.SetFileName("absent.ev5");
     EXPECT_FALSE(file.FileExists());
-    EXPECT_EQ(MessageOf([&] { file.ReadAll(); }), "Failure to open file: " + Path("absent.ev5") + " for reading.");
+    EXPECT_EQ(MessageOf([&] { file.ReadAll(); }),
+              "Failure to open file: " + Path("absent.ev5") + " for reading.");
     EXPECT_EQ(file.GetContents(), text);
     std::filesystem::create_directory(Path("sub"));
     file.SetFileName("sub");
@@ -107,8 +110,10 @@ TEST_F(FileTest, UDSByCurve)
     std::filesystem::create_directory(Path("c12345_009fa0.uds"));
     CFile file = InDir();
     std::string found;
-    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(7, found); }), "A UDS file was not found for Curve Number: 7");
-    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(9, found); }), "A UDS file was not found for Curve Number: 9");
+    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(7, found); }),
+              "A UDS file was not found for Curve Number: 7");
+    EXPECT_EQ(MessageOf([&] { file.FindUDSByCurve(9, found); }),
+              "A UDS file was not found for Curve Number: 9");
     EXPECT_EQ(file.GetFileName(), "");
 
     file.FindUDSByCurve(8, found);
@@ -143,7 +148,8 @@ TEST_F(FileTest, CurveInTheExtension)
     EXPECT_EQ(found, "c12345.042");
     file.FindByCurveExtension(123, found);
     EXPECT_EQ(found, "c12345.123");
-    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(70, found); }), "Curve Number Extension: 70 was not found.");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(70, found); }),
+              "Curve Number Extension: 70 was not found.");
     EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(1000, found); }),
               "Curve Number Extension: 1000 was not found.");
 
@@ -152,7 +158,8 @@ TEST_F(FileTest, CurveInTheExtension)
     file.SetKind(1);
     file.FindByCurveExtension(70, found);
     EXPECT_EQ(found, "v00101_070.txt");
-    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(99, found); }), "Curve Number Extension: 99 was not found.");
+    EXPECT_EQ(MessageOf([&] { file.FindByCurveExtension(99, found); }),
+              "Curve Number Extension: 99 was not found.");
 }
 
 TEST_F(FileTest, ByExtension)
@@ -164,9 +171,11 @@ TEST_F(FileTest, ByExtension)
     file.FindByExtension("ip5", found);
     EXPECT_EQ(found, "V00101.IP5");
     EXPECT_EQ(file.GetFullPath(), Path("V00101.IP5"));
-    EXPECT_EQ(MessageOf([&] { file.FindByExtension("ev5", found); }), "A file with the extension: ev5 was not found.");
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("ev5", found); }),
+              "A file with the extension: ev5 was not found.");
     // The extension is compared as given: upper case never matches.
-    EXPECT_EQ(MessageOf([&] { file.FindByExtension("IP5", found); }), "A file with the extension: IP5 was not found.");
+    EXPECT_EQ(MessageOf([&] { file.FindByExtension("IP5", found); }),
+              "A file with the extension: IP5 was not found.");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/ip5_file.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include "formats/file.h"
-#include "formats/ip5_file.h"
 
 namespace {
 
@@ -80,8 +81,10 @@ TEST(IP5Read, Failures)
     EXPECT_EQ(ReadMessage(file, "||||||||||||\n"), "Intrusion pipe count is 12 and not 9 or 10.");
     EXPECT_EQ(ReadMessage(file, "1|x|A|0|0|0|0|0|0|R\n"), "Invalid Integer: x");
     EXPECT_EQ(ReadMessage(file, "1|1|A|0|0|1.5.2|0|0|0|R\n"), "Invalid Number: 1.5.2");
-    EXPECT_EQ(ReadMessage(file, good + std::string("1|2|A\0|0|0|0|0|0|0|R\n", 20)), "Intrusion line 2 is not text.");
-    EXPECT_EQ(ReadMessage(file, std::string(70000, '|')), "Intrusion line 1 is longer than 65536 characters.");
+    EXPECT_EQ(ReadMessage(file, good + std::string("1|2|A\0|0|0|0|0|0|0|R\n", 20)),
+              "Intrusion line 2 is not text.");
+    EXPECT_EQ(ReadMessage(file, std::string(70000, '|')),
+              "Intrusion line 1 is longer than 65536 characters.");
 }
 
 TEST(IP5Write, ReadsBack)
@@ -90,8 +93,9 @@ TEST(IP5Write, ReadsBack)
     file.Read("1|1|TOE PAN|1520.123456789|-420|310|1460|-418|335|T7\n2|9||1e-7|0|0|0|0|-12345678|\n");
     std::string text;
     ASSERT_TRUE(file.ToString(text));
-    EXPECT_TRUE(std::regex_search(text, std::regex("^# Source: Intrusion Data\n# Date: <\\d\\d/\\d\\d/\\d{4}>\n"
-                                                   "----- INTRUSION -----\n")));
+    EXPECT_TRUE(
+        std::regex_search(text, std::regex("^# Source: Intrusion Data\n# Date: <\\d\\d/\\d\\d/\\d{4}>\n"
+                                           "----- INTRUSION -----\n")));
     EXPECT_NE(text.find("\n1|1|TOE PAN|1520.12|-420|310|1460|-418|335|T7\n2|9||1e-07|0|0|0|0|-1.23457e+07|\n"
                         "----- END -----\n"),
               std::string::npos);

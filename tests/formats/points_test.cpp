@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/points.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,8 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "formats/points.h"
-#include "uds_temp_dir.h"
+#include "file_temp_dir.h"
 
 namespace {
 
@@ -39,8 +40,11 @@ TEST(PointSyntax, Groups)
 
 TEST(PointSyntax, Rejections)
 {
-    for (const std::string& text : std::vector<std::string>{"0,1\n5\n", "1,2,3\n4,5\n", "1\n\n", "1 \n", "nan\n", "inf\n", "1;2\n", "x",
-                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n", "\xa0" "1\n"}) {
+    for (const std::string& text :
+         std::vector<std::string>{"0,1\n5\n", "1,2,3\n4,5\n", "1\n\n", "1 \n", "nan\n", "inf\n", "1;2\n", "x",
+                                  "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n",
+                                  "\xa0"
+                                  "1\n"}) {
         CPoints points;
         try {
             points.Parse(text);
@@ -76,7 +80,7 @@ TEST(PointTrimming, RulesInOrder)
     EXPECT_EQ(ko::TrimPointText("1\n\n2  3"), "1\n");
 }
 
-class PointFile : public udstest::TempDirTest {
+class PointFile : public filetest::FileTempDirTest {
 protected:
     std::string Write(const std::string& text) const
     {
@@ -113,9 +117,14 @@ TEST_F(PointFile, Messages)
 {
     EXPECT_EQ(MessageOf(Path("none.txt")), "Failure to open file: " + Path("none.txt") + " for reading.");
     const std::string bad = Write("1,2\n3\n");
-    EXPECT_EQ(MessageOf(bad), "Failure to parse the file: " + bad + " for reading.\nFailure to parse the data.");
-    const std::string binary = Write(std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10));
-    EXPECT_EQ(MessageOf(binary), "Failure to parse the file: " + binary + " for reading.\nFailure to parse the data.");
+    EXPECT_EQ(MessageOf(bad),
+              "Failure to parse the file: " + bad + " for reading.\nFailure to parse the data.");
+    const std::string binary =
+        Write(std::string("\x7f"
+                          "ELF\x02\x01\x01\0\0\0",
+                          10));
+    EXPECT_EQ(MessageOf(binary),
+              "Failure to parse the file: " + binary + " for reading.\nFailure to parse the data.");
 }
 
 TEST_F(PointFile, FixtureFiles)
