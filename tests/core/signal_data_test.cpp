@@ -195,17 +195,4 @@ TEST(SignalCopy, AssignCopiesHeaderDataAndWarningsButNotPointList)
     EXPECT_EQ(copy.GetPointList(), before);
 }
 
-TEST(SignalDefaults, NewSignal)
-{
-    CNSignal s;
-    EXPECT_EQ(s.GetFILEID(), "UDS-1992");
-    EXPECT_EQ(s.GetPREFIL(), 1650.0);
-    EXPECT_EQ(s.GetSCLFAC(), 1.0);
-    EXPECT_EQ(s.GetFirstRestraint1(), "NONE");
-    EXPECT_EQ(s.GetFirstRestraint2(), "");
-    EXPECT_EQ(s.GetChannelClass(), 1001);
-    EXPECT_EQ(s.GetStatus(), "");
-    EXPECT_FALSE(s.IsModified());
-}
-
 }  // namespace
