@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document's selection and its current signals.
+#include "core/sigma.h"
+#include "document/document.h"
+#include "document/signal_output.h"
+#include "sources/data_agent.h"
+
+namespace ko {
+
+template <class Test>
+void CDocument::Select(const std::vector<std::string>& fieldTexts)
+{
+    using Row = typename CKindTraits<Test>::Row;
+    auto title = std::make_shared<Row>();
+    SetTitleTexts(*title, fieldTexts);
+    auto& selected = Lists<Test>().selected;
+    selected.clear();
+    selected.push_back(std::move(title));
+}
+
+bool CDocument::SelectTitle(const std::vector<std::string>& fieldTexts)
+{
+    switch (kind_) {
+    case kVehicleKind: Select<CVehicleTest>(fieldTexts); break;
+    case kComponentKind: Select<CComTest>(fieldTexts); break;
+    case kBiomechanicsKind: Select<CBioTest>(fieldTexts); break;
+    default: return false;
+    }
+    Reload();
+    return true;
+}
+
+bool CDocument::SelectTitle(std::size_t index)
+{
+    if (index >= GetTitleCount()) return false;
+    return SelectTitle(GetTitleTexts(index));
+}
+
+bool CDocument::HasSelection() const
+{
+    bool selected = false;
+    VisitKind([&](const auto& lists) { selected = !lists.selected.empty(); });
+    return selected;
+}
+
+void CDocument::Reload()
+{
+    BuildCurrentSignals();
+    BuildPlot();
+}
+
+// For every row with a selected title whose test is loaded, in the order of the
+// sorted rows: SetTest, SetTestNumber, SetCurveNumber, LoadSignal. A call that
+// fails skips the row, so a failed step never reads another curve.
+template <class Test>
+void CDocument::BuildSignals()
+{
+    const auto& lists = Lists<Test>();
+    for (const auto& title : lists.selected) {
+        for (const auto& row : lists.rows) {
+            if (!SameTitle(*row, *title)) continue;
+            const auto test = FindTest(lists.tests, row->GetTSTNO());
+            if (!test) continue;
+            auto signal = std::make_shared<CNSignal>();
+            if (agent_->SetTest(test) && agent_->SetTestNumber(static_cast<unsigned>(row->GetTSTNO())) &&
+                agent_->SetCurveNumber(static_cast<unsigned>(row->GetCURNO())) && agent_->LoadSignal(signal))
+                signals_.push_back(std::move(signal));
+            else
+                failures_.push_back({row->GetTSTNO(), row->GetCURNO(), agent_->GetLastError()});
+        }
+    }
+}
+
+void CDocument::BuildCurrentSignals()
+{
+    signals_.clear();
+    failures_.clear();
+    if (!agent_) return;
+    switch (kind_) {
+    case kVehicleKind: BuildSignals<CVehicleTest>(); break;
+    case kComponentKind: BuildSignals<CComTest>(); break;
+    case kBiomechanicsKind: BuildSignals<CBioTest>(); break;
+    default: break;
+    }
+}
+
+void CDocument::SetCurrentSignals(CSignalList signals)
+{
+    signals_ = std::move(signals);
+    BuildPlot();
+}
+
+void CDocument::ApplyToSignals(const std::function<void(CNSignal&)>& operation)
+{
+    for (const auto& signal : signals_) operation(*signal);
+    BuildPlot();
+}
+
+void CDocument::AverageSignals()
+{
+    auto average = std::make_shared<CNSignal>();
+    average->Average(signals_);
+    SetCurrentSignals({std::move(average)});
+}
+
+void CDocument::AddSigmaSignals()
+{
+    if (signals_.size() < 2) return;
+    auto band = MeanPlusMinusSigma(signals_);
+    signals_.push_back(std::move(band.plus));
+    signals_.push_back(std::move(band.minus));
+    BuildPlot();
+}
+
+std::string CDocument::CopyDataText() const { return ko::CopyDataText(signals_); }
+
+}  // namespace ko

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/plot_data.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/signal.h"
+
+namespace ko {
+
+namespace {
+
+constexpr std::size_t kMainTitleLimit = 240;
+
+std::string Fixed(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// "TYPE - UNITS" with stand-ins for an empty type or empty units.
+std::string AxisTitle(const std::string& type, const std::string& units, const char* axis)
+{
+    const std::string typeText = type.empty() ? "Unknown " + std::string(axis) + " Type" : type;
+    const std::string unitsText = units.empty() ? "Unknown " + std::string(axis) + " Units" : units;
+    return typeText + " - " + unitsText;
+}
+
+std::string MainTitle(const CNSignal& signal)
+{
+    std::string title;
+    if (signal.GetTSTNO() > 0) title = "Test: " + std::to_string(signal.GetTSTNO());
+    if (signal.GetCURNO() > 0) {
+        if (!title.empty()) title += " - ";
+        title += "Curve Number: " + std::to_string(signal.GetCURNO()) + " - " + signal.GetSENATT();
+    }
+    if (title.empty()) return "Current Plot";
+    if (title.size() > kMainTitleLimit) title.resize(kMainTitleLimit);
+    return title;
+}
+
+// The first signal's units, or the mixed text when any signal differs.
+template <class Get>
+std::string SharedUnits(const CSignalList& signals, Get get, const char* mixed)
+{
+    const std::string& first = get(*signals.front());
+    for (const auto& signal : signals) {
+        if (get(*signal) != first) return mixed;
+    }
+    return first;
+}
+
+}  // namespace
+
+std::size_t PlotPoints(const CNSignal& signal) { return signal.GetY().size(); }
+
+CPlotArrays BuildPlotArrays(const CSignalList& signals)
+{
+    CPlotArrays arrays;
+    if (signals.empty()) return arrays;
+    std::size_t points = 0;
+    for (const auto& signal : signals) points = std::max(points, PlotPoints(*signal));
+    arrays.subsetCount = static_cast<std::uint32_t>(signals.size());
+    arrays.pointCount = static_cast<std::uint32_t>(points);
+    arrays.x.assign(signals.size() * points, kNullData);
+    arrays.y.assign(signals.size() * points, kNullData);
+    for (std::size_t i = 0; i < signals.size(); ++i) {
+        const auto& y = signals[i]->GetY();
+        const auto& x = signals[i]->GetX();
+        const auto offset = static_cast<std::ptrdiff_t>(i * points);
+        std::copy(y.begin(), y.end(), arrays.y.begin() + offset);
+        std::copy_n(x.begin(), std::min(x.size(), y.size()), arrays.x.begin() + offset);
+    }
+    return arrays;
+}
+
+std::string SubsetLabel(const CNSignal& signal)
+{
+    if (!signal.GetFileName().empty()) return signal.GetFileName();
+    if (!signal.GetFallbackName().empty()) return signal.GetFallbackName();
+    return "Curve Number: " + std::to_string(signal.GetCURNO());
+}
+
+std::string PeakSubtitle(const CNSignal& signal)
+{
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    if (!signal.MinPeak(minX, minY) || !signal.MaxPeak(maxX, maxY)) minX = minY = maxX = maxY = 0.0;
+    return "Ymin " + Fixed(minY, 3) + " @ " + Fixed(minX, 2) + ", Ymax " + Fixed(maxY, 3) + " @ " + Fixed(maxX, 2);
+}
+
+CPlotTitles BuildPlotTitles(const CSignalList& signals)
+{
+    CPlotTitles titles;
+    if (signals.empty()) return titles;
+    if (signals.size() > 1) {
+        titles.yAxis = SharedUnits(signals, [](const CNSignal& s) -> const std::string& { return s.GetYUNITS(); },
+                                   "Mixed Y Axis Units");
+        titles.xAxis = SharedUnits(signals, [](const CNSignal& s) -> const std::string& { return s.GetXUNITS(); },
+                                   "Mixed X Axis Units");
+        for (const auto& signal : signals) titles.subtitle += SubsetLabel(*signal) + "\t";
+        return titles;
+    }
+    const CNSignal& signal = *signals.front();
+    titles.main = MainTitle(signal);
+    titles.subtitle = PeakSubtitle(signal);
+    titles.yAxis = AxisTitle(signal.GetYTYPE(), signal.GetYUNITS(), "Y");
+    titles.xAxis = AxisTitle(signal.GetXTYPE(), signal.GetXUNITS(), "X");
+    return titles;
+}
+
+}  // namespace ko
