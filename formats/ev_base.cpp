@@ -11,11 +11,15 @@ std::string CurrentDateText(const char* format)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+    if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return "00/00/0000";
+    return DateText(format, local);
+}
+
+std::string DateText(const char* format, const std::tm& date)
+{
     std::array<char, 64> buffer{};
-    if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr ||
-        std::strftime(buffer.data(), buffer.size(), format, &local) == 0) {
-        return "00/00/0000";
-    }
+    const bool known = date.tm_mon >= 0 && date.tm_mon < 12 && date.tm_mday >= 1 && date.tm_mday <= 31;
+    if (!known || std::strftime(buffer.data(), buffer.size(), format, &date) == 0) return "00/00/0000";
     return buffer.data();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstddef>
+#include <ctime>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -25,6 +26,8 @@ public:
 
 // Today's local date in strftime format, or "00/00/0000" when it cannot be formatted.
 std::string CurrentDateText(const char* format);
+// date in strftime format (%d, %m, %b, %B, %Y), or "00/00/0000" when it cannot be formatted.
+std::string DateText(const char* format, const std::tm& date);
 
 // The fields of a record line, split at every "|".
 std::vector<std::string_view> SplitRecordLine(std::string_view line);
