@@ -22,6 +22,14 @@ class CDataAgentFile : public CDataAgent {
 public:
     static constexpr int kChosen = 1;
     static constexpr int kDerived = 2;
+    // File kinds: text curves 1 to 5 (5 also the EV5 test file), UDS-1992,
+    // XML, archive, EV5 extension; kRefusedKind is refused by the set-up steps.
+    static constexpr int kTextKind = 5;
+    static constexpr int kUDSKind = 21;
+    static constexpr int kXMLKind = 22;
+    static constexpr int kZipKind = 23;
+    static constexpr int kExtensionKind = 24;
+    static constexpr int kRefusedKind = 200;
 
     CDataAgentFile();
 
@@ -38,7 +46,8 @@ public:
     // A directory the user chose that holds one test: the test file is its EV5
     // file (its EV5 extension file when it has no EV5 file), the curves are read
     // as UDS files (kind 21) when it holds any ".uds" file, else as text curves
-    // (kind 5), and its IP5 file, when there is one, is the intrusion file.
+    // (kind 5), and its IP5 file, when there is one, is the intrusion file. A
+    // test file named as in the store ("v01234_000.ev5") sets the test number.
     bool SetChosenDirectory(const std::string& directory);
     // A store root in the slash layout of CDirectory: both files derived from
     // the database and test number, EV5 test files (kind 5) and UDS curves
@@ -52,7 +61,9 @@ public:
     bool LoadTest(int kindCode) override;
     using CDataAgent::LoadTest;
     // With a store root: one selection row per test of the database, filled
-    // from its TEST record, in ascending test number. Without: true, no rows.
+    // from its TEST record, in ascending test number; a test that cannot be
+    // read gives no row, and the result is then false with its failure text.
+    // Without a store root: true, no rows.
     bool LoadTestList(int kindCode) override;
     bool LoadCodes(int codeIdentifier, int kindCode) override;
     bool LoadValues(int valueIdentifier) override;
@@ -70,15 +81,22 @@ protected:
     void FillVehSignal(CUDSFile& file) override;
 
 private:
+    // Runs a set-up step: a failure becomes the last-error text and false.
     bool Setup(const std::function<void()>& body);
     void LoadTestFromFiles();
     void LocateTestFile();
     void LocateCurveFile();
-    CDirectory StoreDirectory() const;
+    // The store directories of a test of a database.
+    CDirectory StoreDirectory(int kindCode, int testNumber) const;
     void ReadTestFile();
     void ReadIntrusionFile();
     void NameSignals();
     void LoadFailed(const std::string& text);
+    void FillFromFiles(CUDSFile& file);
+    void ReadUDSCurve(CUDSFile& file, const CInstrumentation& row);
+    void ReadTextCurve(CUDSFile& file, const CInstrumentation& row);
+    std::shared_ptr<CInstrumentation> CurrentRow() const;
+    void FillBaseHeader(CUDSFile& file);
 
     int testFileMode_ = kDerived;
     int curveFileMode_ = kDerived;

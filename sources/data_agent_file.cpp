@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sources/data_agent_file.h"
+
+#include <stdexcept>
+
+#include "formats/file_name.h"
+#include "formats/ip5_file.h"
+#include "sources/ev5_reading.h"
+
+namespace ko {
+namespace {
+
+// A file of the given kind in directory, without a name yet.
+std::shared_ptr<CFile> FileIn(const std::string& directory, int kind)
+{
+    auto file = std::make_shared<CFile>();
+    file->SetDirectory(directory);
+    file->SetKind(kind);
+    return file;
+}
+
+// The generated UDS name of every row with data and without a signal name.
+template <class Test>
+void NameRows(const Test& test, const CDatabase& database)
+{
+    for (const auto& row : test.GetInstrumentations()) {
+        if (row->GetDASTAT() == "NO" || !row->GetSIGNALNAME().empty()) continue;
+        CFileName name;
+        name.SetDatabase(database.GetName());
+        name.SetTestNumber(test.TestRecord().GetTSTNO());
+        name.SetFilter(0.0);
+        name.SetCurveNumber(row->GetCURNO());
+        name.SetQuantity(row->GetYUNITS());
+        name.SetStatus(row->GetDASTAT());
+        row->SetSIGNALNAME(name.GetUDSName());
+    }
+}
+
+}  // namespace
+
+CDataAgentFile::CDataAgentFile()
+    : testFile_(std::make_shared<CFile>()), curveFile_(std::make_shared<CFile>())
+{
+    testFile_->SetKind(kUDSKind);
+    curveFile_->SetKind(kUDSKind);
+}
+
+bool CDataAgentFile::Setup(const std::function<void()>& body)
+{
+    return Guard([&] {
+        body();
+        return true;
+    });
+}
+
+bool CDataAgentFile::SetTestFileDirectory(const std::string& directory, int kind)
+{
+    if (kind == kRefusedKind) return false;
+    return Setup([&] {
+        testFile_ = FileIn(directory, kind);
+        testFileMode_ = kChosen;
+    });
+}
+
+bool CDataAgentFile::SetCurveFileDirectory(const std::string& directory, int kind)
+{
+    if (kind == kRefusedKind) return false;
+    return Setup([&] {
+        curveFile_ = FileIn(directory, kind);
+        curveFileMode_ = kChosen;
+    });
+}
+
+bool CDataAgentFile::SetIntrusionFileDirectory(const std::string& directory)
+{
+    const bool done = Setup([&] {
+        intrusionFile_ = FileIn(directory, kTextKind);
+        curveFileMode_ = kChosen;
+    });
+    if (!done) intrusionFile_.reset();
+    return done;
+}
+
+bool CDataAgentFile::SetZipFile(const std::string& fullName)
+{
+    return Setup([&] {
+        auto file = std::make_shared<CFile>();
+        file->SetPathAndFileName(fullName);
+        file->SetKind(kZipKind);
+        testFile_ = file;
+        testFileMode_ = kChosen;
+        curveFileMode_ = kChosen;
+    });
+}
+
+bool CDataAgentFile::LoadTest(const std::shared_ptr<CTestType>& test)
+{
+    try {
+        if (!CDataAgent::LoadTest(test)) throw std::logic_error(GetLastError());
+        LoadTestFromFiles();
+        CopyCurrentTest(*test);
+        return true;
+    } catch (const std::exception& e) {
+        LoadFailed(e.what());
+    }
+    return false;
+}
+
+bool CDataAgentFile::LoadTest(int kindCode)
+{
+    try {
+        // Collision-warning tests are vehicle tests on disk: read them as such.
+        const int kind = kindCode == kCollisionWarningKind ? kVehicleKind : kindCode;
+        if (!BeginLoad(kind)) return false;
+        LoadTestFromFiles();
+        return true;
+    } catch (const std::exception& e) {
+        LoadFailed(e.what());
+    }
+    return false;
+}
+
+void CDataAgentFile::LoadFailed(const std::string& text)
+{
+    const int number = GetTestNumber()->GetNumber();
+    SetLastError(number == 0 ? text : "Failure to load test number: " + std::to_string(number) + "\n" + text);
+    ClearTests();
+}
+
+void CDataAgentFile::LoadTestFromFiles()
+{
+    const int kind = GetDatabase()->GetKind();
+    if (kind != kBiomechanicsKind && kind != kComponentKind && kind != kVehicleKind)
+        throw std::logic_error("Invalid Database: " + GetDatabase()->GetDescription());
+    LocateTestFile();
+    ReadTestFile();
+    NameSignals();
+    if (kind == kVehicleKind) ReadIntrusionFile();
+}
+
+CDirectory CDataAgentFile::StoreDirectory(int kindCode, int testNumber) const
+{
+    CDirectory directory;
+    if (!storeRoot_.empty()) {
+        directory.SetPathStyle(CDirectory::kSlashStyle);
+        directory.SetRoot(storeRoot_);
+    }
+    directory.SetDatabase(kindCode);
+    directory.SetTestNumber(testNumber);
+    return directory;
+}
+
+void CDataAgentFile::LocateTestFile()
+{
+    if (testFileMode_ != kDerived) return;
+    const int kind = testFile_->GetKind();
+    if (kind == kXMLKind || kind == kZipKind) return;
+    if (kind != kTextKind) throw std::logic_error("Unknow File Type.");
+    testFile_ = FileIn(StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber()).GetEVDataDirectory(), kind);
+}
+
+void CDataAgentFile::ReadTestFile()
+{
+    std::string found;
+    switch (testFile_->GetKind()) {
+    case kTextKind:
+        if (testFile_->GetFileName().empty()) testFile_->FindByExtension("ev5", found);
+        break;
+    case kExtensionKind:
+        if (testFile_->GetFileName().empty()) testFile_->FindByExtension("e5x", found);
+        break;
+    case kXMLKind: throw std::logic_error("XML File Type: Not Developed.");
+    case kZipKind: throw std::logic_error("Zip File Type: Not Developed.");
+    default: throw std::logic_error("Unknown File Type.");
+    }
+    testFile_->ReadAll();
+    if (GetTestNumber()->GetNumber() == 0) SetTestNumberFromName(*GetTestNumber(), testFile_->GetFileName());
+    const bool extension = testFile_->GetKind() == kExtensionKind;
+    const int number = GetTestNumber()->GetNumber();
+    switch (GetDatabase()->GetKind()) {
+    case kBiomechanicsKind: ReadEV5Test(GetBioTest(), testFile_->GetContents(), number, extension); break;
+    case kComponentKind: ReadEV5Test(GetComTest(), testFile_->GetContents(), number, extension); break;
+    default: ReadEV5Test(GetVehicleTest(), testFile_->GetContents(), number, extension); break;
+    }
+}
+
+void CDataAgentFile::NameSignals()
+{
+    switch (GetDatabase()->GetKind()) {
+    case kBiomechanicsKind: NameRows(*GetBioTest(), *GetDatabase()); break;
+    case kComponentKind: NameRows(*GetComTest(), *GetDatabase()); break;
+    default: NameRows(*GetVehicleTest(), *GetDatabase()); break;
+    }
+}
+
+void CDataAgentFile::ReadIntrusionFile()
+{
+    if (!intrusionFile_) return;
+    std::string found;
+    if (intrusionFile_->GetFileName().empty()) intrusionFile_->FindByExtension("ip5", found);
+    intrusionFile_->ReadAll();
+    CIP5File reader(GetVehicleTest()->TestRecord().GetTSTNO());
+    reader.Read(intrusionFile_->GetContents());
+    for (const auto& intrusion : reader.GetIntrusions()) GetVehicleTest()->AddIntrusion(intrusion);
+}
+
+bool CDataAgentFile::LoadCodes(int, int) { return false; }
+
+bool CDataAgentFile::LoadValues(int valueIdentifier)
+{
+    CDataAgent::LoadValues(valueIdentifier);
+    return false;
+}
+
+}  // namespace ko

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <stdexcept>
+
+#include "formats/points.h"
+#include "formats/uds_file.h"
+#include "sources/data_agent_file.h"
+#include "sources/header_filler.h"
+
+namespace ko {
+namespace {
+
+bool IsTextKind(int kind) { return kind >= 1 && kind <= CDataAgentFile::kTextKind; }
+
+// A signal name read from a test file must name a file in the curve directory.
+void CheckSignalName(const std::string& name)
+{
+    if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+        throw std::logic_error("Invalid Signal Name: " + name);
+}
+
+}  // namespace
+
+void CDataAgentFile::FillBioSignal(CUDSFile& file) { FillFromFiles(file); }
+
+void CDataAgentFile::FillComSignal(CUDSFile& file) { FillFromFiles(file); }
+
+void CDataAgentFile::FillVehSignal(CUDSFile& file) { FillFromFiles(file); }
+
+void CDataAgentFile::LocateCurveFile()
+{
+    const int kind = curveFile_->GetKind();
+    if (!IsTextKind(kind) && kind != kUDSKind) throw std::logic_error("Unknown File Type.");
+    if (curveFileMode_ != kDerived) return;
+    CDirectory directory = StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber());
+    auto file = std::make_shared<CFile>();
+    file->SetDirectory(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory());
+    file->SetKind(kind);
+    curveFile_ = file;
+}
+
+std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const
+{
+    const int curve = GetCurveNumber()->GetNumber();
+    switch (GetDatabase()->GetKind()) {
+    case kBiomechanicsKind: return GetBioTest() ? GetBioTest()->GetInstrumentation(curve) : nullptr;
+    case kComponentKind: return GetComTest() ? GetComTest()->GetInstrumentation(curve) : nullptr;
+    default: return GetVehicleTest() ? GetVehicleTest()->GetInstrumentation(curve) : nullptr;
+    }
+}
+
+void CDataAgentFile::FillBaseHeader(CUDSFile& file)
+{
+    switch (GetDatabase()->GetKind()) {
+    case kBiomechanicsKind: CDataAgent::FillBioSignal(file); break;
+    case kComponentKind: CDataAgent::FillComSignal(file); break;
+    default: CDataAgent::FillVehSignal(file); break;
+    }
+}
+
+void CDataAgentFile::FillFromFiles(CUDSFile& file)
+{
+    LocateCurveFile();
+    const auto row = CurrentRow();
+    if (!row) {
+        FillBaseHeader(file);  // throws the database's "Invalid ... Test" text
+        return;
+    }
+    if (curveFile_->GetKind() == kUDSKind)
+        ReadUDSCurve(file, *row);
+    else
+        ReadTextCurve(file, *row);
+}
+
+void CDataAgentFile::ReadUDSCurve(CUDSFile& file, const CInstrumentation& row)
+{
+    const std::string& name = row.GetSIGNALNAME();
+    if (name.empty() || row.GetDASTAT() == "NO")
+        throw std::logic_error("No UDS file - Curve Number: " + GetCurveNumber()->GetText() +
+                               " Datstat: " + row.GetDASTAT());
+    CheckSignalName(name);
+    curveFile_->SetFileName(name);
+    curveFile_->ComposePath();
+    file.Read(curveFile_->GetFullPath());
+    file.SetFileName(name);
+    file.SetDirectory(curveFile_->GetDirectory());
+    file.SetAttachment(row.GetSENATT());
+    SetPointCount(static_cast<std::int64_t>(file.GetPointCount()));
+}
+
+void CDataAgentFile::ReadTextCurve(CUDSFile& file, const CInstrumentation& row)
+{
+    std::string found;
+    curveFile_->FindByCurveExtension(GetCurveNumber()->GetNumber(), found);
+    curveFile_->SetKind(kTextKind);
+    curveFile_->ComposePath();
+    CPoints points;
+    points.ReadFile(curveFile_->GetFullPath());
+    SetTextCurveData(file, points, row.GetNFP(), row.GetDELT());
+    SetPointCount(static_cast<std::int64_t>(points.size()));
+    FillBaseHeader(file);
+    file.SetFileName(curveFile_->GetFileName());
+    file.SetDirectory(curveFile_->GetDirectory());
+    file.SetAttachment(row.GetSENATT());
+    file.SetTSTSRC(GetSourceLabel());
+}
+
+}  // namespace ko

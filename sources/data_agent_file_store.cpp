@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "sources/data_agent_file.h"
+#include "sources/ev5_reading.h"
+#include "sources/test_list_rows.h"
+
+namespace ko {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The name of the first file of directory with the extension, or "".
+std::string FirstWithExtension(const std::string& directory, const char* extension)
+{
+    CFile probe;
+    probe.SetDirectory(directory);
+    std::string found;
+    try {
+        probe.FindByExtension(extension, found);
+    } catch (const std::logic_error&) {
+        return {};
+    }
+    return found;
+}
+
+// A fresh test aggregate of the database kind read from the EV5 file of dir.
+template <class Test>
+std::shared_ptr<Test> ReadStoreTest(const std::string& directory, int number)
+{
+    CFile file;
+    file.SetDirectory(directory);
+    std::string found;
+    file.FindByExtension("ev5", found);
+    file.ReadAll();
+    auto test = std::make_shared<Test>();
+    ReadEV5Test(test, file.GetContents(), number, false);
+    return test;
+}
+
+}  // namespace
+
+bool CDataAgentFile::SetChosenDirectory(const std::string& directory)
+{
+    return Setup([&] {
+        std::string name = FirstWithExtension(directory, "ev5");
+        int kind = kTextKind;
+        if (name.empty() && !(name = FirstWithExtension(directory, "e5x")).empty()) kind = kExtensionKind;
+        if (name.empty()) throw std::logic_error("A file with the extension: ev5 was not found.");
+        auto testFile = std::make_shared<CFile>();
+        testFile->SetDirectory(directory);
+        testFile->SetFileName(name);
+        testFile->SetKind(kind);
+        auto curveFile = std::make_shared<CFile>();
+        curveFile->SetDirectory(directory);
+        curveFile->SetKind(FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
+        std::shared_ptr<CFile> intrusionFile;
+        if (!FirstWithExtension(directory, "ip5").empty()) {
+            intrusionFile = std::make_shared<CFile>();
+            intrusionFile->SetDirectory(directory);
+            intrusionFile->SetKind(kTextKind);
+        }
+        testFile_ = testFile;
+        curveFile_ = curveFile;
+        intrusionFile_ = intrusionFile;
+        testFileMode_ = kChosen;
+        curveFileMode_ = kChosen;
+        storeRoot_.clear();
+        SetTestNumberFromName(*GetTestNumber(), name);
+    });
+}
+
+bool CDataAgentFile::SetStoreRoot(const std::string& root)
+{
+    return Setup([&] {
+        CFile probe;
+        probe.SetDirectory(root);
+        storeRoot_ = root;
+        testFile_ = std::make_shared<CFile>();
+        testFile_->SetKind(kTextKind);
+        curveFile_ = std::make_shared<CFile>();
+        curveFile_->SetKind(kUDSKind);
+        intrusionFile_.reset();
+        testFileMode_ = kDerived;
+        curveFileMode_ = kDerived;
+    });
+}
+
+bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers)
+{
+    numbers.clear();
+    return Guard([&] {
+        if (storeRoot_.empty()) throw std::logic_error("No store root is set.");
+        CDatabase database;
+        database.SetKind(kindCode);
+        if (database.GetKind() != kindCode) throw std::logic_error("Invalid Database");
+        const fs::path base = fs::path(storeRoot_) / "evdata" / database.GetName();
+        if (!fs::is_directory(base)) return true;
+        for (auto it = fs::recursive_directory_iterator(base); it != fs::recursive_directory_iterator(); ++it) {
+            if (it.depth() < 2 || !it->is_directory()) continue;
+            it.disable_recursion_pending();
+            const std::string name = it->path().filename().string();
+            CTestNumber number;
+            if (name.size() != 6 || !SetTestNumberFromName(number, name)) continue;
+            CDirectory expected = StoreDirectory(kindCode, number.GetNumber());
+            if (fs::path(expected.GetEVDataDirectory()).lexically_normal() != it->path().lexically_normal())
+                continue;
+            if (!FirstWithExtension(it->path().string(), "ev5").empty()) numbers.push_back(number.GetNumber());
+        }
+        std::sort(numbers.begin(), numbers.end());
+        return true;
+    });
+}
+
+bool CDataAgentFile::LoadTestList(int kindCode)
+{
+    if (storeRoot_.empty()) return true;
+    std::vector<int> numbers;
+    if (!GetStoreTestNumbers(kindCode, numbers)) return false;
+    ClearTestList(kindCode);
+    bool complete = true;
+    for (int number : numbers) {
+        const bool read = Guard([&] {
+            const std::string directory = StoreDirectory(kindCode, number).GetEVDataDirectory();
+            if (kindCode == kBiomechanicsKind) AddListRow(SelectionRow(*ReadStoreTest<CBioTest>(directory, number)));
+            if (kindCode == kComponentKind) AddListRow(SelectionRow(*ReadStoreTest<CComTest>(directory, number)));
+            if (kindCode == kVehicleKind) AddListRow(SelectionRow(*ReadStoreTest<CVehicleTest>(directory, number)));
+            return true;
+        });
+        if (!read) SetLastError("Failure to load test number: " + std::to_string(number) + "\n" + GetLastError());
+        complete = complete && read;
+    }
+    return complete;
+}
+
+}  // namespace ko
