@@ -20,8 +20,11 @@ bool CAtomicFile::Open()
     static std::atomic<unsigned> counter{0};
     Discard();
     if (path_.empty()) return false;
+    // A short hidden name beside the target, whatever the length of the target's name.
+    const std::size_t slash = path_.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : path_.substr(0, slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_ = path_ + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+        temp_ = dir + ".velder" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".tmp";
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) return true;
         if (errno != EEXIST) break;

@@ -24,6 +24,14 @@ TEST_F(AtomicFileTest, ReplacesTargetAndLeavesNoTemporary)
     EXPECT_EQ(Entries(), 1u);
 }
 
+TEST_F(AtomicFileTest, LongestFileNameStillWritable)
+{
+    const std::string target = Path(std::string(255, 'a'));
+    ko::WriteFileAtomically(target, std::string_view("long"));
+    EXPECT_EQ(Content(target), "long");
+    EXPECT_EQ(Entries(), 1u);
+}
+
 TEST_F(AtomicFileTest, AbandonedWriteKeepsOldContent)
 {
     const std::string target = Path("out.txt");
