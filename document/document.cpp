@@ -12,6 +12,7 @@ void CDocument::Load(std::vector<std::shared_ptr<Test>> tests)
     kind_ = CKindTraits<Test>::kCode;
     counts_.clear();
     signals_.clear();
+    failures_.clear();
     lists.rows.clear();
     lists.titles.clear();
     lists.selected.clear();
@@ -26,6 +27,10 @@ void CDocument::Load(std::vector<std::shared_ptr<Test>> tests)
     counts_ = std::move(distinct.counts);
     BuildPlot();
 }
+
+void CDocument::SetTests(std::vector<std::shared_ptr<CVehicleTest>> tests) { Load(std::move(tests)); }
+void CDocument::SetTests(std::vector<std::shared_ptr<CComTest>> tests) { Load(std::move(tests)); }
+void CDocument::SetTests(std::vector<std::shared_ptr<CBioTest>> tests) { Load(std::move(tests)); }
 
 template <class Test>
 bool CDocument::LoadThroughAgent(const std::vector<int>& testNumbers, bool chosen)
@@ -74,8 +79,8 @@ std::size_t CDocument::GetTestCount() const
 
 std::vector<std::string> CDocument::GetTitleHeadings() const
 {
-    if (!VisitKind([](const auto&) {})) return {};
     auto headings = TitleFieldNames(kind_);
+    if (headings.empty()) return headings;
     headings.insert(headings.begin(), "#");
     return headings;
 }

@@ -53,9 +53,9 @@ public:
     // Makes tests the loaded tests of their kind and the kind current: every
     // row of them, sorted by title (stably), the distinct titles and counts;
     // no selection, no current signals.
-    void SetTests(std::vector<std::shared_ptr<CVehicleTest>> tests) { Load(std::move(tests)); }
-    void SetTests(std::vector<std::shared_ptr<CComTest>> tests) { Load(std::move(tests)); }
-    void SetTests(std::vector<std::shared_ptr<CBioTest>> tests) { Load(std::move(tests)); }
+    void SetTests(std::vector<std::shared_ptr<CVehicleTest>> tests);
+    void SetTests(std::vector<std::shared_ptr<CComTest>> tests);
+    void SetTests(std::vector<std::shared_ptr<CBioTest>> tests);
 
     // 0x4, 0x10, 0x100, or 2 before any tests are loaded.
     int GetKind() const { return kind_; }

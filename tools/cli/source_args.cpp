@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/cli/source_args.h"
+
+#include <algorithm>
+#include <ostream>
+#include <stdexcept>
+
+#include "document/document.h"
+#include "model/database.h"
+#include "sources/data_agent_file.h"
+#include "tools/cli/op_args.h"
+
+namespace cli {
+
+int ParseDatabase(const std::string& text)
+{
+    if (text == "vehdb") return ko::kVehicleKind;
+    if (text == "comdb") return ko::kComponentKind;
+    if (text == "biodb") return ko::kBiomechanicsKind;
+    throw std::invalid_argument("--db: not vehdb, comdb or biodb: '" + text + "'");
+}
+
+std::vector<int> ParseTestNumbers(const std::string& text)
+{
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        numbers.push_back(ParseIndex(text.substr(start, comma - start), "--tests"));
+        if (comma == std::string::npos) return numbers;
+        start = comma + 1;
+    }
+}
+
+bool TakeOption(std::vector<std::string>& rest, const std::string& name, std::string& value)
+{
+    const auto found = std::find(rest.begin(), rest.end(), name);
+    if (found == rest.end()) return false;
+    if (found + 1 == rest.end()) throw std::invalid_argument(name + ": value missing");
+    value = *(found + 1);
+    rest.erase(found, found + 2);
+    return true;
+}
+
+SourceArgs ParseSourceArgs(const std::vector<std::string>& args)
+{
+    SourceArgs source;
+    source.rest = args;
+    std::string value;
+    TakeOption(source.rest, "--store", source.store);
+    TakeOption(source.rest, "--dir", source.dir);
+    if (TakeOption(source.rest, "--tests", value)) source.tests = ParseTestNumbers(value);
+    if (TakeOption(source.rest, "--db", value)) source.kind = ParseDatabase(value);
+    return source;
+}
+
+std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root)
+{
+    auto agent = std::make_shared<ko::CDataAgentFile>();
+    if (!agent->SetStoreRoot(root)) throw std::runtime_error(agent->GetLastError());
+    return agent;
+}
+
+void PrintFailures(const ko::CDocument& document, std::ostream& err)
+{
+    for (const auto& failure : document.GetFailures()) err << failure.text << "\n";
+}
+
+void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err)
+{
+    if (source.kind == 0) throw std::invalid_argument("--db is required");
+    const bool fromStore = !source.store.empty() && !source.tests.empty();
+    if (fromStore == !source.dir.empty() || (source.store.empty() != source.tests.empty()))
+        throw std::invalid_argument(std::string("give either --store DIR --tests N[,N...] or --dir TESTDIR"));
+    if (fromStore) {
+        document.SetAgent(OpenStore(source.store));
+        document.LoadTests(source.kind, source.tests);
+    } else {
+        auto agent = std::make_shared<ko::CDataAgentFile>();
+        if (!agent->SetChosenDirectory(source.dir)) throw std::runtime_error(agent->GetLastError());
+        document.SetAgent(agent);
+        document.LoadChosenTest(source.kind);
+    }
+    PrintFailures(document, err);
+    if (document.GetTestCount() == 0) throw std::runtime_error("No test could be loaded.");
+}
+
+}  // namespace cli

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The source options shared by the selection commands of velder-cli:
+//   --store DIR --tests N[,N...]   tests of a store root (slash layout)
+//   --dir TESTDIR                  the one test of a chosen directory
+//   --db vehdb|comdb|biodb         the database kind
+#pragma once
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ko {
+class CDataAgentFile;
+class CDocument;
+}  // namespace ko
+
+namespace cli {
+
+inline constexpr const char* kSourceUsage = "(--store DIR --tests N[,N...] | --dir TESTDIR) --db vehdb|comdb|biodb";
+
+struct SourceArgs {
+    std::string store;
+    std::vector<int> tests;
+    std::string dir;
+    int kind = 0;
+    std::vector<std::string> rest;  // every other argument, in order
+};
+
+// Takes the source options out of args. Throws std::invalid_argument for a
+// missing or malformed value.
+SourceArgs ParseSourceArgs(const std::vector<std::string>& args);
+
+// 0x100, 0x10 or 0x4 for "vehdb", "comdb", "biodb"; throws std::invalid_argument otherwise.
+int ParseDatabase(const std::string& text);
+
+// "12,40,7" as numbers; throws std::invalid_argument naming the option.
+std::vector<int> ParseTestNumbers(const std::string& text);
+
+// Takes "name VALUE" out of rest into value; false when name is absent.
+bool TakeOption(std::vector<std::string>& rest, const std::string& name, std::string& value);
+
+// A file agent on a store root; throws std::runtime_error with its failure text.
+std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root);
+
+// Loads the tests of the source into document through a new file agent. Each
+// test that fails is reported on err with the agent's text; throws
+// std::runtime_error when no test could be loaded. Requires --db and exactly
+// one of --store with --tests or --dir.
+void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err);
+
+// The document's failures, one text per line.
+void PrintFailures(const ko::CDocument& document, std::ostream& err);
+
+}  // namespace cli
