@@ -59,7 +59,8 @@ void ExpectNamed(const std::shared_ptr<R>& record, const std::vector<std::string
         const std::string name(field.column.name);
         if (name == "TSTNO" || name == "SECURITY") continue;
         const bool inFile = std::find(form.begin(), form.end(), name) != form.end();
-        EXPECT_EQ(field.GetText(*record), inFile ? Expected(name, field.column.type) : field.GetText(fresh)) << name;
+        EXPECT_EQ(field.GetText(*record), inFile ? Expected(name, field.column.type) : field.GetText(fresh))
+            << name;
     }
 }
 
