@@ -95,29 +95,34 @@ bool CDataAgentFile::SetZipFile(const std::string& fullName)
 
 bool CDataAgentFile::LoadTest(const std::shared_ptr<CTestType>& test)
 {
-    try {
+    return Loading([&] {
         if (!CDataAgent::LoadTest(test)) throw std::logic_error(GetLastError());
         LoadTestFromFiles();
         CopyCurrentTest(*test);
         return true;
-    } catch (const std::exception& e) {
-        LoadFailed(e.what());
-    }
-    return false;
+    });
 }
 
 bool CDataAgentFile::LoadTest(int kindCode)
 {
-    try {
+    return Loading([&] {
         // Collision-warning tests are vehicle tests on disk: read them as such.
-        const int kind = kindCode == kCollisionWarningKind ? kVehicleKind : kindCode;
-        if (!BeginLoad(kind)) return false;
+        if (!BeginLoad(kindCode == kCollisionWarningKind ? kVehicleKind : kindCode)) return false;
         LoadTestFromFiles();
         return true;
-    } catch (const std::exception& e) {
-        LoadFailed(e.what());
-    }
-    return false;
+    });
+}
+
+bool CDataAgentFile::Loading(const std::function<bool()>& body)
+{
+    bool threw = true;
+    const bool done = Guard([&] {
+        const bool result = body();
+        threw = false;
+        return result;
+    });
+    if (threw) LoadFailed(GetLastError());
+    return done;
 }
 
 void CDataAgentFile::LoadFailed(const std::string& text)

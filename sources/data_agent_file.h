@@ -91,6 +91,8 @@ private:
     void ReadTestFile();
     void ReadIntrusionFile();
     void NameSignals();
+    // Runs a load: a failure becomes the load-failure text, the tests are released.
+    bool Loading(const std::function<bool()>& body);
     void LoadFailed(const std::string& text);
     void FillFromFiles(CUDSFile& file);
     void ReadUDSCurve(CUDSFile& file, const CInstrumentation& row);
