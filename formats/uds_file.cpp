@@ -119,25 +119,27 @@ void CUDSFile::Read(const std::string& path)
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size % CUDS1992::kRecordSize != 0)
         throw std::logic_error("File size not a multiple of 512 bytes.");
+    std::unique_ptr<unsigned char[]> buffer;
     try {
-        const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
-        if (!ReadWhole(fd, buffer.get(), size)) throw std::logic_error("Failure to read file: " + path);
-        Parse(buffer.get(), size);
-    } catch (const std::logic_error&) {
-        throw;
-    } catch (const std::exception& e) {
+        buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
+    } catch (const std::bad_alloc& e) {
         throw std::logic_error(e.what());
     }
-    WidenYear();
+    if (!ReadWhole(fd, buffer.get(), size)) throw std::logic_error("Failure to read file: " + path);
+    ReadImage(buffer.get(), size);
 }
 
 void CUDSFile::ReadBuffer(const void* bytes, std::size_t size)
 {
-    if (bytes == nullptr) size = 0;
+    ReadImage(static_cast<const unsigned char*>(bytes), bytes == nullptr ? 0 : size);
+}
+
+void CUDSFile::ReadImage(const unsigned char* bytes, std::size_t size)
+{
     if (size % CUDS1992::kRecordSize != 0)
         throw std::logic_error("File size not a multiple of 512 bytes.");
     try {
-        Parse(static_cast<const unsigned char*>(bytes), size);
+        Parse(bytes, size);
     } catch (const std::logic_error&) {
         throw;
     } catch (const std::exception& e) {

@@ -56,6 +56,7 @@ public:
     const UDSNumberFormat& GetMachineFormat() const { return machineFormat_; }
 
 private:
+    void ReadImage(const unsigned char* bytes, std::size_t size);
     void Parse(const unsigned char* buffer, std::size_t size);
     std::size_t ParseHeader(const unsigned char* buffer, std::size_t size);
     void ParseData(const unsigned char* data, std::size_t records);
