@@ -160,8 +160,14 @@ void CDataAgentFile::LocateTestFile()
     if (testFileMode_ != kDerived) return;
     const int kind = testFile_->GetKind();
     if (kind == kXMLKind || kind == kZipKind) return;
-    if (kind != kTextKind) throw std::logic_error("Unknow File Type.");
-    testFile_ = FileIn(StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber()).GetEVDataDirectory(), kind);
+    if (kind != kTextKind && !(kind == kExtensionKind && !storeRoot_.empty()))
+        throw std::logic_error("Unknow File Type.");
+    const std::string directory =
+        StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber()).GetEVDataDirectory();
+    if (storeRoot_.empty())
+        testFile_ = FileIn(directory, kind);
+    else
+        LocateStoreTest(directory);
 }
 
 void CDataAgentFile::ReadTestFile()

@@ -50,11 +50,14 @@ public:
     // test file named as in the store ("v01234_000.ev5") sets the test number.
     bool SetChosenDirectory(const std::string& directory);
     // A store root in the slash layout of CDirectory: both files derived from
-    // the database and test number, EV5 test files (kind 5) and UDS curves
-    // (kind 21). Any test of the root can then be loaded by number.
+    // the database and test number. Any test of the root can then be loaded by
+    // number: its EV5 file, else its EV5 extension file, and its IP5 file when
+    // it has one; its curves are UDS files, or text curves beside the test file
+    // when its UDS directory holds no UDS file.
     bool SetStoreRoot(const std::string& root);
     // Ascending numbers of the tests of a database under the store root (those
-    // whose test directory holds an EV5 file); false without a store root.
+    // whose test directory holds an EV5 or EV5 extension file); false without
+    // a store root.
     bool GetStoreTestNumbers(int kindCode, std::vector<int>& numbers);
 
     bool LoadTest(const std::shared_ptr<CTestType>& test) override;
@@ -86,6 +89,8 @@ private:
     void LoadTestFromFiles();
     void LocateTestFile();
     void LocateCurveFile();
+    // Under a store root: the test file (EV5, else EV5 extension) and IP5 file of directory.
+    void LocateStoreTest(const std::string& directory);
     // The store directories of a test of a database.
     CDirectory StoreDirectory(int kindCode, int testNumber) const;
     void ReadTestFile();

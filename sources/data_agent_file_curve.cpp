@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <filesystem>
 #include <stdexcept>
 
 #include "formats/points.h"
 #include "formats/uds_file.h"
 #include "sources/data_agent_file.h"
 #include "sources/header_filler.h"
+#include "sources/store_files.h"
 
 namespace ko {
 namespace {
@@ -18,6 +20,12 @@ void CheckSignalName(const std::string& name)
         throw std::logic_error("Invalid Signal Name: " + name);
 }
 
+bool HasUDSFile(const std::string& directory)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(directory, error) && !FirstWithExtension(directory, "uds").empty();
+}
+
 }  // namespace
 
 void CDataAgentFile::FillBioSignal(CUDSFile& file) { FillFromFiles(file); }
@@ -28,10 +36,12 @@ void CDataAgentFile::FillVehSignal(CUDSFile& file) { FillFromFiles(file); }
 
 void CDataAgentFile::LocateCurveFile()
 {
-    const int kind = curveFile_->GetKind();
+    int kind = curveFile_->GetKind();
     if (!IsTextKind(kind) && kind != kUDSKind) throw std::logic_error("Unknown File Type.");
     if (curveFileMode_ != kDerived) return;
     CDirectory directory = StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber());
+    // Under a store root a test without UDS files has text curves beside its test file.
+    if (!storeRoot_.empty()) kind = HasUDSFile(directory.GetUDSDirectory()) ? kUDSKind : kTextKind;
     auto file = std::make_shared<CFile>();
     file->SetDirectory(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory());
     file->SetKind(kind);

@@ -5,6 +5,7 @@
 
 #include "sources/data_agent_file.h"
 #include "sources/ev5_reading.h"
+#include "sources/store_files.h"
 #include "sources/test_list_rows.h"
 
 namespace ko {
@@ -12,32 +13,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The name of the first file of directory with the extension, or "".
-std::string FirstWithExtension(const std::string& directory, const char* extension)
-{
-    CFile probe;
-    probe.SetDirectory(directory);
-    std::string found;
-    try {
-        probe.FindByExtension(extension, found);
-    } catch (const std::logic_error&) {
-        return {};
-    }
-    return found;
-}
-
-// A fresh test aggregate of the database kind read from the EV5 file of dir.
+// A fresh test aggregate read from the test file of a store test directory.
 template <class Test>
 std::shared_ptr<Test> ReadStoreTest(const std::string& directory, int number)
 {
     CFile file;
     file.SetDirectory(directory);
-    std::string found;
-    file.FindByExtension("ev5", found);
+    std::string name;
+    int kind = 0;
+    FindTestFile(directory, name, kind);
+    file.SetFileName(name);
     file.ReadAll();
     auto test = std::make_shared<Test>();
-    ReadEV5Test(test, file.GetContents(), number, false);
+    ReadEV5Test(test, file.GetContents(), number, kind == CDataAgentFile::kExtensionKind);
     return test;
+}
+
+std::shared_ptr<CFile> FileIn(const std::string& directory, int kind, const std::string& name = {})
+{
+    auto file = std::make_shared<CFile>();
+    file->SetDirectory(directory);
+    if (!name.empty()) file->SetFileName(name);
+    file->SetKind(kind);
+    return file;
 }
 
 }  // namespace
@@ -45,23 +43,13 @@ std::shared_ptr<Test> ReadStoreTest(const std::string& directory, int number)
 bool CDataAgentFile::SetChosenDirectory(const std::string& directory)
 {
     return Setup([&] {
-        std::string name = FirstWithExtension(directory, "ev5");
-        int kind = kTextKind;
-        if (name.empty() && !(name = FirstWithExtension(directory, "e5x")).empty()) kind = kExtensionKind;
-        if (name.empty()) throw std::logic_error("A file with the extension: ev5 was not found.");
-        auto testFile = std::make_shared<CFile>();
-        testFile->SetDirectory(directory);
-        testFile->SetFileName(name);
-        testFile->SetKind(kind);
-        auto curveFile = std::make_shared<CFile>();
-        curveFile->SetDirectory(directory);
-        curveFile->SetKind(FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
+        std::string name;
+        int kind = 0;
+        FindTestFile(directory, name, kind);
+        auto testFile = FileIn(directory, kind, name);
+        auto curveFile = FileIn(directory, FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
         std::shared_ptr<CFile> intrusionFile;
-        if (!FirstWithExtension(directory, "ip5").empty()) {
-            intrusionFile = std::make_shared<CFile>();
-            intrusionFile->SetDirectory(directory);
-            intrusionFile->SetKind(kTextKind);
-        }
+        if (!FirstWithExtension(directory, "ip5").empty()) intrusionFile = FileIn(directory, kTextKind);
         testFile_ = testFile;
         curveFile_ = curveFile;
         intrusionFile_ = intrusionFile;
@@ -88,6 +76,16 @@ bool CDataAgentFile::SetStoreRoot(const std::string& root)
     });
 }
 
+void CDataAgentFile::LocateStoreTest(const std::string& directory)
+{
+    std::string name;
+    int kind = 0;
+    FindTestFile(directory, name, kind);
+    testFile_ = FileIn(directory, kind, name);
+    intrusionFile_.reset();
+    if (!FirstWithExtension(directory, "ip5").empty()) intrusionFile_ = FileIn(directory, kTextKind);
+}
+
 bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers)
 {
     numbers.clear();
@@ -107,7 +105,9 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
             CDirectory expected = StoreDirectory(kindCode, number.GetNumber());
             if (fs::path(expected.GetEVDataDirectory()).lexically_normal() != it->path().lexically_normal())
                 continue;
-            if (!FirstWithExtension(it->path().string(), "ev5").empty()) numbers.push_back(number.GetNumber());
+            const std::string directory = it->path().string();
+            if (!FirstWithExtension(directory, "ev5").empty() || !FirstWithExtension(directory, "e5x").empty())
+                numbers.push_back(number.GetNumber());
         }
         std::sort(numbers.begin(), numbers.end());
         return true;

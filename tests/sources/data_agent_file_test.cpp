@@ -264,21 +264,27 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
 }
 
 // A store root in the derived layout: any of its tests by number, and its list.
+// Test 3 has an EV5 extension file and text curves, test 20 an IP5 file.
 TEST_F(FileAgent, StoreRoot)
 {
     for (int number : {20, 1234, 3}) {
         const auto [evdata, uds] = StoreDirs(number);
         auto test = SampleTest(number);
         test->TestRecord().SetTSTTYP(number == 20 ? "NCAP" : "RES");
-        PutEV5(evdata + "/v" + ko::ZeroPadded(number, 5) + "_000.ev5", test, number);
-        PutUDS(uds + "/" + GeneratedName(number, 1), {static_cast<double>(number), 0.0});
+        const std::string stem = evdata + "/v" + ko::ZeroPadded(number, 5) + "_000";
+        PutEV5(stem + (number == 3 ? ".e5x" : ".ev5"), test, number, number == 3);
+        if (number == 3)
+            PutText(stem + ".001", "3\n0\n");
+        else
+            PutUDS(uds + "/" + GeneratedName(number, 1), {static_cast<double>(number), 0.0});
     }
+    PutText(StoreDirs(20).first + "/v00020.ip5", "# Source: Intrusion Data\n1|1|DASH|1|2|3|4|5|6|R\n");
     StoreDirs(77);  // a test directory without a test file
-    EXPECT_FALSE(agent_.GetStoreTestNumbers(ko::kVehicleKind, *std::make_unique<std::vector<int>>()));
+    std::vector<int> numbers;
+    EXPECT_FALSE(agent_.GetStoreTestNumbers(ko::kVehicleKind, numbers));
     EXPECT_FALSE(agent_.SetStoreRoot(Dir() + "/missing"));
     ASSERT_TRUE(agent_.SetStoreRoot(Dir())) << agent_.GetLastError();
 
-    std::vector<int> numbers;
     ASSERT_TRUE(agent_.GetStoreTestNumbers(ko::kVehicleKind, numbers)) << agent_.GetLastError();
     EXPECT_EQ(numbers, (std::vector<int>{3, 20, 1234}));
     EXPECT_TRUE(agent_.GetStoreTestNumbers(ko::kComponentKind, numbers));
@@ -294,10 +300,12 @@ TEST_F(FileAgent, StoreRoot)
     for (int number : {1234, 3, 20}) {
         auto test = std::make_shared<ko::CVehicleTest>();
         ASSERT_TRUE(agent_.LoadTest(number, test)) << agent_.GetLastError();
+        EXPECT_EQ(test->GetIntrusions().size(), number == 20 ? 1u : 0u);
         std::shared_ptr<ko::CNSignal> signal;
         ASSERT_TRUE(agent_.SetTest(test) && agent_.SetCurveNumber(1) && agent_.LoadSignal(signal))
             << agent_.GetLastError();
         EXPECT_EQ(signal->GetY(), (std::vector<double>{static_cast<double>(number), 0.0}));
+        EXPECT_EQ(signal->GetTSTSRC(), number == 3 ? "ASCII DATA" : "USER DATA");
     }
     EXPECT_FALSE(agent_.LoadTest(77, std::make_shared<ko::CVehicleTest>()));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 77\nA file with the extension: ev5 was not found.");

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sources/store_files.h"
+
+#include <stdexcept>
+
+#include "formats/file.h"
+#include "sources/data_agent_file.h"
+
+namespace ko {
+
+std::string FirstWithExtension(const std::string& directory, const char* extension)
+{
+    CFile probe;
+    probe.SetDirectory(directory);
+    std::string found;
+    try {
+        probe.FindByExtension(extension, found);
+    } catch (const std::logic_error&) {
+        return {};
+    }
+    return found;
+}
+
+void FindTestFile(const std::string& directory, std::string& name, int& kind)
+{
+    name = FirstWithExtension(directory, "ev5");
+    kind = CDataAgentFile::kTextKind;
+    if (name.empty()) {
+        name = FirstWithExtension(directory, "e5x");
+        kind = CDataAgentFile::kExtensionKind;
+    }
+    if (name.empty()) throw std::logic_error("A file with the extension: ev5 was not found.");
+}
+
+}  // namespace ko

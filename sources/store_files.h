@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <string>
+
+namespace ko {
+
+// The name of the first file of directory whose name ends with the extension
+// (as CFile::FindByExtension finds it), or "" when there is none. Throws the
+// CFile texts for an empty or missing directory.
+std::string FirstWithExtension(const std::string& directory, const char* extension);
+
+// The test file of a test directory: its EV5 file (kind 5), else its EV5
+// extension file (kind 24). Throws "A file with the extension: ev5 was not
+// found." without either.
+void FindTestFile(const std::string& directory, std::string& name, int& kind);
+
+}  // namespace ko
