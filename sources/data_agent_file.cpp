@@ -6,18 +6,10 @@
 #include "formats/file_name.h"
 #include "formats/ip5_file.h"
 #include "sources/ev5_reading.h"
+#include "sources/store_files.h"
 
 namespace ko {
 namespace {
-
-// A file of the given kind in directory, without a name yet.
-std::shared_ptr<CFile> FileIn(const std::string& directory, int kind)
-{
-    auto file = std::make_shared<CFile>();
-    file->SetDirectory(directory);
-    file->SetKind(kind);
-    return file;
-}
 
 // The generated UDS name of every row with data and without a signal name.
 template <class Test>

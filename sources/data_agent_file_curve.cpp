@@ -42,10 +42,7 @@ void CDataAgentFile::LocateCurveFile()
     CDirectory directory = StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber());
     // Under a store root a test without UDS files has text curves beside its test file.
     if (!storeRoot_.empty()) kind = HasUDSFile(directory.GetUDSDirectory()) ? kUDSKind : kTextKind;
-    auto file = std::make_shared<CFile>();
-    file->SetDirectory(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory());
-    file->SetKind(kind);
-    curveFile_ = file;
+    curveFile_ = FileIn(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory(), kind);
 }
 
 std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const

@@ -29,15 +29,6 @@ std::shared_ptr<Test> ReadStoreTest(const std::string& directory, int number)
     return test;
 }
 
-std::shared_ptr<CFile> FileIn(const std::string& directory, int kind, const std::string& name = {})
-{
-    auto file = std::make_shared<CFile>();
-    file->SetDirectory(directory);
-    if (!name.empty()) file->SetFileName(name);
-    file->SetKind(kind);
-    return file;
-}
-
 }  // namespace
 
 bool CDataAgentFile::SetChosenDirectory(const std::string& directory)

@@ -3,10 +3,18 @@
 
 #include <stdexcept>
 
-#include "formats/file.h"
 #include "sources/data_agent_file.h"
 
 namespace ko {
+
+std::shared_ptr<CFile> FileIn(const std::string& directory, int kind, const std::string& name)
+{
+    auto file = std::make_shared<CFile>();
+    file->SetDirectory(directory);
+    if (!name.empty()) file->SetFileName(name);
+    file->SetKind(kind);
+    return file;
+}
 
 std::string FirstWithExtension(const std::string& directory, const char* extension)
 {

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <memory>
 #include <string>
 
+#include "formats/file.h"
+
 namespace ko {
+
+// A file of the kind in directory, named name when it is not empty.
+std::shared_ptr<CFile> FileIn(const std::string& directory, int kind, const std::string& name = {});
 
 // The name of the first file of directory whose name ends with the extension
 // (as CFile::FindByExtension finds it), or "" when there is none. Throws the
