@@ -95,7 +95,7 @@ TEST(DataAgent, NumberRanges)
     EXPECT_EQ(agent.GetCurveNumber()->GetText(), "999");
 }
 
-TEST(DataAgent, MediaValuesAndCodes)
+TEST(DataAgent, MediaChecksAndValueTable)
 {
     CFixedAgent agent;
     EXPECT_FALSE(agent.LoadMedia(ko::kNoKind, 0x4, 1, 1));
@@ -112,9 +112,6 @@ TEST(DataAgent, MediaValuesAndCodes)
     const auto values = agent.GetValues();
     EXPECT_TRUE(agent.LoadValues(3));
     EXPECT_EQ(agent.GetValues(), values);
-    EXPECT_TRUE(agent.LoadCodes(1, ko::kVehicleKind));
-    EXPECT_TRUE(agent.LoadTestList(ko::kVehicleKind));
-    EXPECT_TRUE(agent.Validate());
 }
 
 TEST(DataAgent, SetTestCopiesAndSelects)
