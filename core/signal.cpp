@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <limits>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "core/status.h"
 #include "core/units.h"
 
@@ -13,27 +17,43 @@ namespace ko {
 
 namespace {
 
-// Maximum and minimum of values; zeros when empty. Four independent lanes
-// keep the comparisons out of one long dependency chain.
+// Maximum and minimum of values; zeros when empty. Pairs of lanes (SSE2 where
+// available) keep the comparisons out of one long dependency chain.
 void Extremes(const std::vector<double>& values, double& max, double& min)
 {
     if (values.empty()) {
         max = min = 0.0;
         return;
     }
-    double hi[4], lo[4];
-    std::fill(hi, hi + 4, values.front());
-    std::fill(lo, lo + 4, values.front());
+    const double* v = values.data();
     const std::size_t n = values.size(), blocks = n - n % 4;
+    double hi[4], lo[4];
+    std::fill(hi, hi + 4, v[0]);
+    std::fill(lo, lo + 4, v[0]);
+#ifdef __SSE2__
+    __m128d hi0 = _mm_set1_pd(v[0]), hi1 = hi0, lo0 = hi0, lo1 = hi0;
+    for (std::size_t i = 0; i < blocks; i += 4) {
+        const __m128d a = _mm_loadu_pd(v + i), b = _mm_loadu_pd(v + i + 2);
+        hi0 = _mm_max_pd(hi0, a);
+        hi1 = _mm_max_pd(hi1, b);
+        lo0 = _mm_min_pd(lo0, a);
+        lo1 = _mm_min_pd(lo1, b);
+    }
+    _mm_storeu_pd(hi, hi0);
+    _mm_storeu_pd(hi + 2, hi1);
+    _mm_storeu_pd(lo, lo0);
+    _mm_storeu_pd(lo + 2, lo1);
+#else
     for (std::size_t i = 0; i < blocks; i += 4) {
         for (std::size_t k = 0; k < 4; ++k) {
-            hi[k] = std::max(hi[k], values[i + k]);
-            lo[k] = std::min(lo[k], values[i + k]);
+            hi[k] = std::max(hi[k], v[i + k]);
+            lo[k] = std::min(lo[k], v[i + k]);
         }
     }
+#endif
     for (std::size_t i = blocks; i < n; ++i) {
-        hi[0] = std::max(hi[0], values[i]);
-        lo[0] = std::min(lo[0], values[i]);
+        hi[0] = std::max(hi[0], v[i]);
+        lo[0] = std::min(lo[0], v[i]);
     }
     max = std::max({hi[0], hi[1], hi[2], hi[3]});
     min = std::min({lo[0], lo[1], lo[2], lo[3]});

@@ -146,10 +146,10 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
         AppendRecord(y_, record, n, fileFormat_.reals);
     }
     const float del = GetDEL();
-    const std::int64_t nfp = GetNFP();
+    const std::int32_t nfp = GetNFP();  // NFP + i stays within NFP..NLP
     x_.reserve(n);
-    for (std::size_t i = 0; i < n; ++i)
-        x_.push_back(static_cast<double>(static_cast<float>(nfp + static_cast<std::int64_t>(i)) * del));
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(n); ++i)
+        x_.push_back(static_cast<double>(static_cast<float>(nfp + i) * del));
     z_.assign(n, 0.0);
 }
 
