@@ -134,22 +134,7 @@ public:
         test->SetTestNumber(sample.number);
         for (const auto& row : test->GetInstrumentations()) row->SetTSTNO(sample.number);
         NameCurves(*test, place.database, sample.number);
-        const auto curves = Curves(sample);
-        const sample::CUDSTestFields fields = TestFields(*test, source);
-        for (const auto& row : test->GetInstrumentations()) {
-            if (row->GetDASTAT() == "NO") continue;
-            const std::vector<double>& values = curves.at(row->GetCURNO());
-            if (sample.pointFiles) {
-                Save(place.evdata + "/" + place.testName + row->GetPaddedCURNO(),
-                     PointText(values, sample.time));
-            } else {
-                CUDSFile file;
-                sample::FillUDSHeader(file, fields, *row, Location(*row));
-                file.SetBigEndian(true);
-                file.WriteValues(place.uds + "/" + row->GetSIGNALNAME(), {}, values);
-                written_.push_back(place.uds + "/" + row->GetSIGNALNAME());
-            }
-        }
+        WriteCurves(sample, *test, place, TestFields(*test, source));
         std::unique_ptr<CEV5File<Test>> file;
         if (sample.extension)
             file = std::make_unique<Extension>(test, sample.number);
@@ -164,6 +149,28 @@ public:
     }
 
 private:
+    // A UDS file per curve with data, or a point file beside the test file.
+    template <class Test>
+    void WriteCurves(const CSampleTest& sample, const Test& test, const CTestPlace& place,
+                     const sample::CUDSTestFields& fields)
+    {
+        const auto curves = Curves(sample);
+        for (const auto& row : test.GetInstrumentations()) {
+            if (row->GetDASTAT() == "NO") continue;
+            const std::vector<double>& values = curves.at(row->GetCURNO());
+            if (sample.pointFiles) {
+                Save(place.evdata + "/" + place.testName + row->GetPaddedCURNO(),
+                     PointText(values, sample.time));
+                continue;
+            }
+            CUDSFile file;
+            sample::FillUDSHeader(file, fields, *row, Location(*row));
+            file.SetBigEndian(true);
+            file.WriteValues(place.uds + "/" + row->GetSIGNALNAME(), {}, values);
+            written_.push_back(place.uds + "/" + row->GetSIGNALNAME());
+        }
+    }
+
     // The file agent's rule: rows with data are named by their UDS file name.
     template <class Test>
     static void NameCurves(Test& test, const std::string& database, int number)
