@@ -150,6 +150,19 @@ TEST(SignalDerived, RefreshCount)
     EXPECT_EQ(s.GetPointCount(), 2147483647);
 }
 
+TEST(SignalDerived, ExtremesOverBlocksAndTail)
+{
+    CNSignal s;
+    s.SetXY({0, 1, 2, 3, 4, 5, 6}, {3, -1, 4, 1, -5, 9, 2});
+    EXPECT_EQ(s.GetYMax(), 9.0);
+    EXPECT_EQ(s.GetYMin(), -5.0);
+    s.SetXY({0, 1, 2, 3, 4, 5, 6, 7, 8}, {1, 9, 1, -7, 1, 2, 3, 0, 1});
+    EXPECT_EQ(s.GetYMax(), 9.0);
+    EXPECT_EQ(s.GetYMin(), -7.0);
+    EXPECT_EQ(s.GetXMax(), 8.0);
+    EXPECT_EQ(s.GetXMin(), 0.0);
+}
+
 TEST(SignalDerived, PeaksTakeFirstOccurrenceAndMilliseconds)
 {
     CNSignal s;
