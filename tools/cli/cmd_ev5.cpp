@@ -3,6 +3,7 @@
 // reads an EV5 or EV5 Extension test file (the variant named by its first
 // line) and prints "<SECTION>\t<records>" for every section with records; with
 // --to writes the test again, in the variant of OUT's extension, numbered N.
+#include <cctype>
 #include <charconv>
 #include <iostream>
 #include <memory>
