@@ -3,13 +3,6 @@
 
 namespace ko {
 
-bool IsEV5ExtensionText(std::string_view text)
-{
-    std::string_view first = text.substr(0, text.find('\n'));
-    if (!first.empty() && first.back() == '\r') first.remove_suffix(1);
-    return first == CEV5::kSourceExtension;
-}
-
 std::string EV5PipeCountText(const std::string& pipeName, std::size_t found,
                              const std::vector<std::size_t>& allowed)
 {
