@@ -28,9 +28,18 @@ void CDocument::Load(std::vector<std::shared_ptr<Test>> tests)
     BuildPlot();
 }
 
-void CDocument::SetTests(std::vector<std::shared_ptr<CVehicleTest>> tests) { Load(std::move(tests)); }
-void CDocument::SetTests(std::vector<std::shared_ptr<CComTest>> tests) { Load(std::move(tests)); }
-void CDocument::SetTests(std::vector<std::shared_ptr<CBioTest>> tests) { Load(std::move(tests)); }
+void CDocument::SetTests(std::vector<std::shared_ptr<CVehicleTest>> tests)
+{
+    Load(std::move(tests));
+}
+void CDocument::SetTests(std::vector<std::shared_ptr<CComTest>> tests)
+{
+    Load(std::move(tests));
+}
+void CDocument::SetTests(std::vector<std::shared_ptr<CBioTest>> tests)
+{
+    Load(std::move(tests));
+}
 
 template <class Test>
 bool CDocument::LoadThroughAgent(const std::vector<int>& testNumbers, bool chosen)
@@ -39,7 +48,8 @@ bool CDocument::LoadThroughAgent(const std::vector<int>& testNumbers, bool chose
     std::vector<CLoadFailure> failures;
     const auto loadOne = [&](int number) {
         auto test = std::make_shared<Test>();
-        const bool loaded = chosen ? agent_->LoadTest(test) : agent_->LoadTest(static_cast<unsigned>(number), test);
+        const bool loaded =
+            chosen ? agent_->LoadTest(test) : agent_->LoadTest(static_cast<unsigned>(number), test);
         if (loaded)
             tests.push_back(std::move(test));
         else
@@ -56,10 +66,14 @@ bool CDocument::LoadKind(int kindCode, const std::vector<int>& testNumbers, bool
 {
     if (!agent_) return false;
     switch (kindCode) {
-    case kVehicleKind: return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
-    case kComponentKind: return LoadThroughAgent<CComTest>(testNumbers, chosen);
-    case kBiomechanicsKind: return LoadThroughAgent<CBioTest>(testNumbers, chosen);
-    default: return false;
+        case kVehicleKind:
+            return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
+        case kComponentKind:
+            return LoadThroughAgent<CComTest>(testNumbers, chosen);
+        case kBiomechanicsKind:
+            return LoadThroughAgent<CBioTest>(testNumbers, chosen);
+        default:
+            return false;
     }
 }
 
@@ -68,7 +82,10 @@ bool CDocument::LoadTests(int kindCode, const std::vector<int>& testNumbers)
     return LoadKind(kindCode, testNumbers, false);
 }
 
-bool CDocument::LoadChosenTest(int kindCode) { return LoadKind(kindCode, {}, true); }
+bool CDocument::LoadChosenTest(int kindCode)
+{
+    return LoadKind(kindCode, {}, true);
+}
 
 std::size_t CDocument::GetTestCount() const
 {
@@ -103,7 +120,7 @@ std::vector<CSummaryLine> CDocument::Summary() const
 
 void CDocument::BuildPlot()
 {
-    plot_ = BuildPlotArrays(signals_);
+    BuildPlotArrays(signals_, plot_);
     titles_ = BuildPlotTitles(signals_);
 }
 

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's selection and its current signals.
+#include <algorithm>
+#include <ranges>
+
 #include "core/sigma.h"
 #include "document/document.h"
 #include "document/signal_output.h"
@@ -21,10 +24,17 @@ void CDocument::Select(const std::vector<std::string>& fieldTexts)
 bool CDocument::SelectTitle(const std::vector<std::string>& fieldTexts)
 {
     switch (kind_) {
-    case kVehicleKind: Select<CVehicleTest>(fieldTexts); break;
-    case kComponentKind: Select<CComTest>(fieldTexts); break;
-    case kBiomechanicsKind: Select<CBioTest>(fieldTexts); break;
-    default: return false;
+        case kVehicleKind:
+            Select<CVehicleTest>(fieldTexts);
+            break;
+        case kComponentKind:
+            Select<CComTest>(fieldTexts);
+            break;
+        case kBiomechanicsKind:
+            Select<CBioTest>(fieldTexts);
+            break;
+        default:
+            return false;
     }
     Reload();
     return true;
@@ -50,15 +60,16 @@ void CDocument::Reload()
 }
 
 // For every row with a selected title whose test is loaded, in the order of the
-// sorted rows: SetTest, SetTestNumber, SetCurveNumber, LoadSignal. A call that
-// fails skips the row, so a failed step never reads another curve.
+// sorted rows (the rows of one title are one run of them): SetTest, SetTestNumber, SetCurveNumber,
+// LoadSignal. A call that fails skips the row, so a failed step never reads another curve.
 template <class Test>
 void CDocument::BuildSignals()
 {
     const auto& lists = Lists<Test>();
     for (const auto& title : lists.selected) {
-        for (const auto& row : lists.rows) {
-            if (!SameTitle(*row, *title)) continue;
+        const auto [first, last] =
+            std::equal_range(lists.rows.begin(), lists.rows.end(), title, TitleOrder{});
+        for (const auto& row : std::ranges::subrange(first, last)) {
             const auto test = FindTest(lists.tests, row->GetTSTNO());
             if (!test) continue;
             auto signal = std::make_shared<CNSignal>();
@@ -77,10 +88,17 @@ void CDocument::BuildCurrentSignals()
     failures_.clear();
     if (!agent_) return;
     switch (kind_) {
-    case kVehicleKind: BuildSignals<CVehicleTest>(); break;
-    case kComponentKind: BuildSignals<CComTest>(); break;
-    case kBiomechanicsKind: BuildSignals<CBioTest>(); break;
-    default: break;
+        case kVehicleKind:
+            BuildSignals<CVehicleTest>();
+            break;
+        case kComponentKind:
+            BuildSignals<CComTest>();
+            break;
+        case kBiomechanicsKind:
+            BuildSignals<CBioTest>();
+            break;
+        default:
+            break;
     }
 }
 
@@ -112,6 +130,9 @@ void CDocument::AddSigmaSignals()
     BuildPlot();
 }
 
-std::string CDocument::CopyDataText() const { return ko::CopyDataText(signals_); }
+std::string CDocument::CopyDataText() const
+{
+    return ko::CopyDataText(signals_);
+}
 
 }  // namespace ko

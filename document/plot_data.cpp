@@ -53,26 +53,37 @@ std::string SharedUnits(const CSignalList& signals, Get get, const char* mixed)
 
 }  // namespace
 
-std::size_t PlotPoints(const CNSignal& signal) { return signal.GetY().size(); }
+std::size_t PlotPoints(const CNSignal& signal)
+{
+    return signal.GetY().size();
+}
 
 CPlotArrays BuildPlotArrays(const CSignalList& signals)
 {
     CPlotArrays arrays;
-    if (signals.empty()) return arrays;
+    BuildPlotArrays(signals, arrays);
+    return arrays;
+}
+
+void BuildPlotArrays(const CSignalList& signals, CPlotArrays& arrays)
+{
     std::size_t points = 0;
     for (const auto& signal : signals) points = std::max(points, PlotPoints(*signal));
     arrays.subsetCount = static_cast<std::uint32_t>(signals.size());
     arrays.pointCount = static_cast<std::uint32_t>(points);
-    arrays.x.assign(signals.size() * points, kNullData);
-    arrays.y.assign(signals.size() * points, kNullData);
-    for (std::size_t i = 0; i < signals.size(); ++i) {
-        const auto& y = signals[i]->GetY();
-        const auto& x = signals[i]->GetX();
-        const auto offset = static_cast<std::ptrdiff_t>(i * points);
-        std::copy(y.begin(), y.end(), arrays.y.begin() + offset);
-        std::copy_n(x.begin(), std::min(x.size(), y.size()), arrays.x.begin() + offset);
+    arrays.x.clear();
+    arrays.y.clear();
+    arrays.x.reserve(signals.size() * points);
+    arrays.y.reserve(signals.size() * points);
+    for (const auto& signal : signals) {
+        const auto& y = signal->GetY();
+        const auto& x = signal->GetX();
+        arrays.y.insert(arrays.y.end(), y.begin(), y.end());
+        arrays.x.insert(arrays.x.end(), x.begin(),
+                        x.begin() + static_cast<std::ptrdiff_t>(std::min(x.size(), y.size())));
+        arrays.y.resize(arrays.y.size() + points - y.size(), kNullData);
+        arrays.x.resize(arrays.y.size(), kNullData);
     }
-    return arrays;
 }
 
 std::string SubsetLabel(const CNSignal& signal)
@@ -86,7 +97,8 @@ std::string PeakSubtitle(const CNSignal& signal)
 {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
     if (!signal.MinPeak(minX, minY) || !signal.MaxPeak(maxX, maxY)) minX = minY = maxX = maxY = 0.0;
-    return "Ymin " + Fixed(minY, 3) + " @ " + Fixed(minX, 2) + ", Ymax " + Fixed(maxY, 3) + " @ " + Fixed(maxX, 2);
+    return "Ymin " + Fixed(minY, 3) + " @ " + Fixed(minX, 2) + ", Ymax " + Fixed(maxY, 3) + " @ " +
+           Fixed(maxX, 2);
 }
 
 CPlotTitles BuildPlotTitles(const CSignalList& signals)
@@ -94,10 +106,12 @@ CPlotTitles BuildPlotTitles(const CSignalList& signals)
     CPlotTitles titles;
     if (signals.empty()) return titles;
     if (signals.size() > 1) {
-        titles.yAxis = SharedUnits(signals, [](const CNSignal& s) -> const std::string& { return s.GetYUNITS(); },
-                                   "Mixed Y Axis Units");
-        titles.xAxis = SharedUnits(signals, [](const CNSignal& s) -> const std::string& { return s.GetXUNITS(); },
-                                   "Mixed X Axis Units");
+        titles.yAxis = SharedUnits(
+            signals, [](const CNSignal& s) -> const std::string& { return s.GetYUNITS(); },
+            "Mixed Y Axis Units");
+        titles.xAxis = SharedUnits(
+            signals, [](const CNSignal& s) -> const std::string& { return s.GetXUNITS(); },
+            "Mixed X Axis Units");
         for (const auto& signal : signals) titles.subtitle += SubsetLabel(*signal) + "\t";
         return titles;
     }

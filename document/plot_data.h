@@ -33,6 +33,8 @@ struct CPlotTitles {
 std::size_t PlotPoints(const CNSignal& signal);
 
 CPlotArrays BuildPlotArrays(const CSignalList& signals);
+// The same into arrays, reusing their storage.
+void BuildPlotArrays(const CSignalList& signals, CPlotArrays& arrays);
 
 // Empty texts without signals; the shared units (or "Mixed Y Axis Units",
 // "Mixed X Axis Units") and the subset labels for several; test, curve, peaks

@@ -77,8 +77,14 @@ std::string XYFileText(const CNSignal& signal)
     return text;
 }
 
-void SaveXYText(const CNSignal& signal, const std::string& path) { WriteFileAtomically(path, XYFileText(signal)); }
+void SaveXYText(const CNSignal& signal, const std::string& path)
+{
+    WriteFileAtomically(path, XYFileText(signal));
+}
 
-void SaveUDS(const CNSignal& signal, const std::string& path) { signal.WriteUDS(path); }
+void SaveUDS(const CNSignal& signal, const std::string& path)
+{
+    signal.WriteUDS(path);
+}
 
 }  // namespace ko

@@ -24,13 +24,13 @@ constexpr CTitleField<Row> TextField(const char* name, const std::string& (Row::
 }
 
 // The seven fields every kind shares, after the kind's own ones.
-#define KO_COMMON_TITLE_FIELDS(Row)                                       \
-    TextField<Row>("SENATT", &Row::GetSENATT, &Row::SetSENATT),           \
-        TextField<Row>("SENTYP", &Row::GetSENTYP, &Row::SetSENTYP),       \
-        TextField<Row>("YUNITS", &Row::GetYUNITS, &Row::SetYUNITS),       \
-        TextField<Row>("AXIS", &Row::GetAXIS, &Row::SetAXIS),             \
-        TextField<Row>("CHSTAT", &Row::GetCHSTAT, &Row::SetCHSTAT),       \
-        TextField<Row>("DASTAT", &Row::GetDASTAT, &Row::SetDASTAT),       \
+#define KO_COMMON_TITLE_FIELDS(Row)                                 \
+    TextField<Row>("SENATT", &Row::GetSENATT, &Row::SetSENATT),     \
+        TextField<Row>("SENTYP", &Row::GetSENTYP, &Row::SetSENTYP), \
+        TextField<Row>("YUNITS", &Row::GetYUNITS, &Row::SetYUNITS), \
+        TextField<Row>("AXIS", &Row::GetAXIS, &Row::SetAXIS),       \
+        TextField<Row>("CHSTAT", &Row::GetCHSTAT, &Row::SetCHSTAT), \
+        TextField<Row>("DASTAT", &Row::GetDASTAT, &Row::SetDASTAT), \
         TextField<Row>("XUNITS", &Row::GetXUNITS, &Row::SetXUNITS)
 
 using VehRow = veh::CInstrumentation;
@@ -63,17 +63,30 @@ std::vector<std::string> NamesOf()
 
 }  // namespace
 
-std::span<const CTitleField<VehRow>> TitleFields(const VehRow*) { return kVehicleFields; }
-std::span<const CTitleField<ComRow>> TitleFields(const ComRow*) { return kComponentFields; }
-std::span<const CTitleField<BioRow>> TitleFields(const BioRow*) { return kBiomechanicsFields; }
+std::span<const CTitleField<VehRow>> TitleFields(const VehRow*)
+{
+    return kVehicleFields;
+}
+std::span<const CTitleField<ComRow>> TitleFields(const ComRow*)
+{
+    return kComponentFields;
+}
+std::span<const CTitleField<BioRow>> TitleFields(const BioRow*)
+{
+    return kBiomechanicsFields;
+}
 
 std::vector<std::string> TitleFieldNames(int kindCode)
 {
     switch (kindCode) {
-    case kVehicleKind: return NamesOf<VehRow>();
-    case kComponentKind: return NamesOf<ComRow>();
-    case kBiomechanicsKind: return NamesOf<BioRow>();
-    default: return {};
+        case kVehicleKind:
+            return NamesOf<VehRow>();
+        case kComponentKind:
+            return NamesOf<ComRow>();
+        case kBiomechanicsKind:
+            return NamesOf<BioRow>();
+        default:
+            return {};
     }
 }
 

@@ -5,8 +5,8 @@ namespace ko {
 
 const std::vector<std::string>& SummaryHeadings()
 {
-    static const std::vector<std::string> headings{"TEST\nNUMBER",    "TOTAL\nSIGNALS",  "AM\nSTATUS",
-                                                   "OTHER\nSTATUS",   "UNIQUE\nSIGNALS", "COMMON\nSIGNALS",
+    static const std::vector<std::string> headings{"TEST\nNUMBER",   "TOTAL\nSIGNALS",  "AM\nSTATUS",
+                                                   "OTHER\nSTATUS",  "UNIQUE\nSIGNALS", "COMMON\nSIGNALS",
                                                    "SHARED\nSIGNALS"};
     return headings;
 }

@@ -122,8 +122,9 @@ std::vector<CSummaryLine> BuildSummary(const std::vector<std::shared_ptr<Test>>&
         CSummaryLine line;
         line.testNumber = SummaryTestName(*tests[i]);
         line.total = sorted[i].rows.size();
-        line.am = static_cast<std::size_t>(std::count_if(sorted[i].rows.begin(), sorted[i].rows.end(),
-                                                         [](const auto& row) { return row->GetDASTAT() == "AM"; }));
+        line.am =
+            static_cast<std::size_t>(std::count_if(sorted[i].rows.begin(), sorted[i].rows.end(),
+                                                   [](const auto& row) { return row->GetDASTAT() == "AM"; }));
         line.other = line.total - line.am;
         line.unique = SummaryAgainstOthers(sorted, sorted[i], TitleDifference<Row>);
         line.common = common;

@@ -19,8 +19,9 @@
 namespace doc_test {
 
 // A vehicle row: the title fields that vary in these tests, the rest fixed.
-inline std::shared_ptr<ko::veh::CInstrumentation> VehRow(int test, int curve, int vehno, const std::string& senloc,
-                                                         const std::string& senatt, const std::string& dastat = "AM")
+inline std::shared_ptr<ko::veh::CInstrumentation> VehRow(int test, int curve, int vehno,
+                                                         const std::string& senloc, const std::string& senatt,
+                                                         const std::string& dastat = "AM")
 {
     auto row = std::make_shared<ko::veh::CInstrumentation>();
     if (test > 0) row->SetTSTNO(test);
@@ -38,8 +39,8 @@ inline std::shared_ptr<ko::veh::CInstrumentation> Titled(int test, int curve, co
     return VehRow(test, curve, 1, "01", senatt);
 }
 
-inline std::shared_ptr<ko::CVehicleTest> VehicleTest(int number, std::vector<std::shared_ptr<ko::veh::CInstrumentation>> rows,
-                                                     const std::string& title = "")
+inline std::shared_ptr<ko::CVehicleTest> VehicleTest(
+    int number, std::vector<std::shared_ptr<ko::veh::CInstrumentation>> rows, const std::string& title = "")
 {
     auto test = std::make_shared<ko::CVehicleTest>();
     test->SetTest(std::make_shared<ko::veh::CTest>());
@@ -53,7 +54,8 @@ inline std::shared_ptr<ko::CVehicleTest> VehicleTest(int number, std::vector<std
 inline std::shared_ptr<ko::CVehicleTest> TestWithTitles(int number, const std::vector<std::string>& senatts)
 {
     std::vector<std::shared_ptr<ko::veh::CInstrumentation>> rows;
-    for (std::size_t i = 0; i < senatts.size(); ++i) rows.push_back(Titled(number, static_cast<int>(i) + 1, senatts[i]));
+    for (std::size_t i = 0; i < senatts.size(); ++i)
+        rows.push_back(Titled(number, static_cast<int>(i) + 1, senatts[i]));
     return VehicleTest(number, std::move(rows));
 }
 
@@ -82,7 +84,8 @@ public:
             BeginLoad(*test);
             const int number = GetTestNumber()->GetNumber();
             const auto found = tests_.find(number);
-            if (found == tests_.end()) throw std::logic_error("Failure to load test number: " + std::to_string(number));
+            if (found == tests_.end())
+                throw std::logic_error("Failure to load test number: " + std::to_string(number));
             Copy(*found->second, *test);
             return true;
         });
@@ -106,7 +109,8 @@ private:
     {
         const int t = GetTestNumber()->GetNumber(), c = GetCurveNumber()->GetNumber();
         fills_.push_back({t, c, test.GetTest() ? test.GetTest()->GetTSTNO() : 0});
-        if (const auto failing = failing_.find({t, c}); failing != failing_.end()) throw std::logic_error(failing->second);
+        if (const auto failing = failing_.find({t, c}); failing != failing_.end())
+            throw std::logic_error(failing->second);
         const auto row = test.GetInstrumentation(c);
         const double base = t * 1000.0 + c;
         file.SetData({0.0, 0.001, 0.002}, {base, base + 1, base + 2});

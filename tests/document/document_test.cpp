@@ -17,7 +17,8 @@ protected:
     void SetUp() override
     {
         agent_->Add(doc_test::VehicleTest(1, {Titled(1, 1, "HDCG"), Titled(1, 2, "CHST")}), 1);
-        agent_->Add(doc_test::VehicleTest(2, {Titled(2, 1, "CHST"), Titled(2, 2, "HDCG"), Titled(2, 3, "HDCG")}), 2);
+        agent_->Add(
+            doc_test::VehicleTest(2, {Titled(2, 1, "CHST"), Titled(2, 2, "HDCG"), Titled(2, 3, "HDCG")}), 2);
     }
 
     std::vector<std::pair<int, int>> SignalIds() const

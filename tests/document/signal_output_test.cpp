@@ -70,7 +70,9 @@ TEST_F(SaveFiles, XYTextIsFixedWithSixDecimals)
     const auto signal = MakeSignal({-0.0009, 0.5}, {1.0 / 3.0, -2e6});
     EXPECT_EQ(ko::XYFileText(*signal), "-0.000900\t0.333333\r\n0.500000\t-2000000.000000\r\n");
     const auto path = (dir_ / "out.txt").string();
-    { std::ofstream(path) << "old contents that are longer than the new ones, to be replaced whole\n"; }
+    {
+        std::ofstream(path) << "old contents that are longer than the new ones, to be replaced whole\n";
+    }
     ko::SaveXYText(*signal, path);
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), ko::XYFileText(*signal));

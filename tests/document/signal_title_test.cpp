@@ -94,9 +94,9 @@ TEST(SignalTitle, TextsRoundTripAndCountIsChecked)
 TEST(TitleList, SortIsStableAndDistinctTitlesCountRows)
 {
     // Two tests share HDCG; test 2 carries CHST on two curves.
-    ko::CRecordList<ko::veh::CInstrumentation> rows{doc_test::Titled(1, 1, "HDCG"), doc_test::Titled(1, 2, "PELV"),
-                                                    doc_test::Titled(2, 1, "CHST"), doc_test::Titled(2, 2, "HDCG"),
-                                                    doc_test::Titled(2, 3, "CHST")};
+    ko::CRecordList<ko::veh::CInstrumentation> rows{
+        doc_test::Titled(1, 1, "HDCG"), doc_test::Titled(1, 2, "PELV"), doc_test::Titled(2, 1, "CHST"),
+        doc_test::Titled(2, 2, "HDCG"), doc_test::Titled(2, 3, "CHST")};
     ko::SortByTitle(rows);
     std::vector<std::pair<int, int>> order;
     for (const auto& row : rows) order.emplace_back(row->GetTSTNO(), row->GetCURNO());

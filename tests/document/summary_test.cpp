@@ -18,11 +18,15 @@ struct Counts {
 std::vector<Counts> CountsOf(const Tests& tests)
 {
     std::vector<Counts> counts;
-    for (const auto& line : ko::BuildSummary(tests)) counts.push_back({line.unique, line.common, line.shared});
+    for (const auto& line : ko::BuildSummary(tests))
+        counts.push_back({line.unique, line.common, line.shared});
     return counts;
 }
 
-TEST(Summary, NoTestsGiveNoLines) { EXPECT_TRUE(ko::BuildSummary(Tests{}).empty()); }
+TEST(Summary, NoTestsGiveNoLines)
+{
+    EXPECT_TRUE(ko::BuildSummary(Tests{}).empty());
+}
 
 TEST(Summary, OneTestCountsEveryRow)
 {
@@ -44,7 +48,8 @@ TEST(Summary, TwoOverlappingTests)
 
 TEST(Summary, ThreeTestsKeepTheSmallestIntersection)
 {
-    const Tests tests{TestWithTitles(1, {"a", "b"}), TestWithTitles(2, {"a", "c"}), TestWithTitles(3, {"a", "b"})};
+    const Tests tests{TestWithTitles(1, {"a", "b"}), TestWithTitles(2, {"a", "c"}),
+                      TestWithTitles(3, {"a", "b"})};
     const auto counts = CountsOf(tests);
     EXPECT_EQ(counts[0], (Counts{1, 1, 2}));  // b is missing from test 2
     EXPECT_EQ(counts[1], (Counts{1, 1, 1}));
@@ -52,10 +57,13 @@ TEST(Summary, ThreeTestsKeepTheSmallestIntersection)
 
 TEST(Summary, APairWithNothingInCommonMakesCommonZeroInEveryOrder)
 {
-    for (const auto& order : std::vector<std::vector<std::string>>{{"a", "b", "a"}, {"a", "a", "b"}, {"b", "a", "a"}}) {
+    for (const auto& order :
+         std::vector<std::vector<std::string>>{{"a", "b", "a"}, {"a", "a", "b"}, {"b", "a", "a"}}) {
         Tests tests;
-        for (int i = 0; i < 3; ++i) tests.push_back(TestWithTitles(i + 1, {order[static_cast<std::size_t>(i)]}));
-        for (const auto& line : ko::BuildSummary(tests)) EXPECT_EQ(line.common, 0u) << order[0] << order[1] << order[2];
+        for (int i = 0; i < 3; ++i)
+            tests.push_back(TestWithTitles(i + 1, {order[static_cast<std::size_t>(i)]}));
+        for (const auto& line : ko::BuildSummary(tests))
+            EXPECT_EQ(line.common, 0u) << order[0] << order[1] << order[2];
     }
 }
 
@@ -76,9 +84,9 @@ TEST(Summary, ATestListedTwiceNeverMeetsItself)
 
 TEST(Summary, StatusCountsAreExact)
 {
-    auto test = doc_test::VehicleTest(3, {doc_test::VehRow(3, 1, 1, "01", "A", "AM"),
-                                          doc_test::VehRow(3, 2, 1, "01", "B", "am"),
-                                          doc_test::VehRow(3, 3, 1, "01", "C", "AM ")});
+    auto test = doc_test::VehicleTest(
+        3, {doc_test::VehRow(3, 1, 1, "01", "A", "AM"), doc_test::VehRow(3, 2, 1, "01", "B", "am"),
+            doc_test::VehRow(3, 3, 1, "01", "C", "AM ")});
     const auto line = ko::BuildSummary(Tests{test}).front();
     EXPECT_EQ(line.total, 3u);
     EXPECT_EQ(line.am, 1u);

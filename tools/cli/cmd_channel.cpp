@@ -27,7 +27,8 @@ Output ParseOutput(std::vector<std::string>& rest)
     const bool hasFormat = cli::TakeOption(rest, "--format", format);
     if (!cli::TakeOption(rest, "--out", output.dir) && hasFormat)
         throw std::invalid_argument("--format needs --out DIR");
-    if (format != "uds" && format != "txt") throw std::invalid_argument("--format: not uds or txt: '" + format + "'");
+    if (format != "uds" && format != "txt")
+        throw std::invalid_argument("--format: not uds or txt: '" + format + "'");
     output.text = format == "txt";
     if (!output.dir.empty() && !std::filesystem::is_directory(output.dir))
         throw std::invalid_argument("Invalid Path:\n" + output.dir);
@@ -43,11 +44,13 @@ bool SaveAll(const ko::CSignalList& signals, const Output& output)
         const std::string name = output.text ? ko::ProposedTextName(*signal) : ko::ProposedUDSName(*signal);
         const std::string path = (std::filesystem::path(output.dir) / name).string();
         try {
-            if (name.empty()) throw std::runtime_error("No file name for test " + std::to_string(signal->GetTSTNO()) +
-                                                       " curve " + std::to_string(signal->GetCURNO()) + ".");
+            if (name.empty())
+                throw std::runtime_error("No file name for test " + std::to_string(signal->GetTSTNO()) +
+                                         " curve " + std::to_string(signal->GetCURNO()) + ".");
             output.text ? ko::SaveXYText(*signal, path) : ko::SaveUDS(*signal, path);
         } catch (const std::exception& e) {
-            std::cerr << (output.text && !name.empty() ? "Failure to open: " + path : std::string(e.what())) << '\n';
+            std::cerr << (output.text && !name.empty() ? "Failure to open: " + path : std::string(e.what()))
+                      << '\n';
             saved = false;
         }
     }
@@ -67,7 +70,8 @@ int Channel(const std::vector<std::string>& args)
 {
     auto source = cli::ParseSourceArgs(args);
     std::string rowText;
-    if (!cli::TakeOption(source.rest, "--title", rowText)) throw std::invalid_argument("--title ROW is required");
+    if (!cli::TakeOption(source.rest, "--title", rowText))
+        throw std::invalid_argument("--title ROW is required");
     const Output output = ParseOutput(source.rest);
     const auto operations = cli::ParseOperations(source.rest);
     ko::CDocument document;

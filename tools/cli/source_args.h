@@ -16,7 +16,8 @@ class CDocument;
 
 namespace cli {
 
-inline constexpr const char* kSourceUsage = "(--store DIR --tests N[,N...] | --dir TESTDIR) --db vehdb|comdb|biodb";
+inline constexpr const char* kSourceUsage =
+    "(--store DIR --tests N[,N...] | --dir TESTDIR) --db vehdb|comdb|biodb";
 
 struct SourceArgs {
     std::string store;

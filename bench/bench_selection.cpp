@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One selection on a generated store of 50 vehicle tests x 100 channels x 3,300
+// points: loading the tests and building the titles, selecting one title (50
+// signals through the file agent), and reading those 50 UDS files directly.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/signal.h"
+#include "document/document.h"
+#include "formats/directory.h"
+#include "formats/ev5_vehicle.h"
+#include "formats/file_name.h"
+#include "formats/uds_file.h"
+#include "sources/data_agent_file.h"
+
+namespace {
+
+constexpr int kTests = 50;
+constexpr int kChannels = 100;
+constexpr int kPoints = 3300;
+constexpr std::size_t kSelectedTitle = 37;
+
+ko::CDirectory StoreDirectory(const std::string& root, int test)
+{
+    ko::CDirectory directory;
+    directory.SetPathStyle(ko::CDirectory::kSlashStyle);
+    directory.SetRoot(root);
+    directory.SetDatabase(ko::kVehicleKind);
+    directory.SetTestNumber(test);
+    return directory;
+}
+
+std::string CurveName(int test, int curve)
+{
+    ko::CFileName name;
+    name.SetDatabase("vehdb");
+    name.SetTestNumber(test);
+    name.SetCurveNumber(curve);
+    name.SetQuantity("G'S");
+    name.SetStatus("AM");
+    name.SetFilter(0.0);
+    return name.GetUDSName();
+}
+
+std::shared_ptr<ko::veh::CInstrumentation> Row(int test, int curve)
+{
+    auto row = std::make_shared<ko::veh::CInstrumentation>();
+    row->SetTSTNO(test);
+    row->SetCURNO(curve);
+    row->SetVEHNO(1);
+    row->SetSENATT("S" + std::to_string(curve));
+    row->SetNFP(0);
+    row->SetNLP(kPoints - 1);
+    row->SetDELT(100.0);
+    row->SetSIGNALNAME(CurveName(test, curve));
+    return row;
+}
+
+void WriteCurve(const std::string& path, int test, int curve)
+{
+    ko::CNSignal signal;
+    signal.SetTSTNO(test);
+    signal.SetCURNO(curve);
+    signal.SetDEL(1e-4);
+    signal.SetNFP(0);
+    signal.SetNLP(kPoints - 1);
+    std::vector<double> y(kPoints);
+    for (int i = 0; i < kPoints; ++i) y[static_cast<std::size_t>(i)] = 40.0 * std::sin(i * 0.002 + curve);
+    signal.SetY(std::move(y));
+    signal.WriteUDS(path);
+}
+
+void WriteTest(const std::string& root, int number)
+{
+    auto test = std::make_shared<ko::CVehicleTest>();
+    test->SetTest(std::make_shared<ko::veh::CTest>());
+    test->SetTestNumber(number);
+    test->SetTITLE("Generated test " + std::to_string(number));
+    auto directory = StoreDirectory(root, number);
+    std::filesystem::create_directories(directory.GetUDSDirectory());
+    for (int curve = 1; curve <= kChannels; ++curve) {
+        test->AddInstrumentation(Row(number, curve));
+        WriteCurve(directory.GetUDSDirectory() + "/" + CurveName(number, curve), number, curve);
+    }
+    std::filesystem::create_directories(directory.GetEVDataDirectory());
+    std::ofstream out(directory.GetEVDataDirectory() + "/v" + ko::ZeroPadded(number, 5) + ".ev5");
+    ko::CEV5Veh(test, number).Write(out);
+}
+
+// The store, written once and removed at exit.
+const std::string& Store()
+{
+    static const struct Generated {
+        std::string root =
+            (std::filesystem::temp_directory_path() / ("velder_bench_store_" + std::to_string(::getpid())))
+                .string();
+        Generated()
+        {
+            for (int test = 1; test <= kTests; ++test) WriteTest(root, test);
+        }
+        ~Generated() { std::filesystem::remove_all(root); }
+    } store;
+    return store.root;
+}
+
+std::vector<int> TestNumbers()
+{
+    std::vector<int> numbers;
+    for (int test = 1; test <= kTests; ++test) numbers.push_back(test);
+    return numbers;
+}
+
+std::shared_ptr<ko::CDocument> LoadedDocument(benchmark::State& state)
+{
+    auto agent = std::make_shared<ko::CDataAgentFile>();
+    if (!agent->SetStoreRoot(Store())) state.SkipWithError(agent->GetLastError().c_str());
+    auto document = std::make_shared<ko::CDocument>(agent);
+    document->LoadTests(ko::kVehicleKind, TestNumbers());
+    if (document->GetTestCount() != kTests || document->GetTitleCount() != kChannels)
+        state.SkipWithError("the store did not load whole");
+    return document;
+}
+
+void BM_LoadTestsAndBuildTitles(benchmark::State& state)
+{
+    Store();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadedDocument(state));
+}
+BENCHMARK(BM_LoadTestsAndBuildTitles)->Unit(benchmark::kMillisecond);
+
+void BM_SelectTitle(benchmark::State& state)
+{
+    const auto document = LoadedDocument(state);
+    for (auto _ : state) {
+        document->SelectTitle(kSelectedTitle);
+        if (document->GetCurrentSignals().size() != kTests) state.SkipWithError("a signal did not load");
+    }
+}
+BENCHMARK(BM_SelectTitle)->Unit(benchmark::kMillisecond);
+
+// The paths of the selected title's curve in every test.
+std::vector<std::string> SelectedPaths(benchmark::State& state)
+{
+    const auto document = LoadedDocument(state);
+    const int curve = document->GetLists<ko::CVehicleTest>().titles[kSelectedTitle]->GetCURNO();
+    std::vector<std::string> paths;
+    for (int test = 1; test <= kTests; ++test)
+        paths.push_back(StoreDirectory(Store(), test).GetUDSDirectory() + "/" + CurveName(test, curve));
+    return paths;
+}
+
+void BM_ReadUDSFilesDirectly(benchmark::State& state)
+{
+    const auto paths = SelectedPaths(state);
+    for (auto _ : state) {
+        for (const auto& path : paths) {
+            ko::CUDSFile file;
+            file.Read(path);
+            benchmark::DoNotOptimize(file.GetY().data());
+        }
+    }
+}
+BENCHMARK(BM_ReadUDSFilesDirectly)->Unit(benchmark::kMillisecond);
+
+// The direct reads plus the conversion of each file object into a signal.
+void BM_ReadUDSFilesIntoSignals(benchmark::State& state)
+{
+    const auto paths = SelectedPaths(state);
+    for (auto _ : state) {
+        for (const auto& path : paths) {
+            ko::CUDSFile file;
+            file.Read(path);
+            auto signal = std::make_shared<ko::CNSignal>();
+            signal->SetFromUDSFile(std::move(file));
+            benchmark::DoNotOptimize(signal->GetY().data());
+        }
+    }
+}
+BENCHMARK(BM_ReadUDSFilesIntoSignals)->Unit(benchmark::kMillisecond);
+
+// The agent's four calls per test, without the document.
+void BM_AgentLoadSignals(benchmark::State& state)
+{
+    const auto document = LoadedDocument(state);
+    const auto& lists = document->GetLists<ko::CVehicleTest>();
+    const int curve = lists.titles[kSelectedTitle]->GetCURNO();
+    auto& agent = *document->GetAgent();
+    for (auto _ : state) {
+        for (const auto& test : lists.tests) {
+            auto signal = std::make_shared<ko::CNSignal>();
+            if (!agent.SetTest(test) || !agent.SetTestNumber(static_cast<unsigned>(ko::TestNumberOf(*test))) ||
+                !agent.SetCurveNumber(static_cast<unsigned>(curve)) || !agent.LoadSignal(signal))
+                state.SkipWithError(agent.GetLastError().c_str());
+        }
+    }
+}
+BENCHMARK(BM_AgentLoadSignals)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
