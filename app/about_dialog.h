@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+// "About: Velder", with the application icon.
+class CKOAboutDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CKOAboutDlg(QWidget* parent = nullptr);
+};

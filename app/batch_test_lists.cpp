@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The batch test dialog's test lists: the available numbers and the
+// per-database selection dialogs.
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "sources/data_agent.h"
+// clang-format on
+#include <QCheckBox>
+#include <QListWidget>
+
+#include "app/batch_test_numbers.h"
+#include "app/message_box.h"
+#include "app/selection_texts.h"
+#include "app/test_selection_dialog.h"
+
+namespace kores {
+
+namespace {
+
+// The agent's list of a database into the cache, when the cache is empty or a
+// reload is asked for.
+template <class Row>
+bool Refresh(ko::CDataAgent& agent, int kindCode, bool reload, std::vector<std::shared_ptr<Row>>& cache,
+             const std::vector<std::shared_ptr<Row>>& (ko::CDataAgent::*list)() const)
+{
+    if (!cache.empty() && !reload) return true;
+    if (!agent.LoadTestList(kindCode)) return false;
+    cache = (agent.*list)();
+    return true;
+}
+
+template <class Row>
+std::vector<int> NumbersOf(const std::vector<std::shared_ptr<Row>>& rows)
+{
+    std::vector<int> numbers;
+    for (const auto& row : rows) numbers.push_back(row->GetTSTNO());
+    return numbers;
+}
+
+}  // namespace
+
+bool CBatchTestNumbers::EnsureTestList()
+{
+    if (!agent_) return false;
+    const int kind = database_->GetKind();
+    const bool reload = reload_->isChecked();
+    bool loaded = true;
+    switch (kind) {
+        case ko::kBiomechanicsKind:
+            loaded = Refresh(*agent_, kind, reload, bioList_, &ko::CDataAgent::GetBioTestList);
+            break;
+        case ko::kComponentKind:
+            loaded = Refresh(*agent_, kind, reload, comList_, &ko::CDataAgent::GetComTestList);
+            break;
+        case ko::kVehicleKind:
+            loaded = Refresh(*agent_, kind, reload, vehList_, &ko::CDataAgent::GetVehTestList);
+            break;
+        default:
+            return false;
+    }
+    reload_->setChecked(false);
+    if (!loaded) ShowStop(this, QString::fromStdString(agent_->GetLastError()));
+    return loaded;
+}
+
+bool CBatchTestNumbers::FillAvailable()
+{
+    if (!EnsureTestList()) return false;
+    std::vector<int> numbers;
+    switch (database_->GetKind()) {
+        case ko::kBiomechanicsKind:
+            numbers = NumbersOf(bioList_);
+            break;
+        case ko::kComponentKind:
+            numbers = NumbersOf(comList_);
+            break;
+        default:
+            numbers = NumbersOf(vehList_);
+            break;
+    }
+    available_->clear();
+    for (const int number : numbers) {
+        const QString text = QString::number(number);
+        if (available_->findItems(text, Qt::MatchExactly).isEmpty()) available_->addItem(text);
+    }
+    return true;
+}
+
+std::unique_ptr<CTestSelectionDialog> CBatchTestNumbers::MakeSelectionDialog()
+{
+    if (!EnsureTestList()) return nullptr;
+    switch (database_->GetKind()) {
+        case ko::kBiomechanicsKind:
+            return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
+        case ko::kComponentKind:
+            return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
+        default:
+            return std::make_unique<CDAVehTNDlg>(SelectionTexts(vehList_), this);
+    }
+}
+
+void CBatchTestNumbers::ChooseWithDialog()
+{
+    const auto dialog = MakeSelectionDialog();
+    if (dialog && dialog->exec() == QDialog::Accepted) AddNumber(dialog->GetTestNumber());
+}
+
+}  // namespace kores

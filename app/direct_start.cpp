@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "sources/data_agent_file.h"
+// clang-format on
+#include "app/direct_start.h"
+
+#include <QPixmap>
+#include <QSaveFile>
+
+#include "app/batch_test_numbers.h"
+#include "app/main_frame.h"
+#include "app/start_options.h"
+#include "app/velder_doc.h"
+#include "app/velder_grid.h"
+#include "app/velder_view.h"
+
+QString StartDirect(CMainFrame& frame, const CStartOptions& options)
+{
+    auto agent = std::make_shared<ko::CDataAgentFile>();
+    if (!agent->SetStoreRoot(options.store.toStdString()))
+        return QString::fromStdString(agent->GetLastError());
+    CVelderDoc& doc = frame.Document();
+    kores::CBatchTestNumbers& batch = doc.Batch();
+    batch.TakeSource({agent, options.kindCode, kores::kSourceFiles, CVelderDoc::kOpenKinds, true});
+    if (options.tests.empty()) return {};
+
+    for (const int number : options.tests) batch.AddNumber(number);
+    QString problems = batch.LoadChosenTests();
+    doc.LoadFromBatch();
+    if (options.titleRow) {
+        CVelderGrid& grid = frame.TitleView().Grid();
+        if (*options.titleRow < grid.Model().RowCount())
+            grid.ChooseRow(*options.titleRow);
+        else
+            problems += QString("There is no title row %1: the tests have %2 titles.\n")
+                            .arg(*options.titleRow)
+                            .arg(grid.Model().RowCount());
+    }
+    return problems;
+}
+
+bool SaveScreenshot(QWidget& window, const QString& path)
+{
+    const QPixmap image = window.grab();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}

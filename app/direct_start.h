@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class CMainFrame;
+class QWidget;
+struct CStartOptions;
+
+// Opens the store of the options as the local-files source of their
+// database, loads their tests as the batch dialog's OK does and plots their
+// title row. Returns what went wrong, one line each (empty when nothing did).
+QString StartDirect(CMainFrame& frame, const CStartOptions& options);
+
+// Writes the window as a PNG file (atomically); false when it cannot.
+bool SaveScreenshot(QWidget& window, const QString& path);

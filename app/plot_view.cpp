@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "document/document.h"
+// clang-format on
+#include "app/plot_view.h"
+
+#include <QVBoxLayout>
+
+#include "app/chart_widget.h"
+#include "app/message_box.h"
+#include "app/velder_doc.h"
+
+CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), chart_(new CChartWidget(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chart_);
+    setFocusProxy(chart_);
+    chart_->setFocusPolicy(Qt::StrongFocus);
+    chart_->hide();
+    connect(&doc_, &CVelderDoc::Updated, this, &CPlotView::OnUpdate);
+    connect(chart_, &CChartWidget::CrosshairMoved, this,
+            [this](int, const QString& label, double x, double y) {
+                const QString point = QString("x = %1, y = %2").arg(x, 0, 'g', 6).arg(y, 0, 'g', 6);
+                emit Readout(label.isEmpty() ? point : label + ": " + point);
+            });
+    connect(chart_, &CChartWidget::CrosshairLeft, this, [this] { emit Readout({}); });
+}
+
+void CPlotView::OnUpdate(int hint)
+{
+    if (hint == CVelderDoc::kHintSignals) {
+        ShowGraph();
+    } else {
+        chart_->Clear();
+        chart_->hide();
+        doc_.SetGraph(false);
+    }
+}
+
+void CPlotView::ShowGraph()
+{
+    const ko::CPlotArrays& arrays = doc_.Model().GetPlotArrays();
+    const ko::CPlotTitles& titles = doc_.Model().GetPlotTitles();
+    CChartInput input;
+    if (!arrays.x.empty() && !arrays.y.empty() && arrays.subsetCount > 0) {
+        input.subsetCount = arrays.subsetCount;
+        input.pointCount = arrays.pointCount;
+        input.x = arrays.x;
+        input.y = arrays.y;
+    }
+    input.nullValue = ko::kNullData;
+    input.mainTitle = QString::fromStdString(titles.main);
+    input.subtitle = QString::fromStdString(titles.subtitle);
+    input.yAxisTitle = QString::fromStdString(titles.yAxis);
+    input.xAxisTitle = QString::fromStdString(titles.xAxis);
+    chart_->ShowGraph(input);
+    chart_->show();
+    doc_.SetGraph(true);
+}
+
+void CPlotView::SaveGraph()
+{
+    if (chart_->RunExportDialog() == CChartWidget::kExportFailed)
+        ShowMessage(this, QMessageBox::Information, "Failure to save the graph.");
+}
+
+void CPlotView::CustomizeGraph()
+{
+    if (chart_->RunCustomizeDialog() == CChartWidget::kCustomizeFailed)
+        ShowMessage(this, QMessageBox::Information, "Failure to customize the graph.");
+}
+
+void CPlotView::PrintGraph()
+{
+    if (doc_.HasGraph()) chart_->Print();
+}
+
+void CPlotView::CopyPlot()
+{
+    if (doc_.HasGraph()) chart_->CopyToClipboard();
+}

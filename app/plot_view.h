@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class CChartWidget;
+class CVelderDoc;
+
+// The lower pane: the graph of the document's current signals, made anew for
+// every signals hint and removed by every other hint.
+class CPlotView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CPlotView(CVelderDoc& doc, QWidget* parent = nullptr);
+
+    CChartWidget& Chart() const { return *chart_; }
+
+    // "Save Graph", "Customize Graph", "&Print...", "&Copy Plot".
+    void SaveGraph();
+    void CustomizeGraph();
+    void PrintGraph();
+    void CopyPlot();
+
+signals:
+    // The crosshair readout for the status bar; empty when the mouse left the graph.
+    void Readout(const QString& text);
+
+private:
+    void OnUpdate(int hint);
+    void ShowGraph();
+
+    CVelderDoc& doc_;
+    CChartWidget* chart_;
+};

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+
+class CVelderDoc;
+class QWidget;
+
+namespace ko {
+class CNSignal;
+}
+
+// The main frame's commands on the current signals. A failing operation shows
+// its text in a stop box and ends the command: signals already processed stay
+// changed, the rest stay as they were, and the graph is not rebuilt.
+class CSignalCommands {
+public:
+    CSignalCommands(CVelderDoc& doc, QWidget& owner) : doc_(doc), owner_(owner) {}
+
+    void Derivate();
+    void Integrate();
+    // The tool bar's filters at a channel frequency class (60, 180, 600, 1000).
+    void FilterClass(int cfc);
+    void Average();
+    void StandardDeviation();
+    void Reload();
+    void CopyData();
+
+private:
+    // Runs body with the wait cursor; on success the views get the signals hint.
+    void Run(const std::function<void()>& body);
+    void InPlace(const std::function<void(ko::CNSignal&)>& operation);
+
+    CVelderDoc& doc_;
+    QWidget& owner_;
+};

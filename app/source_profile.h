@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kores {
+
+// Source kinds: where tests come from.
+inline constexpr int kSourceDatabase = 1;  // "SS_DB"
+inline constexpr int kSourceWeb = 2;       // "SS_WEB"
+inline constexpr int kSourceFiles = 3;     // "SS_FILE"
+inline constexpr int kSourceUnknown = 4;   // "SS_UNKNOWN"
+
+// "SS_DB" 1, "SS_WEB" 2, "SS_FILE" 3, anything else 4.
+int SourceKindFromText(const QString& text);
+// The profile text of a source kind ("SS_UNKNOWN" for any other).
+QString SourceKindText(int sourceKind);
+
+// The entries of the application profile's "Settings" section and the lists of
+// local directories and archives offered in the source selection.
+class CSourceProfile {
+public:
+    static constexpr const char* kFileDataSection = "FileDataSettings";
+    static constexpr const char* kZipDataSection = "ZipDataSettings";
+    static constexpr int kMostPaths = 10;
+
+    static int Selection();
+    static void SetSelection(int sourceKind);
+    static QString Database();
+    static void SetDatabase(const QString& name);
+    static QString UserName();
+    static void SetUserName(const QString& name);
+    static QString Drive();
+    static void SetDrive(const QString& drive);
+    static QString TempDir();
+    static void SetTempDir(const QString& directory);
+
+    // The remembered paths of a section, the most recent first.
+    static QStringList Paths(const QString& section);
+    // Puts path first in the section's list (once), keeping the most recent ones.
+    static void AddPath(const QString& section, const QString& path);
+
+private:
+    static QString Read(const char* key);
+    static void Write(const char* key, const QString& value);
+};
+
+}  // namespace kores

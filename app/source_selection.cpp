@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "sources/data_agent_file.h"
+// clang-format on
+#include "app/source_selection.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/database_combo.h"
+#include "app/message_box.h"
+
+namespace kores {
+
+namespace {
+
+// Accounts for which the alternative service names are offered.
+const QStringList kTnsAccounts = {"vehdb", "korvadba", "korvadev"};
+const QStringList kTnsShortNames = {"KORVA", "KORVADEV"};
+
+const char* const kChoiceTexts[] = {"KORVA Database", "via KORVA Website", "Local File System"};
+
+bool HasFileWithSuffix(const QString& directory, const QStringList& patterns)
+{
+    return !QDir(directory).entryList(patterns, QDir::Files).isEmpty();
+}
+
+}  // namespace
+
+CSourceSelection::CSourceSelection(int kindCode, unsigned allowedKinds, int sourceKind, QWidget* parent,
+                                   std::optional<CEntryDecision> decision)
+    : QDialog(parent), allowedKinds_(allowedKinds), sourceKind_(sourceKind)
+{
+    result_.kindCode = kindCode;
+    BuildLayout();
+    FillDatabaseCombo(*database_, allowedKinds_, kindCode);
+    userName_->setText(CSourceProfile::UserName());
+    directory_->addItems(CSourceProfile::Paths(CSourceProfile::kFileDataSection));
+    SetupMode(decision ? *decision : DecideEntryMode(WorkingDirectory(), AvailableDrives()));
+}
+
+CSourceSelection::~CSourceSelection() = default;
+
+void CSourceSelection::BuildLayout()
+{
+    auto* entry = new QGroupBox("Data Entry:", this);
+    auto* entryLayout = new QVBoxLayout(entry);
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        choices_[i] = new QRadioButton(kChoiceTexts[i], entry);
+        group->addButton(choices_[i], i + 1);
+        entryLayout->addWidget(choices_[i]);
+    }
+    connect(group, &QButtonGroup::idToggled, this, [this] { UpdateEnabling(); });
+
+    database_ = new QComboBox(this);
+    auto* databaseRow = new QFormLayout;
+    databaseRow->addRow("Database:", database_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSourceSelection::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(entry);
+    layout->addWidget(BuildDatabaseGroup());
+    layout->addLayout(databaseRow);
+    layout->addWidget(BuildFilesGroup());
+    layout->addWidget(buttons);
+}
+
+QGroupBox* CSourceSelection::BuildDatabaseGroup()
+{
+    auto* box = new QGroupBox(this);
+    auto* form = new QFormLayout(box);
+    userName_ = new QLineEdit(box);
+    userName_->setToolTip("User Name: \nTo login into the KORVA R&D Database");
+    password_ = new QLineEdit(box);
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setToolTip("Password: \nTo login into the KORVA R&D Database");
+    drive_ = new QComboBox(box);
+    for (const CDrive& drive : AvailableDrives())
+        drive_->addItem(QString("[-%1-]").arg(QChar(drive.letter).toLower()));
+    tns_ = new QComboBox(box);
+    tns_->addItems(kTnsShortNames);
+    changePassword_ = new QPushButton("Change Password", box);
+    changePassword_->setEnabled(false);  // the database session comes with the database agent
+    form->addRow("&User Name:", userName_);
+    form->addRow("&Password:", password_);
+    form->addRow("UDS Drive Letter:", drive_);
+    form->addRow(tns_);
+    form->addRow(changePassword_);
+    connect(userName_, &QLineEdit::textChanged, this, [this] { UpdateTnsShown(); });
+    return box;
+}
+
+QGroupBox* CSourceSelection::BuildFilesGroup()
+{
+    auto* box = new QGroupBox(this);
+    auto* layout = new QVBoxLayout(box);
+    fileData_ = new QCheckBox("EV5 && ASCII Signal data", box);
+    fileData_->setChecked(true);
+    zipData_ = new QCheckBox("ZIP: EV5 && Signal data", box);
+    zipData_->hide();
+    auto* exclusive = new QButtonGroup(box);
+    exclusive->addButton(fileData_);
+    exclusive->addButton(zipData_);
+    directory_ = new QComboBox(box);
+    directory_->setEditable(true);
+    directory_->setMinimumContentsLength(40);
+    browse_ = new QPushButton("Select: Directory", box);
+    auto* row = new QHBoxLayout;
+    row->addWidget(directory_, 1);
+    row->addWidget(browse_);
+    layout->addWidget(fileData_);
+    layout->addWidget(zipData_);
+    layout->addLayout(row);
+    connect(browse_, &QPushButton::clicked, this, &CSourceSelection::Browse);
+    connect(directory_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { fileData_->setText(FileDataText(text)); });
+    connect(zipData_, &QCheckBox::toggled, this,
+            [this](bool zip) { browse_->setText(zip ? "Select: Zip File" : "Select: Directory"); });
+    return box;
+}
+
+// A: database, web and local files, the database chosen. B and W: web and
+// local files. The web agent is not part of this build, so B and W choose the
+// local files rather than the web.
+void CSourceSelection::SetupMode(const CEntryDecision& decision)
+{
+    mode_ = decision.mode;
+    if (decision.driveMissing)
+        ShowMessage(this, QMessageBox::Information, QString::fromStdString(DriveMissingMessage()));
+    setWindowTitle(mode_ == EEntryMode::W ? "KORVA ZEB R&D Database, US MTD"
+                                          : "Entry Selection, KORVA ZEB, US MTD");
+    choices_[0]->setVisible(mode_ == EEntryMode::A);
+    if (mode_ == EEntryMode::A) {
+        const int found = drive_->findText(QString("[-%1-]").arg(QChar(*decision.drive).toLower()));
+        drive_->setCurrentIndex(found);
+        SetSelection(kSourceDatabase);
+        (userName_->text().isEmpty() ? userName_ : password_)->setFocus();
+    } else {
+        SetSelection(kSourceFiles);
+    }
+    UpdateTnsShown();
+    UpdateEnabling();
+}
+
+int CSourceSelection::Selection() const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (choices_[i]->isChecked()) return i + 1;
+    }
+    return kSourceUnknown;
+}
+
+void CSourceSelection::SetSelection(int selection)
+{
+    if (selection >= kSourceDatabase && selection <= kSourceFiles) choices_[selection - 1]->setChecked(true);
+}
+
+bool CSourceSelection::IsChoiceOffered(int selection) const
+{
+    return selection >= kSourceDatabase && selection <= kSourceFiles && !choices_[selection - 1]->isHidden();
+}
+
+void CSourceSelection::UpdateEnabling()
+{
+    const int selection = Selection();
+    for (QWidget* field : {static_cast<QWidget*>(userName_), static_cast<QWidget*>(password_),
+                           static_cast<QWidget*>(drive_), static_cast<QWidget*>(tns_)})
+        field->setEnabled(selection == kSourceDatabase);
+    for (QWidget* field : {static_cast<QWidget*>(fileData_), static_cast<QWidget*>(zipData_),
+                           static_cast<QWidget*>(directory_), static_cast<QWidget*>(browse_)})
+        field->setEnabled(selection == kSourceFiles);
+}
+
+void CSourceSelection::UpdateTnsShown()
+{
+    tns_->setVisible(mode_ == EEntryMode::A && kTnsAccounts.contains(userName_->text()));
+}
+
+void CSourceSelection::Browse()
+{
+    const QString current = directory_->currentText();
+    const QString chosen =
+        zipData_->isChecked()
+            ? QFileDialog::getOpenFileName(this, "Select: Zip File", current, "Zip File (*.zip)")
+            : QFileDialog::getExistingDirectory(this, "Select: Directory", current);
+    if (!chosen.isEmpty()) directory_->setEditText(QDir::toNativeSeparators(chosen));
+}
+
+QString CSourceSelection::FileDataText(const QString& directory)
+{
+    return HasFileWithSuffix(directory, {"*.ip5", "*.IP5"}) ? "IP5 && EV5 && ASCII Signal data"
+                                                            : "EV5 && ASCII Signal data";
+}
+
+bool CSourceSelection::HoldsTestFile(const QString& directory)
+{
+    return HasFileWithSuffix(directory, {"*.ev5", "*.EV5", "*.e5x", "*.E5X"});
+}
+
+int CSourceSelection::ChosenKind() const
+{
+    return DatabaseEntryKind(database_->currentText());
+}
+
+void CSourceSelection::accept()
+{
+    if (Apply()) QDialog::accept();
+}
+
+bool CSourceSelection::Apply()
+{
+    bool applied = false;
+    switch (Selection()) {
+        case kSourceDatabase:
+            applied = ApplyDatabase();
+            break;
+        case kSourceWeb:
+            ShowMessage(this, QMessageBox::Information,
+                        "Access via the KORVA Website is not available in this version.");
+            break;
+        case kSourceFiles:
+            applied = ApplyLocalFiles();
+            break;
+        default:
+            ShowStop(this, "Error - Unknown Source Selection");
+            break;
+    }
+    if (!applied) return false;
+    result_.sourceKind = Selection();
+    result_.allowedKinds = allowedKinds_;
+    result_.kindCode = ChosenKind();
+    CSourceProfile::SetSelection(result_.sourceKind);
+    CSourceProfile::SetDatabase(database_->currentText());
+    return true;
+}
+
+bool CSourceSelection::ApplyDatabase()
+{
+    QString drive = drive_->currentText();
+    drive.remove('-').remove('[').remove(']');
+    CSourceProfile::SetDrive(drive);
+    if (userName_->text().isEmpty()) {
+        userName_->setFocus();
+        return false;
+    }
+    if (password_->text().isEmpty()) {
+        password_->setFocus();
+        return false;
+    }
+    ShowMessage(this, QMessageBox::Information, "The KORVA Database is not available in this version.");
+    return false;
+}
+
+bool CSourceSelection::ApplyLocalFiles()
+{
+    const bool zip = zipData_->isChecked();
+    const QString path = directory_->currentText().trimmed();
+    const QFileInfo info(path);
+    if (zip ? !info.isFile() : !info.isDir()) {
+        ShowExclamation(this, (zip ? "Invalid Path and File: " : "Invalid Path: ") + path);
+        return false;
+    }
+    CSourceProfile::AddPath(zip ? CSourceProfile::kZipDataSection : CSourceProfile::kFileDataSection, path);
+    auto agent = std::make_shared<ko::CDataAgentFile>();
+    bool storeRoot = false;
+    if (!SetupFileAgent(*agent, path, storeRoot)) {
+        ShowExclamation(this,
+                        QString::fromStdString(agent->GetLastError()) +
+                            (zip ? "  Please choose a valid zip file." : "  Please choose a valid path."));
+        return false;
+    }
+    if (!LoadFirstTest(*agent, path, storeRoot)) return false;
+    result_.agent = agent;
+    result_.storeRoot = storeRoot;
+    return true;
+}
+
+bool CSourceSelection::SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot)
+{
+    if (zipData_->isChecked()) return agent.SetZipFile(path.toStdString());
+    storeRoot = !HoldsTestFile(path);
+    return storeRoot ? agent.SetStoreRoot(path.toStdString()) : agent.SetChosenDirectory(path.toStdString());
+}
+
+// A test directory or archive loads its test now; a store root must hold tests
+// of the chosen database, which the batch dialog then lists.
+bool CSourceSelection::LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot)
+{
+    const int kind = ChosenKind();
+    if (!storeRoot) {
+        if (agent.LoadTest(kind)) return true;
+        ShowStop(this, QString::fromStdString(agent.GetLastError()));
+        return false;
+    }
+    std::vector<int> numbers;
+    if (!agent.GetStoreTestNumbers(kind, numbers)) {
+        ShowStop(this, QString::fromStdString(agent.GetLastError()));
+        return false;
+    }
+    if (numbers.empty()) {
+        ShowStop(this, "No " + DatabaseEntryText(kind) + " test was found in: " + path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kores

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "app/entry_mode.h"
+#include "app/source_profile.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ko {
+class CDataAgent;
+class CDataAgentFile;
+}  // namespace ko
+
+namespace kores {
+
+// What the source selection hands to the batch test dialog.
+struct CSourceResult {
+    std::shared_ptr<ko::CDataAgent> agent;
+    int kindCode = 0x100;
+    int sourceKind = kSourceUnknown;
+    unsigned allowedKinds = 0;
+    // Local files: the directory is a store root, so tests are chosen by number
+    // in the batch dialog; otherwise the agent holds the one test of the directory.
+    bool storeRoot = false;
+};
+
+// Decides where tests come from (database, web or local files), creates that
+// data agent and loads or connects it. The database and web agents are not
+// part of this build: those choices say so and the dialog stays open.
+class CSourceSelection : public QDialog {
+    Q_OBJECT
+
+public:
+    // decision: how to open; by default decided from the working directory and drives.
+    CSourceSelection(int kindCode, unsigned allowedKinds, int sourceKind, QWidget* parent = nullptr,
+                     std::optional<CEntryDecision> decision = std::nullopt);
+    ~CSourceSelection() override;
+
+    EEntryMode Mode() const { return mode_; }
+    int Selection() const;
+    void SetSelection(int selection);
+    bool IsChoiceOffered(int selection) const;
+
+    QLineEdit* UserNameEdit() const { return userName_; }
+    QLineEdit* PasswordEdit() const { return password_; }
+    QComboBox* DriveBox() const { return drive_; }
+    QComboBox* TnsBox() const { return tns_; }
+    QComboBox* DatabaseBox() const { return database_; }
+    QComboBox* DirectoryBox() const { return directory_; }
+    QCheckBox* FileDataCheck() const { return fileData_; }
+    QCheckBox* ZipDataCheck() const { return zipData_; }
+
+    // The OK step: true, with the result set and the choice written to the
+    // profile, when an agent was created and loaded; otherwise the failure was
+    // shown and the dialog stays.
+    bool Apply();
+    const CSourceResult& Result() const { return result_; }
+
+    // The text of the local-files check box for a directory: "IP5 && EV5 &&
+    // ASCII Signal data" when it holds an IP5 file, else "EV5 && ASCII Signal data".
+    static QString FileDataText(const QString& directory);
+    // Whether the directory holds a test's EV5 or EV5 extension file.
+    static bool HoldsTestFile(const QString& directory);
+
+public slots:
+    void accept() override;
+
+private:
+    void BuildLayout();
+    QGroupBox* BuildDatabaseGroup();
+    QGroupBox* BuildFilesGroup();
+    void SetupMode(const CEntryDecision& decision);
+    void UpdateEnabling();
+    void UpdateTnsShown();
+    void Browse();
+    bool ApplyDatabase();
+    bool ApplyLocalFiles();
+    bool SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot);
+    bool LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot);
+    int ChosenKind() const;
+
+    EEntryMode mode_ = EEntryMode::B;
+    unsigned allowedKinds_ = 0;
+    int sourceKind_ = kSourceUnknown;
+    QRadioButton* choices_[3] = {};
+    QLineEdit* userName_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QComboBox* drive_ = nullptr;
+    QComboBox* tns_ = nullptr;
+    QPushButton* changePassword_ = nullptr;
+    QComboBox* database_ = nullptr;
+    QCheckBox* fileData_ = nullptr;
+    QCheckBox* zipData_ = nullptr;
+    QComboBox* directory_ = nullptr;
+    QPushButton* browse_ = nullptr;
+    CSourceResult result_;
+};
+
+}  // namespace kores

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/start_options.h"
+
+#include <QCommandLineParser>
+
+#include "app/test_number_choice.h"
+#include "model/database.h"
+
+namespace {
+
+std::optional<int> DatabaseKind(const QString& name)
+{
+    if (name == "vehdb") return ko::kVehicleKind;
+    if (name == "comdb") return ko::kComponentKind;
+    if (name == "biodb") return ko::kBiomechanicsKind;
+    return std::nullopt;
+}
+
+bool ParseTests(const QString& list, std::vector<int>& tests)
+{
+    for (const QString& item : list.split(',')) {
+        const auto number = kores::CTestNumberChoice::ParseEntry(item.toStdString());
+        if (!number) return false;
+        tests.push_back(*number);
+    }
+    return true;
+}
+
+}  // namespace
+
+QString StartUsage()
+{
+    return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] [--screenshot "
+           "FILE.png]]";
+}
+
+bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption store("store", "A test store to open.", "DIR");
+    const QCommandLineOption db("db", "The database: vehdb, comdb or biodb.", "NAME", "vehdb");
+    const QCommandLineOption tests("tests", "Test numbers to load.", "N,...");
+    const QCommandLineOption title("title", "The title row to plot, from 0 as velder-cli titles counts.",
+                                   "ROW");
+    const QCommandLineOption screenshot("screenshot", "Write the window as PNG and exit.", "FILE");
+    parser.addOptions({store, db, tests, title, screenshot});
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = "Unexpected argument: " + parser.positionalArguments().first();
+        return false;
+    }
+    options.store = parser.value(store);
+    const auto kind = DatabaseKind(parser.value(db));
+    if (!kind) {
+        error = "Unknown database: " + parser.value(db);
+        return false;
+    }
+    options.kindCode = *kind;
+    if (parser.isSet(tests) && !ParseTests(parser.value(tests), options.tests)) {
+        error = "Test numbers are whole numbers from 1 to 99999: " + parser.value(tests);
+        return false;
+    }
+    if (parser.isSet(title)) {
+        bool ok = false;
+        const int row = parser.value(title).toInt(&ok);
+        if (!ok || row < 0) {
+            error = "The title row is a number from 0: " + parser.value(title);
+            return false;
+        }
+        options.titleRow = row;
+    }
+    options.screenshot = parser.value(screenshot);
+    if (options.store.isEmpty() && (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
+        error = "--db, --tests and --title need --store.";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// A direct start: velder --store DIR [--db vehdb|comdb|biodb] [--tests N,...]
+// [--title ROW] [--screenshot FILE.png]. ROW counts the title rows in title
+// order from 0, as velder-cli titles does.
+struct CStartOptions {
+    QString store;  // empty: the usual start with the test selection
+    int kindCode = 0x100;
+    std::vector<int> tests;
+    std::optional<int> titleRow;  // from 0
+    QString screenshot;
+};
+
+// Reads the program's arguments (the first is the program); false with the
+// reason in error for a bad or incomplete option. --help and --version are
+// not options here.
+bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error);
+QString StartUsage();

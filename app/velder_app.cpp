@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/velder_app.h"
+
+#include <QTimer>
+#include <iostream>
+
+#include "app/direct_start.h"
+#include "app/main_frame.h"
+#include "app/message_box.h"
+#include "app/start_options.h"
+#include "app/tool_icons.h"
+
+namespace {
+// How long the window may settle before its screenshot is taken.
+constexpr int kScreenshotDelayMs = 300;
+}  // namespace
+
+CVelderApp::CVelderApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setOrganizationName("Pellow");
+    setApplicationName("Velder");
+    setApplicationDisplayName("Velder");
+    setApplicationVersion("0.1");
+    setWindowIcon(ApplicationIcon());
+}
+
+int CVelderApp::Run()
+{
+    CStartOptions options;
+    QString error;
+    if (!ParseStartOptions(arguments(), options, error)) {
+        std::cerr << error.toStdString() << "\nusage: " << StartUsage().toStdString() << "\n";
+        return 2;
+    }
+    CMainFrame frame;
+    frame.show();
+    if (!options.store.isEmpty()) {
+        const QString problems = StartDirect(frame, options);
+        if (!problems.isEmpty()) {
+            std::cerr << problems.toStdString();
+            if (options.screenshot.isEmpty()) ShowStop(&frame, problems);
+        }
+    }
+    if (!options.screenshot.isEmpty()) {
+        int code = 0;
+        QTimer::singleShot(kScreenshotDelayMs, &frame, [&] {
+            if (!SaveScreenshot(frame, options.screenshot)) {
+                std::cerr << "Failure to write the screenshot: " << options.screenshot.toStdString() << "\n";
+                code = 1;
+            }
+            quit();
+        });
+        exec();
+        return code;
+    }
+    if (options.store.isEmpty() || options.tests.empty()) frame.PostOpen();
+    return exec();
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "document/document.h"
+// clang-format on
+#include "app/velder_doc.h"
+
+#include <QDialog>
+
+#include "app/batch_test_numbers.h"
+#include "app/message_box.h"
+
+CVelderDoc::CVelderDoc(QObject* parent)
+    : QObject(parent),
+      model_(std::make_unique<ko::CDocument>()),
+      batch_(std::make_shared<kores::CBatchTestNumbers>())
+{
+}
+
+CVelderDoc::~CVelderDoc() = default;
+
+int CVelderDoc::GetKind() const
+{
+    return model_->GetKind();
+}
+
+void CVelderDoc::OnFileOpen()
+{
+    batch_->SetAllowedKinds(kOpenKinds);
+    if (batch_->Run() != QDialog::Accepted) return;
+    LoadFromBatch();
+}
+
+bool CVelderDoc::LoadFromBatch()
+{
+    model_->SetAgent(batch_->GetAgent());
+    switch (batch_->GetDatabase()->GetKind()) {
+        case ko::kBiomechanicsKind:
+            model_->SetTests(batch_->GetBioTests());
+            break;
+        case ko::kComponentKind:
+            model_->SetTests(batch_->GetComTests());
+            break;
+        case ko::kVehicleKind:
+            model_->SetTests(batch_->GetVehicleTests());
+            break;
+        default:
+            return false;
+    }
+    UpdateAllViews(kHintLoaded);
+    return true;
+}
+
+void CVelderDoc::SelectTitle(const std::vector<std::string>& fieldTexts)
+{
+    CWaitCursor wait;
+    if (model_->SelectTitle(fieldTexts)) UpdateAllViews(kHintSignals);
+}
+
+void CVelderDoc::Reload()
+{
+    CWaitCursor wait;
+    model_->Reload();
+    UpdateAllViews(kHintSignals);
+}
+
+void CVelderDoc::UpdateAllViews(int hint)
+{
+    emit Updated(hint);
+}

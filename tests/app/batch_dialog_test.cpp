@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The batch test dialog's number entry, adding and removing, and list files.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/batch_test_numbers.h"
+#include "velder_test_env.h"
+
+namespace {
+
+using kores::CBatchTestNumbers;
+using kores::CTestNumberChoice;
+
+QStringList Texts(const QListWidget& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    return texts;
+}
+
+std::vector<int> Numbers(std::initializer_list<int> numbers)
+{
+    return numbers;
+}
+
+class BatchDialog : public ::testing::Test {
+protected:
+    void Type(const QString& text)
+    {
+        dialog.NumberEdit()->setText(text);
+        QTest::keyClick(dialog.NumberEdit(), Qt::Key_Return);
+    }
+    void Fill(const QStringList& available)
+    {
+        dialog.AvailableList()->clear();
+        dialog.AvailableList()->addItems(available);
+    }
+
+    CVelderTestEnv env;
+    CBatchTestNumbers dialog;
+};
+
+TEST(TestNumberEntry, AcceptsWholeNumbersFrom1To99999Only)
+{
+    EXPECT_EQ(CTestNumberChoice::ParseEntry("1"), 1);
+    EXPECT_EQ(CTestNumberChoice::ParseEntry(" 99999 "), 99999);
+    EXPECT_EQ(CTestNumberChoice::ParseEntry("00042"), 42);
+    for (const char* refused : {"0", "100000", "", "  ", "-5", "+5", "12a", "1.0", "4294967297", "1 2"})
+        EXPECT_FALSE(CTestNumberChoice::ParseEntry(refused)) << refused;
+}
+
+TEST_F(BatchDialog, EnterAddsTypedNumberOnceAndIgnoresOutOfRange)
+{
+    dialog.Prepare();
+    dialog.show();
+    Type("0");
+    Type("100000");
+    EXPECT_TRUE(dialog.ChosenNumbers().empty());
+    Type("1234");
+    Type("77");
+    Type("1234");
+    EXPECT_EQ(dialog.ChosenNumbers(), Numbers({1234, 77}));
+    EXPECT_EQ(Texts(*dialog.ChosenList()), QStringList({"1234", "77"}));
+    EXPECT_TRUE(dialog.NumberEdit()->text().isEmpty());
+    EXPECT_EQ(dialog.result(), 0) << "Enter in the number edit must not end the dialog";
+}
+
+TEST_F(BatchDialog, AddTakesSelectedAvailableNumbersNotYetChosen)
+{
+    Fill({"11", "22", "33"});
+    dialog.AddNumber(22);
+    dialog.AvailableList()->item(0)->setSelected(true);
+    dialog.AvailableList()->item(1)->setSelected(true);
+    dialog.Add();
+    EXPECT_EQ(dialog.ChosenNumbers(), Numbers({22, 11}));
+    EXPECT_TRUE(dialog.AvailableList()->selectedItems().isEmpty());
+
+    dialog.AddAll();
+    EXPECT_EQ(dialog.ChosenNumbers(), Numbers({11, 22, 33}));
+    dialog.ChosenList()->item(1)->setSelected(true);
+    dialog.RemoveSelected();
+    EXPECT_EQ(dialog.ChosenNumbers(), Numbers({11, 33}));
+    EXPECT_EQ(Texts(*dialog.ChosenList()), QStringList({"11", "33"}));
+    dialog.RemoveAll();
+    EXPECT_TRUE(dialog.ChosenNumbers().empty());
+    EXPECT_EQ(dialog.ChosenList()->count(), 0);
+}
+
+TEST_F(BatchDialog, ListFileReadFillsAvailableAndWriteKeepsEachNumberOnce)
+{
+    const QString list = env.Dir() + "/list.txt";
+    {
+        QFile file(list);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("120\r\n7\n120\n\n99\n");
+    }
+    Fill({"5"});
+    ASSERT_TRUE(dialog.ReadList(list));
+    EXPECT_EQ(Texts(*dialog.AvailableList()), QStringList({"120", "7", "120"}));
+
+    dialog.AddAll();
+    EXPECT_EQ(dialog.ChosenNumbers(), Numbers({120, 7}));
+    const QString written = env.Dir() + "/chosen.txt";
+    ASSERT_TRUE(dialog.WriteList(written));
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("120\n7\n"));
+    EXPECT_TRUE(env.Messages().empty());
+}
+
+TEST(TestNumberFile, WritesDuplicatesOnce)
+{
+    CVelderTestEnv env;
+    const std::string path = (env.Dir() + "/twice.txt").toStdString();
+    kores::WriteTestNumberFile(path, {3, 1, 3, 2, 1});
+    EXPECT_EQ(kores::ReadTestNumberFile(path), Numbers({3, 1, 2}));
+}
+
+TEST_F(BatchDialog, UnreadableOrUnwritableListFileIsReported)
+{
+    const QString missing = env.Dir() + "/missing.txt";
+    Fill({"5"});
+    EXPECT_FALSE(dialog.ReadList(missing));
+    EXPECT_FALSE(dialog.ReadList(env.Dir()));
+    EXPECT_EQ(Texts(*dialog.AvailableList()), QStringList({"5"}));
+    dialog.AddNumber(5);
+    EXPECT_FALSE(dialog.WriteList(env.Dir() + "/no/such/dir/list.txt"));
+    ASSERT_EQ(env.Messages().size(), 3u);
+    EXPECT_EQ(env.Messages()[0].first, QMessageBox::Critical);
+    EXPECT_EQ(env.Messages()[0].second, "Failure to open file: " + missing);
+    EXPECT_EQ(env.Messages()[2].second, "Failure to open file: " + env.Dir() + "/no/such/dir/list.txt");
+}
+
+TEST_F(BatchDialog, DatabaseChoiceSetsCaptionsAndAllowedEntries)
+{
+    dialog.SetAllowedKinds(276);
+    dialog.Prepare();
+    QStringList entries;
+    for (int i = 0; i < dialog.DatabaseBox()->count(); ++i) entries << dialog.DatabaseBox()->itemText(i);
+    EXPECT_EQ(entries, QStringList({"Biomechanics", "Component", "Vehicle"}));
+    EXPECT_EQ(dialog.DatabaseBox()->currentText(), "Vehicle");
+    EXPECT_EQ(dialog.NumberGroup()->title(), "Select Vehicle Test Number");
+    EXPECT_EQ(dialog.SelectButton()->text(), "Make/Model/Year");
+    EXPECT_EQ(dialog.windowTitle(), "KORVA File Selection");
+
+    dialog.ChooseDatabase(0x4);
+    EXPECT_EQ(dialog.GetDatabase()->GetKind(), 0x4);
+    EXPECT_EQ(dialog.NumberGroup()->title(), "Select Biomechanics Test Number");
+    EXPECT_EQ(dialog.SelectButton()->text(), "Occupant/Dummy");
+    dialog.ChooseDatabase(0x10000);
+    EXPECT_EQ(dialog.SelectButton()->text(), "...");
+    EXPECT_FALSE(dialog.SelectButton()->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Source selection: entry modes, the local-files choice and its profile entries.
+// clang-format off
+// The library names parameters "signals", a Qt keyword: its headers come first.
+#include "sources/data_agent_file.h"
+// clang-format on
+#include "app/source_selection.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+
+#include "app/batch_test_numbers.h"
+#include "velder_test_env.h"
+
+namespace {
+
+using kores::CEntryDecision;
+using kores::CSourceSelection;
+using kores::EEntryMode;
+
+constexpr unsigned kOpenKinds = 276;
+
+void Touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(EntryMode, MarkerFileAndDrivesDecideTheMode)
+{
+    CVelderTestEnv env;
+    const QString work = env.Dir() + "/work";
+    QDir().mkpath(work);
+    std::vector<kores::CDrive> drives = {{'D', (env.Dir() + "/d").toStdString()},
+                                         {'J', (env.Dir() + "/j").toStdString()},
+                                         {'Q', (env.Dir() + "/q").toStdString()}};
+    EXPECT_EQ(kores::DecideEntryMode(std::nullopt, drives).mode, EEntryMode::W);
+    EXPECT_EQ(kores::DecideEntryMode(work.toStdString(), drives).mode, EEntryMode::B) << "no marker file";
+
+    Touch(work + "/" + kores::kDataEntryMarker);
+    CEntryDecision decision = kores::DecideEntryMode(work.toStdString(), drives);
+    EXPECT_EQ(decision.mode, EEntryMode::B);
+    EXPECT_TRUE(decision.driveMissing);
+
+    Touch(env.Dir() + "/d/" + kores::kUdsDriveIdentifier);
+    Touch(env.Dir() + "/q/" + kores::kUdsDriveIdentifier);
+    decision = kores::DecideEntryMode(work.toStdString(), drives);
+    EXPECT_EQ(decision.mode, EEntryMode::A);
+    EXPECT_EQ(decision.drive, 'Q') << "the later of two drives carrying the store";
+    EXPECT_FALSE(decision.driveMissing);
+}
+
+TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
+{
+    CVelderTestEnv env;
+    CSourceSelection dialog(0x100, kOpenKinds, kores::kSourceUnknown, nullptr,
+                            EntryMode(EEntryMode::B, std::nullopt, true));
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_TRUE(
+        env.Messages()[0].second.startsWith("Fails to find the dirve accommodating UDS files.\n"
+                                            "The WEB entry is selected automatically.\n\n"));
+    EXPECT_FALSE(dialog.IsChoiceOffered(kores::kSourceDatabase));
+    EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceWeb));
+    EXPECT_EQ(dialog.Selection(), kores::kSourceFiles);
+    EXPECT_EQ(dialog.windowTitle(), "Entry Selection, KORVA ZEB, US MTD");
+
+    CSourceSelection unreadable(0x100, kOpenKinds, kores::kSourceUnknown, nullptr, EntryMode(EEntryMode::W));
+    EXPECT_EQ(unreadable.windowTitle(), "KORVA ZEB R&D Database, US MTD");
+    EXPECT_EQ(env.Messages().size(), 1u);
+}
+
+TEST(SourceSelectionDialog, DatabaseChoiceNeedsNameAndPasswordAndIsNotAvailableYet)
+{
+    CVelderTestEnv env;
+    CSourceSelection dialog(0x100, kOpenKinds, kores::kSourceUnknown, nullptr, EntryMode(EEntryMode::A, 'J'));
+    EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceDatabase));
+    EXPECT_EQ(dialog.Selection(), kores::kSourceDatabase);
+    EXPECT_FALSE(dialog.Apply()) << "empty user name";
+    EXPECT_TRUE(env.Messages().empty());
+    dialog.UserNameEdit()->setText("vehdb");
+    EXPECT_FALSE(dialog.TnsBox()->isHidden()) << "this account may choose the service";
+    dialog.PasswordEdit()->setText("secret");
+    EXPECT_FALSE(dialog.Apply());
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_FALSE(dialog.Result().agent);
+    dialog.UserNameEdit()->setText("someone");
+    EXPECT_TRUE(dialog.TnsBox()->isHidden());
+}
+
+class LocalFiles : public ::testing::Test {
+protected:
+    CSourceSelection& Dialog(int kindCode = 0x100)
+    {
+        dialog = std::make_unique<CSourceSelection>(kindCode, kOpenKinds, kores::kSourceUnknown, nullptr,
+                                                    EntryMode(EEntryMode::B));
+        return *dialog;
+    }
+
+    CVelderTestEnv env;
+    std::unique_ptr<CSourceSelection> dialog;
+};
+
+TEST_F(LocalFiles, InvalidPathKeepsTheDialogOpen)
+{
+    const QString missing = env.Dir() + "/nowhere";
+    Dialog().DirectoryBox()->setEditText(missing);
+    EXPECT_FALSE(dialog->Apply());
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_EQ(env.Messages()[0].second, "Invalid Path: " + missing);
+    EXPECT_FALSE(dialog->Result().agent);
+    EXPECT_EQ(QSettings().value("Settings/Selection").toString(), "") << "nothing written before success";
+}
+
+TEST_F(LocalFiles, StoreRootWithoutTestsOfTheDatabaseIsRefused)
+{
+    Dialog().DirectoryBox()->setEditText(env.Dir());
+    EXPECT_FALSE(dialog->Apply());
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_EQ(env.Messages()[0].second, "No Vehicle test was found in: " + env.Dir());
+}
+
+TEST_F(LocalFiles, StoreRootGivesAnAgentForEveryTestAndWritesTheProfile)
+{
+    Dialog().DirectoryBox()->setEditText(SampleStoreRoot());
+    dialog->DatabaseBox()->setCurrentText("Component");
+    ASSERT_TRUE(dialog->Apply()) << (env.Messages().empty() ? "" : env.Messages()[0].second.toStdString());
+    const kores::CSourceResult& result = dialog->Result();
+    EXPECT_TRUE(result.storeRoot);
+    EXPECT_EQ(result.kindCode, 0x10);
+    EXPECT_EQ(result.sourceKind, kores::kSourceFiles);
+    auto agent = std::dynamic_pointer_cast<ko::CDataAgentFile>(result.agent);
+    ASSERT_TRUE(agent);
+    std::vector<int> numbers;
+    ASSERT_TRUE(agent->GetStoreTestNumbers(0x10, numbers));
+    EXPECT_EQ(numbers, (std::vector<int>{201, 202}));
+
+    EXPECT_EQ(kores::CSourceProfile::Selection(), kores::kSourceFiles);
+    EXPECT_EQ(QSettings().value("Settings/Selection").toString(), "SS_FILE");
+    EXPECT_EQ(kores::CSourceProfile::Database(), "Component");
+    EXPECT_EQ(kores::CSourceProfile::Paths(kores::CSourceProfile::kFileDataSection),
+              QStringList{SampleStoreRoot()});
+    QSettings().setValue("Settings/UserName", "tester");
+    CSourceSelection again(0x100, kOpenKinds, kores::kSourceFiles, nullptr, EntryMode(EEntryMode::B));
+    EXPECT_EQ(again.DirectoryBox()->itemText(0), SampleStoreRoot()) << "the directory list is read back";
+    EXPECT_EQ(again.UserNameEdit()->text(), "tester");
+}
+
+TEST_F(LocalFiles, TestDirectoryLoadsItsTestWhichEndsTheBatchDialog)
+{
+    QString withIntrusions;
+    for (const QString& directory : SampleTestDirectories()) {
+        if (!QDir(directory).entryList({"*.ip5"}, QDir::Files).isEmpty()) withIntrusions = directory;
+    }
+    ASSERT_FALSE(withIntrusions.isEmpty()) << "the sample store has a test with an IP5 file";
+    Dialog().DirectoryBox()->setEditText(withIntrusions);
+    EXPECT_EQ(dialog->FileDataCheck()->text(), "IP5 && EV5 && ASCII Signal data");
+    ASSERT_TRUE(dialog->Apply()) << (env.Messages().empty() ? "" : env.Messages()[0].second.toStdString());
+    EXPECT_FALSE(dialog->Result().storeRoot);
+    ASSERT_TRUE(dialog->Result().agent->GetVehicleTest());
+
+    kores::CBatchTestNumbers batch;
+    EXPECT_TRUE(batch.TakeSource(dialog->Result())) << "the dialog ends right after the source selection";
+    ASSERT_EQ(batch.GetVehicleTests().size(), 1u);
+    EXPECT_FALSE(batch.GetVehicleTests()[0]->GetInstrumentations().empty());
+    EXPECT_TRUE(batch.NeedsSourceSelection()) << "local files holding one test ask again next time";
+}
+
+TEST_F(LocalFiles, DirectoryWithoutIntrusionFileOffersEv5AndAscii)
+{
+    EXPECT_EQ(CSourceSelection::FileDataText(env.Dir()), "EV5 && ASCII Signal data");
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line options of a direct start.
+#include "app/start_options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Parsed {
+    bool ok = false;
+    CStartOptions options;
+    QString error;
+};
+
+Parsed Parse(const QStringList& arguments)
+{
+    Parsed parsed;
+    parsed.ok = ParseStartOptions(QStringList{"velder"} + arguments, parsed.options, parsed.error);
+    return parsed;
+}
+
+TEST(StartOptions, NoArgumentsIsTheUsualStart)
+{
+    const Parsed parsed = Parse({});
+    ASSERT_TRUE(parsed.ok);
+    EXPECT_TRUE(parsed.options.store.isEmpty());
+    EXPECT_TRUE(parsed.options.screenshot.isEmpty());
+}
+
+TEST(StartOptions, StoreWithDatabaseTestsTitleAndScreenshot)
+{
+    const Parsed parsed = Parse({"--store", "/data/store", "--db", "biodb", "--tests", "12,7,40", "--title",
+                                 "0", "--screenshot", "w.png"});
+    ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options.store, "/data/store");
+    EXPECT_EQ(parsed.options.kindCode, 0x4);
+    EXPECT_EQ(parsed.options.tests, (std::vector<int>{12, 7, 40}));
+    EXPECT_EQ(parsed.options.titleRow, 0);
+    EXPECT_EQ(parsed.options.screenshot, "w.png");
+    EXPECT_EQ(Parse({"--store", "s"}).options.kindCode, 0x100) << "vehicle tests by default";
+}
+
+TEST(StartOptions, BadValuesAreRefusedWithAReason)
+{
+    for (const QStringList& bad :
+         {QStringList{"--store", "s", "--db", "tcadb"}, QStringList{"--store", "s", "--tests", "1,0"},
+          QStringList{"--store", "s", "--tests", "5,,6"}, QStringList{"--store", "s", "--title", "-1"},
+          QStringList{"--store", "s", "--title", "x"}, QStringList{"--tests", "5"}, QStringList{"--store"},
+          QStringList{"--bogus"}, QStringList{"stray"}}) {
+        const Parsed parsed = Parse(bad);
+        EXPECT_FALSE(parsed.ok) << bad.join(' ').toStdString();
+        EXPECT_FALSE(parsed.error.isEmpty()) << bad.join(' ').toStdString();
+    }
+}
+
+}  // namespace

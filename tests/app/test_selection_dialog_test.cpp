@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Cascading filters of the per-database test selection dialogs.
+#include "app/test_selection_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/cascade_filter.h"
+#include "app/selection_texts.h"
+#include "velder_test_env.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+using Texts = std::vector<std::string>;
+
+QStringList Items(const QComboBox& combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+    return items;
+}
+
+TEST(CascadeFilter, EachColumnOffersValuesOfRowsPassingEarlierChoices)
+{
+    kores::CCascadeFilter filter({{"FRONTAL", "FORD", "10"},
+                                  {"FRONTAL", "AUDI", "9"},
+                                  {"SIDE", "FORD", "100"},
+                                  {"FRONTAL", "FORD", "10"}},
+                                 3);
+    EXPECT_EQ(filter.Options(1), Texts({"AUDI", "FORD"}));
+    EXPECT_EQ(filter.Options(2), Texts({"9", "10", "100"})) << "numbers by value, each once";
+    filter.Choose(0, "FRONTAL");
+    filter.Choose(1, "FORD");
+    EXPECT_EQ(filter.Options(2), Texts({"10"}));
+    EXPECT_EQ(filter.Matching(), (std::vector<std::size_t>{0, 3}));
+    filter.Choose(0, "SIDE");
+    EXPECT_FALSE(filter.Choice(1)) << "a new choice clears the later ones";
+    EXPECT_EQ(filter.Options(1), Texts({"FORD"}));
+    filter.Choose(0, std::nullopt);
+    EXPECT_EQ(filter.Matching().size(), 4u);
+}
+
+TEST(CascadeFilter, NumbersSortBeforeTexts)
+{
+    EXPECT_TRUE(kores::OptionLess("2", "10"));
+    EXPECT_TRUE(kores::OptionLess("10", "A"));
+    EXPECT_TRUE(kores::OptionLess("", "A"));
+    EXPECT_FALSE(kores::OptionLess("B", "A"));
+}
+
+// Vehicle rows: type, make, model, year, number | angle, speed, length, width, body, weight, VIN.
+Rows VehicleRows()
+{
+    return {{"FRONTAL", "FORD", "TAURUS", "1998", "3001", "0", "56.3", "5000", "1800", "4S", "1500", "VIN1"},
+            {"FRONTAL", "FORD", "FOCUS", "2001", "3002", "0", "56.0", "4300", "1700", "4S", "1200", "VIN2"},
+            {"FRONTAL", "AUDI", "A4", "2001", "3003", "0", "56.1", "4500", "1750", "4S", "1400", "VIN3"},
+            {"SIDE", "FORD", "TAURUS", "1998", "3004", "90", "48.0", "5000", "1800", "4S", "1500", "VIN4"}};
+}
+
+TEST(VehicleSelectionDialog, FiltersCascadeDownToTestNumbersWithTheirDescriptions)
+{
+    CVelderTestEnv env;
+    CDAVehTNDlg dialog(VehicleRows());
+    EXPECT_EQ(dialog.windowTitle(), "Vehicle: Select Test");
+    EXPECT_EQ(Items(*dialog.Filter(0)), QStringList({"(All)", "FRONTAL", "SIDE"}));
+    EXPECT_EQ(Items(*dialog.Filter(4)), QStringList({"3001", "3002", "3003", "3004"}));
+
+    ASSERT_TRUE(dialog.ChooseFilter(0, "FRONTAL"));
+    ASSERT_TRUE(dialog.ChooseFilter(1, "FORD"));
+    EXPECT_EQ(Items(*dialog.Filter(2)), QStringList({"(All)", "FOCUS", "TAURUS"}));
+    EXPECT_EQ(Items(*dialog.Filter(4)), QStringList({"3001", "3002"}));
+    ASSERT_TRUE(dialog.ChooseFilter(4, "3002"));
+    EXPECT_EQ(dialog.GetTestNumber(), 3002);
+    EXPECT_EQ(dialog.Description(1)->text(), "56.0");
+    EXPECT_EQ(dialog.Description(6)->text(), "VIN2");
+
+    ASSERT_TRUE(dialog.ChooseFilter(0, "SIDE"));
+    EXPECT_EQ(Items(*dialog.Filter(1)), QStringList({"(All)", "FORD"}));
+    EXPECT_EQ(dialog.GetTestNumber(), 3004);
+    EXPECT_EQ(dialog.Description(0)->text(), "90");
+    EXPECT_FALSE(dialog.ChooseFilter(1, "AUDI")) << "not listed after SIDE";
+}
+
+TEST(VehicleSelectionDialog, EmptyListChoosesNoTest)
+{
+    CVelderTestEnv env;
+    CDAVehTNDlg dialog({});
+    EXPECT_EQ(dialog.GetTestNumber(), 0);
+    EXPECT_TRUE(dialog.Description(0)->text().isEmpty());
+}
+
+TEST(BiomechanicsSelectionDialog, OccupantTypeDecidesAgeOrSizeLayout)
+{
+    CVelderTestEnv env;
+    // type, configuration, performer, reference, number | sex, age or size, weight, speed, angle
+    CDABioTNDlg dialog({{"HYBRID III 50TH", "SLED", "LAB", "R1", "7001", "M", "50TH", "", "30", "0"},
+                        {"CADAVER", "SLED", "LAB", "R2", "7002", "F", "61", "58", "30", "0"}});
+    dialog.show();
+    EXPECT_TRUE(dialog.Description(0)->text().isEmpty()) << "no occupant type chosen";
+    ASSERT_TRUE(dialog.ChooseFilter(0, "CADAVER"));
+    EXPECT_EQ(dialog.DescriptionLabel(1)->text(), "Age");
+    EXPECT_TRUE(dialog.Description(2)->isVisible());
+    EXPECT_EQ(dialog.Description(1)->text(), "61");
+    EXPECT_EQ(dialog.Description(2)->text(), "58");
+    ASSERT_TRUE(dialog.ChooseFilter(0, "HYBRID III 50TH"));
+    EXPECT_EQ(dialog.DescriptionLabel(1)->text(), "Size");
+    EXPECT_FALSE(dialog.Description(2)->isVisible());
+    EXPECT_EQ(dialog.Description(1)->text(), "50TH");
+    EXPECT_EQ(dialog.GetTestNumber(), 7001);
+}
+
+TEST(SelectionTexts, BiomechanicsRowsShowOccupantFieldsOfTheirKind)
+{
+    auto dummy = std::make_shared<ko::bio::CSelection>();
+    dummy->SetTSTNO(7001);
+    dummy->SetOCCTYPD("HYBRID III 50TH");
+    dummy->SetDUMSIZD("50TH PERCENTILE");
+    dummy->SetOCCWT(80);
+    auto cadaver = std::make_shared<ko::bio::CSelection>();
+    cadaver->SetTSTNO(7002);
+    cadaver->SetOCCTYP("CA");
+    cadaver->SetOCCTYPD("CADAVER");
+    cadaver->SetBOCCSEX("F");
+    cadaver->SetOCCAGE(61);
+    cadaver->SetOCCWT(58);
+    const Rows texts = kores::SelectionTexts({dummy, cadaver});
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0][0], "HYBRID III 50TH");
+    EXPECT_EQ(texts[0][4], "7001");
+    EXPECT_EQ(texts[0][6], "50TH PERCENTILE");
+    EXPECT_EQ(texts[0][7], "") << "a dummy has no weight here";
+    EXPECT_EQ(texts[1][5], "F") << "the code when there is no description";
+    EXPECT_EQ(texts[1][6], "61");
+    EXPECT_EQ(texts[1][7], "58");
+}
+
+}  // namespace
