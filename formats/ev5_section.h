@@ -36,8 +36,8 @@ public:
     // Appends one record line per record; testNumber fills a TSTNO position.
     virtual void WriteLines(const Test& test, int testNumber, std::string& out) const = 0;
 
-    // Each field order is a record line template: column names joined by "|",
-    // "-" for a position left empty. The forms of one section differ in length.
+    // The field orders of the section, shortest first: column names in line
+    // order, "-" for a position left empty.
     virtual std::vector<std::vector<std::string>> GetForms() const = 0;
 
 private:
@@ -100,6 +100,10 @@ std::vector<CColumn> ColumnsOf()
     return columns;
 }
 
+// A section whose lines are records of class R. A field order is a record
+// line template: column names joined by "|", "-" for a position left empty,
+// TSTNO for the file's test number (written, not read) and the names of extras.
+// Fields are converted by the columns' text forms (column_table.h).
 template <class Test, class R>
 class CEV5RecordSection : public CEV5Section<Test> {
 public:
