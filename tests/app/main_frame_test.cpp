@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -22,7 +23,9 @@
 #include "app/chart_widget.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/direct_start.h"
 #include "app/plot_view.h"
+#include "app/start_options.h"
 #include "app/test_selection_dialog.h"
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
@@ -290,6 +293,35 @@ TEST_F(MainFrame, SigmaAverageAndReload)
     Trigger(cmd::kReload);
     EXPECT_EQ(Signals().size(), 4u) << "reload reads the title's signals again";
     EXPECT_TRUE(env.Messages().empty());
+}
+
+TEST_F(MainFrame, CrosshairPointShowsInTheStatusBar)
+{
+    LoadVehicleTests({101});
+    Click(RowWithCount(1));
+    ASSERT_TRUE(Chart().HasGraph());
+    const QRect area = Chart().axisRect()->rect();
+    QTest::mouseMove(&Chart(), area.center());
+    EXPECT_TRUE(frame.Readout().text().contains("x = ")) << frame.Readout().text().toStdString();
+}
+
+TEST_F(MainFrame, DirectStartLoadsTheStoreTestsAndPlotsTheTitleRow)
+{
+    CStartOptions options;
+    options.store = SampleStoreRoot();
+    options.tests = {101, 102, 999};
+    options.titleRow = 0;
+    const QString problems = StartDirect(frame, options);
+    EXPECT_TRUE(problems.startsWith("Failure to load test number: 999\n")) << problems.toStdString();
+    EXPECT_EQ(Doc().Model().GetTestCount(), 2u);
+    EXPECT_EQ(SelectedTitle(), Grid().RowTitle(0));
+    EXPECT_TRUE(Doc().HasGraph());
+
+    options.tests = {101};
+    options.titleRow = 1000;
+    EXPECT_TRUE(StartDirect(frame, options).contains("There is no title row 1000")) << "the row is out of range";
+    options.store = SampleStoreRoot() + "/nowhere";
+    EXPECT_FALSE(StartDirect(frame, options).isEmpty()) << "a store that does not exist";
 }
 
 TEST_F(MainFrame, ScreenshotOfThePlottedTitle)
