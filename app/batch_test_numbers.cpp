@@ -32,16 +32,16 @@ int CBatchTestNumbers::Run()
 {
     if (!agent_) sourceKind_ = CSourceProfile::Selection();
     if (NeedsSourceSelection()) {
-        if (!RunSourceSelection()) return QDialog::Rejected;
+        if (!RunSourceSelection(parentWidget())) return QDialog::Rejected;
         if (sourceKind_ == kSourceFiles && !storeRoot_) return QDialog::Accepted;
     }
     Prepare();
     return exec();
 }
 
-bool CBatchTestNumbers::RunSourceSelection()
+bool CBatchTestNumbers::RunSourceSelection(QWidget* parent)
 {
-    CSourceSelection selection(database_->GetKind(), allowedKinds_, sourceKind_, parentWidget());
+    CSourceSelection selection(database_->GetKind(), allowedKinds_, sourceKind_, parent);
     if (selection.exec() != QDialog::Accepted) return false;
     TakeSource(selection.Result());
     return true;
@@ -74,21 +74,19 @@ bool CBatchTestNumbers::TakeSource(const CSourceResult& source)
     return true;
 }
 
-// Hides this dialog for a new source selection; local files holding one test
-// end it as OK does.
+// A new source selection over this dialog (hiding a dialog would end its
+// modal loop); local files holding one test end it as OK does.
 void CBatchTestNumbers::ChangeSource()
 {
-    hide();
-    if (!RunSourceSelection()) {
+    if (!RunSourceSelection(this)) {
         reject();
         return;
     }
     if (sourceKind_ == kSourceFiles && !storeRoot_) {
-        QDialog::accept();
+        done(QDialog::Accepted);
         return;
     }
     Prepare();
-    show();
 }
 
 void CBatchTestNumbers::ChooseDatabase(int kindCode)

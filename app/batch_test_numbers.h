@@ -97,7 +97,7 @@ private:
     QPushButton* AddButton(const QString& text, const std::function<void()>& action);
     void SetCaptions();
     bool EnsureTestList();
-    bool RunSourceSelection();
+    bool RunSourceSelection(QWidget* parent);
     void ChangeSource();
     void ChooseWithDialog();
     void BrowseRead();

@@ -94,6 +94,37 @@ TEST(SourceSelectionDialog, DatabaseChoiceNeedsNameAndPasswordAndIsNotAvailableY
     EXPECT_TRUE(dialog.TnsBox()->isHidden());
 }
 
+TEST(SourceProfile, SelectionTextsAndRememberedPaths)
+{
+    CVelderTestEnv env;
+    using kores::CSourceProfile;
+    EXPECT_EQ(CSourceProfile::Selection(), kores::kSourceUnknown) << "nothing stored yet";
+    for (const int kind : {kores::kSourceDatabase, kores::kSourceWeb, kores::kSourceFiles}) {
+        CSourceProfile::SetSelection(kind);
+        EXPECT_EQ(CSourceProfile::Selection(), kind);
+    }
+    EXPECT_EQ(kores::SourceKindFromText("ss_file"), kores::kSourceUnknown) << "exact texts only";
+    CSourceProfile::SetUserName("vehdb");
+    CSourceProfile::SetDrive("j");
+    CSourceProfile::SetTempDir("/tmp/velder");
+    QSettings settings;
+    EXPECT_EQ(settings.value("Settings/UserName").toString(), "vehdb");
+    EXPECT_EQ(settings.value("Settings/Drive").toString(), "j");
+    EXPECT_EQ(CSourceProfile::TempDir(), "/tmp/velder");
+
+    const QString section = CSourceProfile::kFileDataSection;
+    for (int i = 0; i < 12; ++i) CSourceProfile::AddPath(section, QString("/p%1").arg(i));
+    QStringList paths = CSourceProfile::Paths(section);
+    ASSERT_EQ(paths.size(), CSourceProfile::kMostPaths);
+    EXPECT_EQ(paths.front(), "/p11") << "the most recent first";
+    EXPECT_EQ(paths.back(), "/p2");
+    CSourceProfile::AddPath(section, "/p5");
+    paths = CSourceProfile::Paths(section);
+    EXPECT_EQ(paths.front(), "/p5");
+    EXPECT_EQ(paths.count("/p5"), 1);
+    EXPECT_TRUE(CSourceProfile::Paths(CSourceProfile::kZipDataSection).isEmpty());
+}
+
 class LocalFiles : public ::testing::Test {
 protected:
     CSourceSelection& Dialog(int kindCode = 0x100)
