@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/chart_export.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#ifdef VELDER_HAVE_QT_SVG
+#include <QSvgGenerator>
+#endif
+
+#include <algorithm>
+
+#include <qcustomplot.h>
+
+#include "printing/print_preview.h"
+
+CChartExport::CChartExport(QCustomPlot& plot) : m_plot(plot) {}
+
+bool CChartExport::SaveFile(const QString& path) const {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
+      suffix != QLatin1String("pdf")) {
+    return false;
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return false;
+  }
+  bool written = false;
+  if (suffix == QLatin1String("png")) {
+    written = SavePng(file);
+  } else if (suffix == QLatin1String("svg")) {
+    written = SaveSvg(file);
+  } else {
+    written = SavePdf(file);
+  }
+  if (!written) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QSize CChartExport::ExportSize() const {
+  return {std::max(m_plot.width(), 200), std::max(m_plot.height(), 150)};
+}
+
+QImage CChartExport::Image() const {
+  const QSize size = ExportSize();
+  return m_plot.toPixmap(size.width(), size.height()).toImage();
+}
+
+bool CChartExport::SavePng(QIODevice& device) const {
+  const QImage image = Image();
+  return !image.isNull() && image.save(&device, "PNG");
+}
+
+bool CChartExport::SaveSvg(QIODevice& device) const {
+#ifndef VELDER_HAVE_QT_SVG
+  (void)device;
+  return false;
+#else
+  const QSize size = ExportSize();
+  QSvgGenerator generator;
+  generator.setOutputDevice(&device);
+  generator.setSize(size);
+  generator.setViewBox(QRect(QPoint(0, 0), size));
+  generator.setTitle(QStringLiteral("Velder graph"));
+  return PaintOn(generator, QRect(QPoint(0, 0), size));
+#endif
+}
+
+bool CChartExport::SavePdf(QIODevice& device) const {
+  const QSize size = ExportSize();
+  QPdfWriter writer(&device);
+  writer.setCreator(QStringLiteral("Velder"));
+  writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Point, {}, QPageSize::ExactMatch),
+                                   QPageLayout::Portrait, QMarginsF()));
+  writer.setResolution(72);
+  return PaintOn(writer, QRect(QPoint(0, 0), size));
+}
+
+bool CChartExport::PrintTo(QPrinter& printer) const {
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRect target = kores::FitInto(ExportSize(), QRect(QPoint(0, 0), page.size()));
+  return !target.isEmpty() && PaintOn(printer, target);
+}
+
+bool CChartExport::PaintOn(QPaintDevice& device, const QRect& target) const {
+  const QSize size = ExportSize();
+  QCPPainter painter;
+  if (!painter.begin(&device)) {
+    return false;
+  }
+  painter.setMode(QCPPainter::pmVectorized);
+  painter.setMode(QCPPainter::pmNoCaching);
+  painter.setViewport(target);
+  painter.setWindow(QRect(QPoint(0, 0), size));
+  m_plot.toPainter(&painter, size.width(), size.height());
+  return painter.end();
+}
