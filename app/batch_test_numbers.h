@@ -94,6 +94,7 @@ public slots:
 
 private:
     void BuildLayout();
+    QGroupBox* BuildNumberGroup();
     QPushButton* AddButton(const QString& text, const std::function<void()>& action);
     void SetCaptions();
     bool EnsureTestList();

@@ -70,17 +70,37 @@ void CBatchTestNumbers::BuildLayout()
     databaseBox_->setToolTip("To choose a Database");
     connect(databaseBox_, &QComboBox::activated, this,
             [this] { ChooseDatabase(DatabaseEntryKind(databaseBox_->currentText())); });
-    numberEdit_ = new QLineEdit(this);
+    reload_ = new QCheckBox("Reload", this);
+    auto* side = new QVBoxLayout;
+    side->addWidget(reload_);
+    side->addWidget(AddButton("Read", [this] { BrowseRead(); }));
+    side->addWidget(AddButton("Write", [this] { BrowseWrite(); }));
+    side->addWidget(AddButton("Data", [this] { FillAvailable(); }));
+    side->addWidget(AddButton("Change Source Selection", [this] { ChangeSource(); }));
+    side->addStretch();
+    side->addWidget(AddButton("OK", [this] { accept(); }));
+    side->addWidget(AddButton("Cancel", [this] { reject(); }));
+    auto* database = new QFormLayout;
+    database->addRow("Database:", databaseBox_);
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(database, 0, 0);
+    layout->addWidget(BuildNumberGroup(), 1, 0);
+    layout->addLayout(side, 1, 1);
+}
+
+// The number edit and its selection button above the available and chosen
+// lists, with the arrow buttons between them.
+QGroupBox* CBatchTestNumbers::BuildNumberGroup()
+{
+    numberGroup_ = new QGroupBox("Select Test Number:", this);
+    numberEdit_ = new QLineEdit(numberGroup_);
     numberEdit_->setToolTip("Test Number Range: 1 to 99999");
     connect(numberEdit_, &QLineEdit::returnPressed, this, &CBatchTestNumbers::Add);
     select_ = AddButton("...", [this] { ChooseWithDialog(); });
-    available_ = new QListWidget(this);
-    chosen_ = new QListWidget(this);
+    available_ = new QListWidget(numberGroup_);
+    chosen_ = new QListWidget(numberGroup_);
     for (QListWidget* list : {available_, chosen_})
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    reload_ = new QCheckBox("Reload", this);
-
-    numberGroup_ = new QGroupBox("Select Test Number:", this);
     auto* entry = new QHBoxLayout;
     entry->addWidget(numberEdit_);
     entry->addWidget(select_);
@@ -98,22 +118,7 @@ void CBatchTestNumbers::BuildLayout()
     auto* group = new QVBoxLayout(numberGroup_);
     group->addLayout(entry);
     group->addLayout(lists);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(reload_);
-    side->addWidget(AddButton("Read", [this] { BrowseRead(); }));
-    side->addWidget(AddButton("Write", [this] { BrowseWrite(); }));
-    side->addWidget(AddButton("Data", [this] { FillAvailable(); }));
-    side->addWidget(AddButton("Change Source Selection", [this] { ChangeSource(); }));
-    side->addStretch();
-    side->addWidget(AddButton("OK", [this] { accept(); }));
-    side->addWidget(AddButton("Cancel", [this] { reject(); }));
-    auto* layout = new QGridLayout(this);
-    auto* database = new QFormLayout;
-    database->addRow("Database:", databaseBox_);
-    layout->addLayout(database, 0, 0);
-    layout->addWidget(numberGroup_, 1, 0);
-    layout->addLayout(side, 1, 1);
+    return numberGroup_;
 }
 
 void CBatchTestNumbers::SetCaptions()

@@ -26,6 +26,15 @@ bool ParseTests(const QString& list, std::vector<int>& tests)
     return true;
 }
 
+bool ParseTitleRow(const QString& text, std::optional<int>& row)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0) return false;
+    row = value;
+    return true;
+}
+
 }  // namespace
 
 QString StartUsage()
@@ -63,14 +72,9 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         error = "Test numbers are whole numbers from 1 to 99999: " + parser.value(tests);
         return false;
     }
-    if (parser.isSet(title)) {
-        bool ok = false;
-        const int row = parser.value(title).toInt(&ok);
-        if (!ok || row < 0) {
-            error = "The title row is a number from 0: " + parser.value(title);
-            return false;
-        }
-        options.titleRow = row;
+    if (parser.isSet(title) && !ParseTitleRow(parser.value(title), options.titleRow)) {
+        error = "The title row is a number from 0: " + parser.value(title);
+        return false;
     }
     options.screenshot = parser.value(screenshot);
     if (options.store.isEmpty() && (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
