@@ -1,63 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/atomic_file.h"
+
 #include <gtest/gtest.h>
 
-#include "core/atomic_file.h"
 #include "tests/formats/uds_temp_dir.h"
 
 namespace {
 
 class AtomicFileTest : public udstest::TempDirTest {
 protected:
-    static std::string Content(const std::string& p)
+    std::string Content(const std::string& name) const
     {
-        const auto bytes = Bytes(p);
+        const auto bytes = Bytes(Path(name));
         return std::string(bytes.begin(), bytes.end());
     }
 };
 
-TEST_F(AtomicFileTest, ReplacesTargetAndLeavesNoTemporary)
+TEST_F(AtomicFileTest, ReplacesTargetsUpToTheLongestNameAndLeavesNoTemporary)
 {
-    const std::string target = Path("out.txt");
-    ko::WriteFileAtomically(target, std::string_view("first"));
-    ko::WriteFileAtomically(target, std::string_view("second"));
-    EXPECT_EQ(Content(target), "second");
-    EXPECT_EQ(Entries(), 1u);
-}
-
-TEST_F(AtomicFileTest, LongestFileNameStillWritable)
-{
-    const std::string target = Path(std::string(255, 'a'));
-    ko::WriteFileAtomically(target, std::string_view("long"));
-    EXPECT_EQ(Content(target), "long");
-    EXPECT_EQ(Entries(), 1u);
+    for (const std::string& name : {std::string("out.txt"), std::string(255, 'a')}) {
+        ko::WriteFileAtomically(Path(name), std::string_view("first"));
+        ko::WriteFileAtomically(Path(name), std::string_view("second"));
+        EXPECT_EQ(Content(name), "second") << name.size();
+        EXPECT_EQ(Entries(), 1u);
+        std::filesystem::remove(Path(name));
+    }
 }
 
 TEST_F(AtomicFileTest, AbandonedWriteKeepsOldContent)
 {
-    const std::string target = Path("out.txt");
-    ko::WriteFileAtomically(target, std::string_view("good"));
+    ko::WriteFileAtomically(Path("out.txt"), std::string_view("good"));
     {
-        ko::CAtomicFile file(target);
+        ko::CAtomicFile file(Path("out.txt"));
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.Write("partial", 7));
     }
-    EXPECT_EQ(Content(target), "good");
+    EXPECT_EQ(Content("out.txt"), "good");
     EXPECT_EQ(Entries(), 1u);
 }
 
-TEST_F(AtomicFileTest, MissingDirectoryFails)
+TEST_F(AtomicFileTest, FailuresCleanUp)
 {
-    const std::string target = Path("missing/out.txt");
-    EXPECT_THROW(ko::WriteFileAtomically(target, std::string_view("x")), std::runtime_error);
-    ko::CAtomicFile file("");
-    EXPECT_FALSE(file.Open());
-}
-
-TEST_F(AtomicFileTest, RenameOntoDirectoryFailsAndCleansUp)
-{
-    const std::string target = Path("sub");
+    EXPECT_THROW(ko::WriteFileAtomically(Path("missing/out.txt"), std::string_view("x")), std::runtime_error);
+    EXPECT_FALSE(ko::CAtomicFile("").Open());
+    // Renaming onto a directory fails.
     std::filesystem::create_directories(Path("sub/child"));
-    EXPECT_THROW(ko::WriteFileAtomically(target, std::string_view("x")), std::runtime_error);
+    EXPECT_THROW(ko::WriteFileAtomically(Path("sub"), std::string_view("x")), std::runtime_error);
     EXPECT_EQ(Entries(), 1u);
 }
 
