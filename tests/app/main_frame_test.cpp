@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/batch_test_numbers.h"
@@ -174,6 +175,48 @@ TEST_F(MainFrame, LoadsTestsChosenInTheDialogsAndReportsTheMissingOne)
     EXPECT_EQ(updates.count(), 1);
 }
 
+// Answers the modal dialogs of "&Open..." as a user would: the store root in
+// the source selection, then two test numbers in the batch dialog. Returns
+// the names of the dialogs met, in order.
+QStringList OpenWithDialogs(QAction& open)
+{
+    QStringList met;
+    int ticks = 0;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* source = qobject_cast<CSourceSelection*>(modal)) {
+            met << "source";
+            source->SetSelection(kores::kSourceFiles);
+            source->DirectoryBox()->setEditText(SampleStoreRoot());
+            source->accept();
+        } else if (auto* batch = qobject_cast<kores::CBatchTestNumbers*>(modal)) {
+            met << "batch";
+            batch->RemoveAll();
+            batch->AddNumber(101);
+            batch->AddNumber(102);
+            batch->accept();
+        } else if (modal && ++ticks > 500) {
+            met << modal->metaObject()->className();
+            static_cast<QDialog*>(modal)->reject();
+        }
+    });
+    driver.start(10);
+    open.trigger();
+    return met;
+}
+
+TEST_F(MainFrame, OpenAsksForTheSourceOnceThenForTestNumbers)
+{
+    EXPECT_EQ(OpenWithDialogs(*frame.Action(cmd::kFileOpen)), QStringList({"source", "batch"}));
+    EXPECT_EQ(Doc().Model().GetTestCount(), 2u);
+    EXPECT_GT(Grid().Model().RowCount(), 0);
+    EXPECT_EQ(kores::CSourceProfile::Selection(), kores::kSourceFiles);
+    EXPECT_EQ(OpenWithDialogs(*frame.Action(cmd::kFileOpen)), QStringList({"batch"}))
+        << "the store root stays the source";
+    EXPECT_TRUE(env.Messages().empty());
+}
+
 TEST_F(MainFrame, ClickingATitlePlotsOneCurvePerMatchingRow)
 {
     ASSERT_TRUE(LoadVehicleTests({101, 102, 103, 104}).isEmpty());
@@ -319,7 +362,8 @@ TEST_F(MainFrame, DirectStartLoadsTheStoreTestsAndPlotsTheTitleRow)
 
     options.tests = {101};
     options.titleRow = 1000;
-    EXPECT_TRUE(StartDirect(frame, options).contains("There is no title row 1000")) << "the row is out of range";
+    EXPECT_TRUE(StartDirect(frame, options).contains("There is no title row 1000"))
+        << "the row is out of range";
     options.store = SampleStoreRoot() + "/nowhere";
     EXPECT_FALSE(StartDirect(frame, options).isEmpty()) << "a store that does not exist";
 }
