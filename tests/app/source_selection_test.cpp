@@ -2,6 +2,8 @@
 // Source selection: entry modes, the local-files choice and its profile entries.
 // clang-format off
 // The library names parameters "signals", a Qt keyword: its headers come first.
+#include "core/signal.h"
+#include "document/document.h"
 #include "sources/data_agent_file.h"
 // clang-format on
 #include "app/source_selection.h"
@@ -16,6 +18,7 @@
 #include <QSettings>
 
 #include "app/batch_test_numbers.h"
+#include "app/velder_doc.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -196,11 +199,16 @@ TEST_F(LocalFiles, TestDirectoryLoadsItsTestWhichEndsTheBatchDialog)
     EXPECT_FALSE(dialog->Result().storeRoot);
     ASSERT_TRUE(dialog->Result().agent->GetVehicleTest());
 
-    kores::CBatchTestNumbers batch;
+    CVelderDoc doc;
+    kores::CBatchTestNumbers& batch = doc.Batch();
     EXPECT_TRUE(batch.TakeSource(dialog->Result())) << "the dialog ends right after the source selection";
     ASSERT_EQ(batch.GetVehicleTests().size(), 1u);
-    EXPECT_FALSE(batch.GetVehicleTests()[0]->GetInstrumentations().empty());
     EXPECT_TRUE(batch.NeedsSourceSelection()) << "local files holding one test ask again next time";
+    ASSERT_TRUE(doc.LoadFromBatch());
+    ASSERT_GT(doc.Model().GetTitleCount(), 0u);
+    doc.SelectTitle(doc.Model().GetTitleTexts(0));
+    ASSERT_EQ(doc.Model().GetCurrentSignals().size(), 1u) << "its ASCII curve is read";
+    EXPECT_GT(doc.Model().GetCurrentSignals()[0]->GetPointCount(), 100);
 }
 
 TEST_F(LocalFiles, DirectoryWithoutIntrusionFileOffersEv5AndAscii)
