@@ -59,7 +59,7 @@ QString CChartWidget::Subtitle() const {
 }
 
 void CChartWidget::ShowGraph(const CChartInput& input) {
-  Clear();
+  RemoveGraph();
   const bool several = input.subsetCount > 1;
   const int subsets = static_cast<int>(input.subsetCount);
   const QStringList labels =
@@ -75,8 +75,9 @@ void CChartWidget::ShowGraph(const CChartInput& input) {
   xAxis->setLabel(input.xAxisTitle);
   yAxis->setLabel(input.yAxisTitle);
   m_hasGraph = true;
-  ApplyStyle(CGraphStyle{});
-  ResetView();
+  SetStyle(CGraphStyle{});
+  SetFullRanges();
+  replot();
 }
 
 void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label) {
@@ -105,6 +106,11 @@ void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label) 
 }
 
 void CChartWidget::Clear() {
+  RemoveGraph();
+  replot();
+}
+
+void CChartWidget::RemoveGraph() {
   if (m_crosshair.Visible()) {
     m_crosshair.Hide();
     emit CrosshairLeft();
@@ -118,7 +124,6 @@ void CChartWidget::Clear() {
   xAxis->setLabel({});
   yAxis->setLabel({});
   ArrangeLayout();
-  replot();
 }
 
 void CChartWidget::SetTitles(const QString& mainTitle, const QString& subtitle) {
@@ -174,12 +179,21 @@ void CChartWidget::ArrangeLegend() {
 }
 
 void CChartWidget::ResetView() {
-  xAxis->setRange(m_bounds.ViewKeys());
-  yAxis->setRange(m_bounds.ViewValues());
+  SetFullRanges();
   replot();
 }
 
+void CChartWidget::SetFullRanges() {
+  xAxis->setRange(m_bounds.ViewKeys());
+  yAxis->setRange(m_bounds.ViewValues());
+}
+
 void CChartWidget::ApplyStyle(const CGraphStyle& style) {
+  SetStyle(style);
+  replot();
+}
+
+void CChartWidget::SetStyle(const CGraphStyle& style) {
   m_style = style;
   m_style.lineWidth = std::clamp(style.lineWidth, CCustomizeGraphDialog::kMinLineWidth,
                                  CCustomizeGraphDialog::kMaxLineWidth);
@@ -189,7 +203,6 @@ void CChartWidget::ApplyStyle(const CGraphStyle& style) {
   xAxis->grid()->setVisible(m_style.showGrid);
   yAxis->grid()->setVisible(m_style.showGrid);
   ArrangeLayout();
-  replot();
 }
 
 bool CChartWidget::ExportToFile(const QString& path) {

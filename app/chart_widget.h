@@ -83,6 +83,10 @@ class CChartWidget : public QCustomPlot {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The parts of the public operations that leave the replot to their caller.
+  void RemoveGraph();
+  void SetStyle(const CGraphStyle& style);
+  void SetFullRanges();
   void AddSubset(const CSubsetPoints& points, const QString& label);
   void SetTitles(const QString& mainTitle, const QString& subtitle);
   void ArrangeLayout();
