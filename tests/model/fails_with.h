@@ -21,3 +21,9 @@ template <class E, class F>
     }
     return ::testing::AssertionFailure() << "nothing was thrown";
 }
+
+// For a column list macro: the getter and setter of column name on `test` both
+// fail with the logic error `noRecord` while the aggregate has no test record.
+#define KO_EXPECT_FORWARDER_FAILS(name, kind, description)                                        \
+    EXPECT_TRUE(FailsWith<std::logic_error>([&] { (void)test.Get##name(); }, noRecord)) << #name; \
+    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.Set##name({}); }, noRecord)) << #name;

@@ -6,23 +6,28 @@
 #include <utility>
 #include <vector>
 
+#include "model/bio_biological_occupant.h"
+#include "model/biomechanics_test.h"
+#include "model/component_test.h"
 #include "model/curve_number.h"
 #include "model/database.h"
+#include "model/load_selection.h"
 #include "model/security.h"
 #include "model/test_number.h"
 #include "model/test_type.h"
+#include "model/vehicle_test.h"
 #include "tests/model/fails_with.h"
 
 namespace ko {
 namespace {
 
-std::vector<std::string> Texts(const CTestNumber& n)
+using Strings = std::vector<std::string>;
+
+Strings Texts(const CTestNumber& n)
 {
     return {n.GetText(),     n.GetPaddedText(), n.GetTens(),
             n.GetHundreds(), n.GetThousands(),  n.GetTenThousands()};
 }
-
-using Strings = std::vector<std::string>;
 
 TEST(TestNumber, TextsAtTheBoundsAndInBetween)
 {
@@ -48,63 +53,51 @@ TEST(TestNumber, OutOfRangeLeavesThePreviousNumber)
 {
     CTestNumber n;
     n.Set(7);
-    EXPECT_TRUE(
-        FailsWith<std::out_of_range>([&] { n.Set(0); }, "Test Number: 0 is out of range.  Range 1 to 99999"));
-    EXPECT_TRUE(FailsWith<std::out_of_range>([&] { n.Set(100000); },
-                                             "Test Number: 100000 is out of range.  Range 1 to 99999"));
-    EXPECT_TRUE(FailsWith<std::out_of_range>([&] { n.Set(-3); },
-                                             "Test Number: -3 is out of range.  Range 1 to 99999"));
+    for (int bad : {0, 100000, -3}) {
+        const std::string text =
+            "Test Number: " + std::to_string(bad) + " is out of range.  Range 1 to 99999";
+        EXPECT_TRUE(FailsWith<std::out_of_range>([&] { n.Set(bad); }, text));
+    }
     EXPECT_EQ(Texts(n), (Strings{"7", "00007", "00000", "00000", "00000", "00000"}));
 }
 
 TEST(CurveNumber, TextsAndRange)
 {
     CCurveNumber c;
-    EXPECT_EQ(c.GetNumber(), 0);
-    EXPECT_EQ(c.GetText(), "0");
-    EXPECT_EQ(c.GetPaddedText(), "000");
+    EXPECT_EQ(std::pair(c.GetText(), c.GetPaddedText()), std::pair(std::string("0"), std::string("000")));
     c.Set(5);
     EXPECT_EQ(c.GetPaddedText(), "005");
     c.Set(999);
-    EXPECT_EQ(c.GetText(), "999");
-    EXPECT_EQ(c.GetPaddedText(), "999");
+    EXPECT_EQ(std::pair(c.GetText(), c.GetPaddedText()), std::pair(std::string("999"), std::string("999")));
     EXPECT_TRUE(FailsWith<std::out_of_range>([&] { c.Set(1000); }, "Curve Number: 1000 is out of range."));
     EXPECT_TRUE(FailsWith<std::out_of_range>([&] { c.Set(0); }, "Curve Number: 0 is out of range."));
     EXPECT_EQ(c.GetNumber(), 999);
 }
 
-TEST(Database, DefaultIsTheVehicleRow)
-{
-    CDatabase db;
-    EXPECT_EQ(db.GetIndex(), 1);
-    EXPECT_EQ(db.GetKind(), 0x100);
-    EXPECT_EQ(db.GetName(), "vehdb");
-    EXPECT_EQ(db.GetSchema(), "VEHDB");
-    EXPECT_EQ(db.GetDescription(), "Vehicle Database");
-    EXPECT_EQ(db.GetLetter(), "v");
-    EXPECT_EQ(db.GetShortName(), "veh");
-}
-
 TEST(Database, SelectsARowByTheFirstLetterOnly)
 {
     CDatabase db;
-    for (const char* value : {"comdb", "C", "cxyz"}) {
-        db.Set(value);
-        EXPECT_EQ(db.GetKind(), 0x10) << value;
-        EXPECT_EQ(db.GetSchema(), "COMDB");
+    EXPECT_EQ(std::pair(db.GetIndex(), db.GetKind()), std::pair(1, 0x100));
+    const struct {
+        const char* value;
+        int index, kind;
+        const char* schema;
+    } rows[] = {{"comdb", 3, 0x10, "COMDB"}, {"C", 3, 0x10, "COMDB"},    {"cxyz", 3, 0x10, "COMDB"},
+                {"Biodb", 2, 0x4, "BIODB"},  {"t", 4, 0x10000, "TCADB"}, {"VEHDB", 1, 0x100, "VEHDB"}};
+    for (const auto& row : rows) {
+        db.Set(row.value);
+        EXPECT_EQ(std::tuple(db.GetIndex(), db.GetKind(), db.GetSchema()),
+                  std::tuple(row.index, row.kind, row.schema))
+            << row.value;
     }
-    db.Set("Biodb");
-    EXPECT_EQ(db.GetIndex(), 2);
-    EXPECT_EQ(db.GetShortName(), "bio");
     db.Set("t");
-    EXPECT_EQ(db.GetKind(), 0x10000);
     EXPECT_EQ(db.GetDescription(), "Collision Warning");
     EXPECT_EQ(db.GetName(), "tcadb");
-    db.Set("VEHDB");
-    EXPECT_EQ(db.GetIndex(), 1);
+    db.Set("Biodb");
+    EXPECT_EQ(db.GetShortName(), "bio");
 }
 
-TEST(Database, BadValuesKeepThePreviousRow)
+TEST(Database, BadValuesAndUnknownKindsKeepThePreviousRow)
 {
     CDatabase db;
     db.Set("c");
@@ -114,41 +107,43 @@ TEST(Database, BadValuesKeepThePreviousRow)
     EXPECT_TRUE(FailsWith<std::invalid_argument>([&] { db.Set(" vehdb"); },
                                                  "Value:  vehdb is not a valid database."));
     EXPECT_EQ(db.GetName(), "comdb");
-    EXPECT_EQ(db.GetLetter(), "c");
-}
-
-TEST(Database, SetKindSelectsKnownCodesAndIgnoresOthers)
-{
-    CDatabase db;
     db.SetKind(0x4);
-    EXPECT_EQ(db.GetSchema(), "BIODB");
     for (int code : {3, 2, 0, 0x14, -1}) {
         db.SetKind(code);
         EXPECT_EQ(db.GetSchema(), "BIODB") << code;
     }
-    db.SetKind(0x10000);
-    EXPECT_EQ(db.GetIndex(), 4);
+}
+
+template <class... T>
+std::vector<int> KindsOf()
+{
+    return {T().GetDatabase()->GetKind()...};
+}
+
+TEST(Database, EachRecordAndAggregateUsesItsDatabase)
+{
+    EXPECT_EQ((KindsOf<CVehicleTest, veh::CInstrumentation, veh::COccupant, veh::CSelection>()),
+              std::vector<int>(4, 0x100));
+    EXPECT_EQ((KindsOf<CComTest, com::CInstrumentation, com::CSelection>()), std::vector<int>(3, 0x10));
+    EXPECT_EQ((KindsOf<CBioTest, bio::CInstrumentation, bio::CBiologicalOccupant, bio::CSelection>()),
+              std::vector<int>(4, 0x4));
 }
 
 TEST(Security, OnlyExactPublicIsPublic)
 {
     CSecurity s;
-    EXPECT_EQ(s.GetLevel(), 2);
-    EXPECT_EQ(s.GetText(), "PRIVATE");
+    EXPECT_EQ(std::pair(s.GetLevel(), s.GetText()), std::pair(2, std::string("PRIVATE")));
     s.Set("PUBLIC");
-    EXPECT_EQ(s.GetLevel(), 1);
-    EXPECT_EQ(s.GetText(), "PUBLIC");
+    EXPECT_EQ(std::pair(s.GetLevel(), s.GetText()), std::pair(1, std::string("PUBLIC")));
     for (const char* value : {"public", "", "PUBLIC ", "PRIVATE"}) {
         s.Set(value);
-        EXPECT_EQ(s.GetLevel(), 2) << value;
-        EXPECT_EQ(s.GetText(), "PRIVATE");
+        EXPECT_EQ(std::pair(s.GetLevel(), s.GetText()), std::pair(2, std::string("PRIVATE"))) << value;
     }
 }
 
 TEST(TestType, CopiesShareTheDatabase)
 {
     CTestType a;
-    EXPECT_EQ(a.GetDatabase()->GetKind(), 0x100);
     a.SetLastError("old");
     CTestType b = a;
     b.SetDatabase(0x10);

@@ -12,37 +12,31 @@ namespace {
 
 using Numbers = std::vector<int>;
 
-TEST(TestNumberList, AnyLineEndAndAMissingFinalOne)
+TEST(TestNumberList, LineEndsAndTheFirstBadLineEndingTheListSilently)
 {
-    EXPECT_EQ(parse_test_numbers("123\r\n4567\r\n89"), (Numbers{123, 4567, 89}));
-    EXPECT_EQ(parse_test_numbers("1\n2\r3\r\n4\n"), (Numbers{1, 2, 3, 4}));
-    EXPECT_EQ(parse_test_numbers("99999"), (Numbers{99999}));
-    EXPECT_EQ(parse_test_numbers(""), Numbers{});
-}
-
-TEST(TestNumberList, TheFirstBadLineEndsTheListSilently)
-{
-    EXPECT_EQ(parse_test_numbers("12\n 34\n56\n"), (Numbers{12}));
-    EXPECT_EQ(parse_test_numbers("12\n\n34\n"), (Numbers{12}));
-    EXPECT_EQ(parse_test_numbers("12\r\n\r\n34\r\n"), (Numbers{12}));
-    EXPECT_EQ(parse_test_numbers("12\n+34\n"), (Numbers{12}));
-    EXPECT_EQ(parse_test_numbers("12\n34x\n56\n"), (Numbers{12}));
-    EXPECT_EQ(parse_test_numbers("12 \n34\n"), Numbers{});
-    EXPECT_EQ(parse_test_numbers("\n12\n"), Numbers{});
-    EXPECT_EQ(parse_test_numbers("12\n\xB5\n"), (Numbers{12}));
-}
-
-TEST(TestNumberList, SixDigitsAndLongRunsEndTheList)
-{
-    EXPECT_EQ(parse_test_numbers("123456\n7\n"), Numbers{});
-    EXPECT_EQ(parse_test_numbers("7\n123456\n8\n"), (Numbers{7}));
-    EXPECT_EQ(parse_test_numbers("7\n99999999999999999999999\n"), (Numbers{7}));
-    EXPECT_EQ(parse_test_numbers("00012\n"), (Numbers{12}));
-}
-
-TEST(TestNumberList, KeepsZeroAndDuplicates)
-{
-    EXPECT_EQ(parse_test_numbers("0\n5\n5\n00000\n"), (Numbers{0, 5, 5, 0}));
+    const std::pair<std::string, Numbers> rows[] = {
+        // Any line end, and a missing final one.
+        {"123\r\n4567\r\n89", {123, 4567, 89}},
+        {"1\n2\r3\r\n4\n", {1, 2, 3, 4}},
+        {"99999", {99999}},
+        {"", {}},
+        // Blanks, signs, empty lines, other characters and bytes end the list.
+        {"12\n 34\n56\n", {12}},
+        {"12\n\n34\n", {12}},
+        {"12\r\n\r\n34\r\n", {12}},
+        {"12\n+34\n", {12}},
+        {"12\n34x\n56\n", {12}},
+        {"12 \n34\n", {}},
+        {"\n12\n", {}},
+        {"12\n\xB5\n", {12}},
+        // So do six digits and long runs; leading zeros, zero and duplicates are kept.
+        {"123456\n7\n", {}},
+        {"7\n123456\n8\n", {7}},
+        {"7\n99999999999999999999999\n", {7}},
+        {"00012\n", {12}},
+        {"0\n5\n5\n00000\n", {0, 5, 5, 0}},
+    };
+    for (const auto& [text, numbers] : rows) EXPECT_EQ(parse_test_numbers(text), numbers) << text;
 }
 
 TEST(TestNumberList, WriterRoundTripsAndRejectsWhatItCannotCarry)

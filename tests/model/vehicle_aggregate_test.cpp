@@ -26,27 +26,12 @@ std::shared_ptr<veh::COccupant> Occupant(int vehicleNumber, const std::string& l
     return occupant;
 }
 
-TEST(VehicleTest, NewAggregateIsEmptyOnTheVehicleDatabase)
-{
-    CVehicleTest test;
-    EXPECT_EQ(test.GetDatabase()->GetKind(), 0x100);
-    EXPECT_FALSE(test.GetTest());
-    EXPECT_FALSE(test.GetBarrier());
-    EXPECT_FALSE(test.GetTrack());
-    EXPECT_TRUE(test.GetInstrumentations().empty());
-    EXPECT_TRUE(test.GetVideos().empty());
-}
-
-#define KO_EXPECT_FORWARDERS_FAIL(name, kind, description)                                            \
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { (void)test.Get##name(); }, "Invalid Vehicle Test")) \
-        << #name;                                                                                     \
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.Set##name({}); }, "Invalid Vehicle Test")) << #name;
-
 TEST(VehicleTest, EveryForwarderFailsWithoutATestRecord)
 {
     CVehicleTest test;
-    KO_VEH_TEST_COLUMNS(KO_EXPECT_FORWARDERS_FAIL, KO_EXPECT_FORWARDERS_FAIL)
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.TestRecord(); }, "Invalid Vehicle Test"));
+    const std::string noRecord = "Invalid Vehicle Test";
+    KO_VEH_TEST_COLUMNS(KO_EXPECT_FORWARDER_FAILS, KO_EXPECT_FORWARDER_FAILS)
+    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.TestRecord(); }, noRecord));
 }
 
 TEST(VehicleTest, ForwardersReachTheTestRecord)
@@ -63,18 +48,13 @@ TEST(VehicleTest, ForwardersReachTheTestRecord)
     EXPECT_THROW(test.SetTSTNO(0), std::out_of_range);
 }
 
-TEST(VehicleTest, SetTestNumberWithoutTestRecordGivesTheLoadFailureText)
+TEST(VehicleTest, SetTestNumberReportsLoadAndRangeFailures)
 {
     CVehicleTest test;
     EXPECT_FALSE(test.SetTestNumber(5));
     EXPECT_EQ(test.GetLastError(),
               "Failure to load test number: 5\n\rPlease check:\n\r1. If TRACK.STATUS (PRODUCTION/HOLDING) "
               "consists with info in INST/H_INST table.2. If UDS files exist.\n\r");
-}
-
-TEST(VehicleTest, SetTestNumberReportsRangeFailures)
-{
-    CVehicleTest test;
     test.SetTest(std::make_shared<veh::CTest>());
     EXPECT_TRUE(test.SetTestNumber(77));
     EXPECT_EQ(test.GetTSTNO(), 77);
@@ -145,19 +125,16 @@ TEST(VehicleTest, LookupMissesNameTheirKeys)
     CVehicleTest test;
     test.AddInstrumentation(Curve(3));
     test.AddOccupant(Occupant(2, "01"));
+    const std::string occupant = " could not be found in the Occupant object.";
     EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetInstrumentation(7); },
                                             "Curve Number: 7 could not be found in the Intrumentation."));
+    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetOccupant(1, "01"); },
+                                            "Vehicle Number: 1 and Occupant Location: 01" + occupant));
+    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetOccupant(2, "1"); },
+                                            "Vehicle Number: 2 and Occupant Location: 1" + occupant));
     EXPECT_TRUE(FailsWith<std::logic_error>(
-        [&] { test.GetOccupant(1, "01"); },
-        "Vehicle Number: 1 and Occupant Location: 01 could not be found in the Occupant object."));
-    EXPECT_TRUE(
-        FailsWith<std::logic_error>([&] { test.GetOccupant(2, "1"); },
-                                    "Vehicle Number: 2 and Occupant Location: 1 could not be found in "
-                                    "the Occupant object."));
-    EXPECT_TRUE(
-        FailsWith<std::logic_error>([&] { test.GetRestraint(1, "01", 4); },
-                                    "Vehicle Number: 1 and Occupant Location: 01 and Restraint Number: 4 "
-                                    "could not be found in the Occupant object."));
+        [&] { test.GetRestraint(1, "01", 4); },
+        "Vehicle Number: 1 and Occupant Location: 01 and Restraint Number: 4" + occupant));
     EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetVehicle(9); },
                                             "Vehicle Number: 9 could not be found in the Vehicle object."));
 }
