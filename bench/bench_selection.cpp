@@ -195,13 +195,27 @@ void BM_AgentLoadSignals(benchmark::State& state)
     for (auto _ : state) {
         for (const auto& test : lists.tests) {
             auto signal = std::make_shared<ko::CNSignal>();
-            if (!agent.SetTest(test) || !agent.SetTestNumber(static_cast<unsigned>(ko::TestNumberOf(*test))) ||
+            if (!agent.SetTest(test) ||
+                !agent.SetTestNumber(static_cast<unsigned>(ko::TestNumberOf(*test))) ||
                 !agent.SetCurveNumber(static_cast<unsigned>(curve)) || !agent.LoadSignal(signal))
                 state.SkipWithError(agent.GetLastError().c_str());
         }
     }
 }
 BENCHMARK(BM_AgentLoadSignals)->Unit(benchmark::kMillisecond);
+
+// The document's own share of a selection: the graph's arrays of 50 signals.
+void BM_BuildPlotArrays(benchmark::State& state)
+{
+    const auto document = LoadedDocument(state);
+    document->SelectTitle(kSelectedTitle);
+    ko::CPlotArrays arrays;
+    for (auto _ : state) {
+        ko::BuildPlotArrays(document->GetCurrentSignals(), arrays);
+        benchmark::DoNotOptimize(arrays.y.data());
+    }
+}
+BENCHMARK(BM_BuildPlotArrays)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
