@@ -76,7 +76,8 @@ public:
     // Makes the title the only selected one, builds its current signals and
     // the plot. The texts are a title grid row read back (integers parsed as
     // decimal, 0 when they do not parse). False when no kind is loaded or
-    // the index is out of range.
+    // the index is out of range; the texts throw SetTitleTexts' failure when
+    // their number is not the kind's number of title fields.
     bool SelectTitle(std::size_t index);
     bool SelectTitle(const std::vector<std::string>& fieldTexts);
     bool HasSelection() const;
@@ -103,7 +104,8 @@ public:
     // than two current signals.
     void AddSigmaSignals();
 
-    // One line per loaded test of the current kind.
+    // One line per loaded test of the current kind; throws the aggregate's
+    // "Invalid ... Test" for a test without a test record.
     std::vector<CSummaryLine> Summary() const;
     // Copies of the rows that carry the selected title (the signal list).
     template <class Test>
