@@ -14,7 +14,7 @@ struct Refusal {
     const char* label;
     std::shared_ptr<CNSignal> signal;
     std::function<void(CNSignal&)> op;
-    const char* text;
+    std::string text;
 };
 
 const Op kIntegrate = [](CNSignal& s) { return s.Integrate(); };
@@ -54,22 +54,22 @@ TEST(Refusals, TextAndSignalUnchanged)
         {"integral, uneven", uneven, kIntegrate, "The number of data (X and Y) points are not same."},
         {"integral, time zero after the end", beforeTimeZero, kIntegrate,
          "Time zero is after the last data point: no anchor for the Integral"},
-        {"derivative of 1", SampledSignal(0.001, 1, {1}), kDerivative, fewForDerivative.c_str()},
-        {"derivative of 2", SampledSignal(0.001, 1, {1, 2}), kDerivative, fewForDerivative.c_str()},
-        {"derivative of 3", SampledSignal(0.001, 1, {1, 2, 4}), kDerivative, fewForDerivative.c_str()},
-        {"xy derivative of 2", XYSignal({0, 1}, {1, 2}), kDerivative, xyDerivative.c_str()},
-        {"xy derivative of 3", XYSignal({0, 1, 3}, {1, 2, 5}), kDerivative, xyDerivative.c_str()},
-        {"step 0", four(), Resample(0.0), step.c_str()},
-        {"step -1", four(), Resample(-1.0), step.c_str()},
-        {"step NaN", four(), Resample(std::nan("")), step.c_str()},
+        {"derivative of 1", SampledSignal(0.001, 1, {1}), kDerivative, fewForDerivative},
+        {"derivative of 2", SampledSignal(0.001, 1, {1, 2}), kDerivative, fewForDerivative},
+        {"derivative of 3", SampledSignal(0.001, 1, {1, 2, 4}), kDerivative, fewForDerivative},
+        {"xy derivative of 2", XYSignal({0, 1}, {1, 2}), kDerivative, xyDerivative},
+        {"xy derivative of 3", XYSignal({0, 1, 3}, {1, 2, 5}), kDerivative, xyDerivative},
+        {"step 0", four(), Resample(0.0), step},
+        {"step -1", four(), Resample(-1.0), step},
+        {"step NaN", four(), Resample(std::nan("")), step},
         {"resample empty", std::make_shared<CNSignal>(), Resample(0.001), "Not enough data points"},
         {"x backwards", XYSignal({0, 2, 1, 3}, {1, 2, 3, 4}), Resample(0.5),
          "X axis data is not monotonically increasing"},
         // A vertical pair at the start leaves no line for a time before it.
-        {"vertical start", XYSignal({0.3, 0.3, 1}, {1, 2, 3}), Resample(0.25), interpolating.c_str()},
-        {"single point", SampledSignal(0.001, 1, {5}), Resample(0.001), interpolating.c_str()},
-        {"header claims more", WithNLP(four(), 50), Resample(0.002), interpolating.c_str()},
-        {"range beyond 32 bits", XYSignal({0, 1e6}, {0, 1}), Resample(1e-6), interpolating.c_str()},
+        {"vertical start", XYSignal({0.3, 0.3, 1}, {1, 2, 3}), Resample(0.25), interpolating},
+        {"single point", SampledSignal(0.001, 1, {5}), Resample(0.001), interpolating},
+        {"header claims more", WithNLP(four(), 50), Resample(0.002), interpolating},
+        {"range beyond 32 bits", XYSignal({0, 1e6}, {0, 1}), Resample(1e-6), interpolating},
         {"empty new range", WithNLP(emptyRange, 1), Resample(1.0), "No Y Signal Data"},
         {"stop = start", ten(), Truncate(2, 2), "Stop time (2) is before or equals Start Time (2)"},
         {"stop < start", ten(), Truncate(0.0015, 0.0001),
@@ -80,17 +80,17 @@ TEST(Refusals, TextAndSignalUnchanged)
         {"only the last sample", ten(), Truncate(9, 30), "No X or Y Signal Data"},
         {"first = last", hundred(), TruncateIndex(3, 3), "Start Index (3)is >= Stop Index (3)"},
         {"first > last", hundred(), TruncateIndex(5, -2), "Start Index (5)is >= Stop Index (-2)"},
-        {"before the data", hundred(), TruncateIndex(-20, 0), outside.c_str()},
-        {"after the data", hundred(), TruncateIndex(0, 90), outside.c_str()},
-        {"int extremes", hundred(), TruncateIndex(-2147483647 - 1, 2147483647), outside.c_str()},
-        {"header claims more", WithNLP(hundred(), 200), TruncateIndex(0, 150), outside.c_str()},
+        {"before the data", hundred(), TruncateIndex(-20, 0), outside},
+        {"after the data", hundred(), TruncateIndex(0, 90), outside},
+        {"int extremes", hundred(), TruncateIndex(-2147483647 - 1, 2147483647), outside},
+        {"header claims more", WithNLP(hundred(), 200), TruncateIndex(0, 150), outside},
         {"filter, no data", std::make_shared<CNSignal>(), Filter(100), "Nonpositive number of Data Points"},
         {"filter, DEL 0", WithDEL(three(), 0.0), Filter(100), "Nonpositive time step"},
         {"filter, DEL NaN", WithDEL(three(), std::nan("")), Filter(100), "Nonpositive time step"},
         {"filter at -1 Hz", three(), Filter(-1), "Nonpositive Cutoff Frequency"},
         {"filter at NaN", three(), Filter(std::nan("")), "Nonpositive Cutoff Frequency"},
-        {"filter 1 value", SampledSignal(0.001, 1, {7}), Filter(100), tooFewToFilter.c_str()},
-        {"filter 2 values", SampledSignal(0.001, 0, {7, 8}), Filter(5000), tooFewToFilter.c_str()},
+        {"filter 1 value", SampledSignal(0.001, 1, {7}), Filter(100), tooFewToFilter},
+        {"filter 2 values", SampledSignal(0.001, 0, {7, 8}), Filter(5000), tooFewToFilter},
         {"unknown class", SampledSignal(0.0001, 0, Ramp(100)), [](CNSignal& s) { s.FilterClass(100); },
          "BWfilt: Frequency Channel Class is not specified in SAE J211"},
     };
@@ -108,8 +108,8 @@ TEST(Refusals, MultiSignalTexts)
     auto disjoint = SampledSignal(0.0001, 20, Values(10, 1.0));
     const Refusal rows[] = {
         {"average of none", {}, [](CNSignal& s) { s.Average({}); }, "Empty Container of Signals."},
-        {"average, uneven", {}, [&](CNSignal& s) { s.Average(uneven); }, lengths.c_str()},
-        {"sum, uneven", {}, [&](CNSignal& s) { s.Sum(uneven); }, lengths.c_str()},
+        {"average, uneven", {}, [&](CNSignal& s) { s.Average(uneven); }, lengths},
+        {"sum, uneven", {}, [&](CNSignal& s) { s.Sum(uneven); }, lengths},
         {"sum of null", {}, [](CNSignal& s) { s.Sum({nullptr}); }, "Empty Container of Signals."},
         {"align disjoint", SampledSignal(0.0001, 0, Values(10, 1.0)), [&](CNSignal& s) { s.Align(disjoint); },
          "Start Index (20)is >= Stop Index (9)"},
