@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chart_export.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #ifdef VELDER_HAVE_QT_SVG
 #include <QSvgGenerator>
 #endif
@@ -15,33 +16,30 @@
 
 #include <qcustomplot.h>
 
+#include "core/atomic_file.h"
 #include "printing/print_preview.h"
 
 CChartExport::CChartExport(QCustomPlot& plot) : m_plot(plot) {}
 
 bool CChartExport::SaveFile(const QString& path) const {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
-      suffix != QLatin1String("pdf")) {
-    return false;
-  }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return false;
-  }
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   bool written = false;
   if (suffix == QLatin1String("png")) {
-    written = SavePng(file);
+    written = SavePng(buffer);
   } else if (suffix == QLatin1String("svg")) {
-    written = SaveSvg(file);
-  } else {
-    written = SavePdf(file);
+    written = SaveSvg(buffer);
+  } else if (suffix == QLatin1String("pdf")) {
+    written = SavePdf(buffer);
   }
   if (!written) {
-    file.cancelWriting();
     return false;
   }
-  return file.commit();
+  const QByteArray& bytes = buffer.data();
+  ko::CAtomicFile file(QFile::encodeName(path).toStdString());
+  return file.Open() && file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())) &&
+         file.Commit();
 }
 
 QSize CChartExport::ExportSize() const {

@@ -16,8 +16,8 @@ class CChartExport {
   explicit CChartExport(QCustomPlot& plot);
 
   // The format follows the file suffix (png, svg, pdf, any case). The file is
-  // written under a temporary name and renamed when complete; false on any
-  // failure, and an existing file then stays as it was.
+  // written atomically; false on any failure, and an existing file then stays
+  // as it was.
   bool SaveFile(const QString& path) const;
   // The plot as a raster image of its present size.
   QImage Image() const;

@@ -82,6 +82,13 @@ TEST_F(ChartExportTest, ExportReplacesAnExistingFileWhole) {
   EXPECT_FALSE(QImage(Path("graph.png")).isNull());
 }
 
+TEST_F(ChartExportTest, NamesAsLongAsTheFileSystemAllowsAreWritten) {
+  ShowPulses();
+  const QString name = QString(251, QLatin1Char('g')) + ".pdf";  // 255 characters
+  ASSERT_TRUE(chart.ExportToFile(Path(name)));
+  EXPECT_EQ(Head(Path(name), 5), "%PDF-");
+}
+
 TEST_F(ChartExportTest, CopiesTheImageToTheClipboard) {
   ShowPulses();
   QApplication::clipboard()->clear();
