@@ -14,16 +14,29 @@ namespace {
 bool IsTextKind(int kind) { return kind >= 1 && kind <= CDataAgentFile::kTextKind; }
 
 // A signal name read from a test file must name a file in the curve directory.
+bool IsPlainName(const std::string& name)
+{
+    return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+}
+
 void CheckSignalName(const std::string& name)
 {
-    if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
-        throw std::logic_error("Invalid Signal Name: " + name);
+    if (!IsPlainName(name)) throw std::logic_error("Invalid Signal Name: " + name);
 }
 
 bool HasUDSFile(const std::string& directory)
 {
     std::error_code error;
     return std::filesystem::is_directory(directory, error) && !FirstWithExtension(directory, "uds").empty();
+}
+
+// The row's own UDS file in that directory: one lookup instead of a directory listing.
+bool HasNamedUDSFile(const std::string& directory, const std::shared_ptr<CInstrumentation>& row)
+{
+    if (!row || row->GetSIGNALNAME().empty() || row->GetDASTAT() == "NO") return false;
+    const std::string& name = row->GetSIGNALNAME();
+    std::error_code error;
+    return IsPlainName(name) && std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
 }
 
 }  // namespace
@@ -41,7 +54,11 @@ void CDataAgentFile::LocateCurveFile()
     if (curveFileMode_ != kDerived) return;
     CDirectory directory = StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber());
     // Under a store root a test without UDS files has text curves beside its test file.
-    if (!storeRoot_.empty()) kind = HasUDSFile(directory.GetUDSDirectory()) ? kUDSKind : kTextKind;
+    if (!storeRoot_.empty()) {
+        const std::string& udsDirectory = directory.GetUDSDirectory();
+        const bool uds = HasNamedUDSFile(udsDirectory, CurrentRow()) || HasUDSFile(udsDirectory);
+        kind = uds ? kUDSKind : kTextKind;
+    }
     curveFile_ = FileIn(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory(), kind);
 }
 
