@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/formats/temp_dir_test.h"
+
 namespace {
 
 using ko::CDirectory;
@@ -73,12 +75,7 @@ TEST(Directory, DriveRoots)
     directory.SetRoot("");
     EXPECT_EQ(directory.GetRoot(), "d:\\");
 
-    try {
-        directory.SetRoot("9:\\");
-        FAIL() << "a digit root was accepted";
-    } catch (const std::logic_error& failure) {
-        EXPECT_STREQ(failure.what(), "No alphabet letter dir root.");
-    }
+    EXPECT_EQ(formatstest::MessageOf([&] { directory.SetRoot("9:\\"); }), "No alphabet letter dir root.");
     EXPECT_EQ(directory.GetRoot(), "");
     EXPECT_EQ(directory.GetPath(), "");
     EXPECT_EQ(directory.GetSeparator(), "");

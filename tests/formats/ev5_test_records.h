@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/column_table.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace ev5test {
 
@@ -78,12 +79,7 @@ std::vector<std::string> FormOf(const File& file, const std::string& section)
 template <class File>
 std::string ReadFailure(File& file, const std::string& text)
 {
-    try {
-        file.Read(text);
-    } catch (const std::logic_error& failure) {
-        return failure.what();
-    }
-    return "no failure";
+    return formatstest::MessageOf([&] { file.Read(text); });
 }
 
 }  // namespace ev5test

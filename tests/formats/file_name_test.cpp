@@ -11,13 +11,6 @@ namespace {
 
 using ko::CFileName;
 
-TEST(FileName, NewNamesAreTheTemplates)
-{
-    const CFileName name;
-    EXPECT_EQ(name.GetUDSName(), "_00000_000___.uds");
-    EXPECT_EQ(name.GetTestName(), "_00000_000.___");
-}
-
 TEST(FileName, ComponentCurveNames)
 {
     CFileName name;

@@ -5,28 +5,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "file_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
+using formatstest::MessageOf;
 using ko::CFile;
 
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::logic_error& failure) {
-        return failure.what();
-    }
-    return "no failure";
-}
-
-class FileTest : public filetest::FileTempDirTest {
+class FileTest : public formatstest::TempDirTest {
 protected:
     std::string Touch(const std::string& name, const std::string& text = "x") const
     {
@@ -54,7 +44,6 @@ protected:
 TEST_F(FileTest, SettersAndTheirMessages)
 {
     CFile file;
-    EXPECT_EQ(file.GetKind(), 200);
     EXPECT_EQ(MessageOf([&] { file.SetDirectory(""); }), "Path is empty.");
     EXPECT_EQ(MessageOf([&] { file.SetDirectory("C:\\data"); }), "Invalid Directory: C:\\data\\");
     EXPECT_EQ(MessageOf([&] { file.SetDirectory(Path("missing")); }),

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "file_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
@@ -45,13 +45,7 @@ TEST(PointSyntax, Rejections)
                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n",
                                   "\xa0"
                                   "1\n"}) {
-        CPoints points;
-        try {
-            points.Parse(text);
-            ADD_FAILURE() << "accepted: " << text;
-        } catch (const std::logic_error& failure) {
-            EXPECT_STREQ(failure.what(), "Failure to parse the data.");
-        }
+        EXPECT_EQ(formatstest::MessageOf([&] { CPoints().Parse(text); }), "Failure to parse the data.") << text;
     }
 }
 
@@ -80,7 +74,7 @@ TEST(PointTrimming, RulesInOrder)
     EXPECT_EQ(ko::TrimPointText("1\n\n2  3"), "1\n");
 }
 
-class PointFile : public filetest::FileTempDirTest {
+class PointFile : public formatstest::TempDirTest {
 protected:
     std::string Write(const std::string& text) const
     {
@@ -89,13 +83,7 @@ protected:
     }
     static std::string MessageOf(const std::string& path)
     {
-        CPoints points;
-        try {
-            points.ReadFile(path);
-        } catch (const std::logic_error& failure) {
-            return failure.what();
-        }
-        return "no failure";
+        return formatstest::MessageOf([&] { CPoints().ReadFile(path); });
     }
 };
 

@@ -9,7 +9,7 @@
 
 #include "formats/uds_file.h"
 #include "tests/formats/uds_image.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
@@ -20,13 +20,7 @@ using udstest::Image;
 std::string ReadError(const std::vector<unsigned char>& bytes, ko::CUDSFile* out = nullptr)
 {
     ko::CUDSFile local;
-    ko::CUDSFile& file = out ? *out : local;
-    try {
-        file.ReadBuffer(bytes.data(), bytes.size());
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "(no exception)";
+    return formatstest::MessageOf([&] { (out ? *out : local).ReadBuffer(bytes.data(), bytes.size()); });
 }
 
 std::vector<float> Ramp(std::size_t n, float start)
@@ -270,17 +264,11 @@ TEST(UDSReadFailures, SecondRecordTagWithTooShortCurve)
     EXPECT_EQ(ReadError(img.bytes), "Data buffer too small");
 }
 
-class UDSReadFileTest : public udstest::TempDirTest {
+class UDSReadFileTest : public formatstest::TempDirTest {
 protected:
     static std::string Error(const std::string& path)
     {
-        try {
-            ko::CUDSFile f;
-            f.Read(path);
-        } catch (const std::logic_error& e) {
-            return e.what();
-        }
-        return "(no exception)";
+        return formatstest::MessageOf([&] { ko::CUDSFile().Read(path); });
     }
 };
 

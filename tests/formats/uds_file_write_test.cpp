@@ -11,21 +11,15 @@
 #include <sstream>
 
 #include "formats/uds_file.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
-
-class UDSWriteTest : public udstest::TempDirTest {
+class UDSWriteTest : public formatstest::TempDirTest {
 protected:
     static std::string WriteError(ko::CUDSFile& f, const std::string& path)
     {
-        try {
-            f.Write(path);
-        } catch (const std::logic_error& e) {
-            return e.what();
-        }
-        return "(no exception)";
+        return formatstest::MessageOf([&] { f.Write(path); });
     }
     static void Fill(ko::CUDSFile& f, int nfp, std::size_t n, const char* form)
     {

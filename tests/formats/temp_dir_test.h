@@ -1,15 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A fixture with a fresh temporary directory per test.
+// A fixture with a fresh temporary directory per test, whose name also carries
+// the process id so that test programs of several build trees can run at once,
+// and the text of a failure.
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace udstest {
+namespace formatstest {
+
+// The text of the std::logic_error the action throws.
+inline std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::logic_error& failure) {
+        return failure.what();
+    }
+    return "no failure";
+}
 
 class TempDirTest : public ::testing::Test {
 protected:
@@ -17,7 +33,8 @@ protected:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = std::filesystem::temp_directory_path() /
-               ("velder_" + std::string(info->test_suite_name()) + "_" + info->name());
+               ("velder_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                std::to_string(::getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }
@@ -45,4 +62,4 @@ protected:
     std::filesystem::path dir_;
 };
 
-}  // namespace udstest
+}  // namespace formatstest
