@@ -90,13 +90,6 @@ TEST(UDSReadNumbers, NaNBitPatternsReadAsZero)
     EXPECT_EQ(f.GetY(), (std::vector<double>{1, 0}));
 }
 
-TEST(UDSReadNumbers, UnknownNumformReadsNumbersAsZero)
-{
-    Image img = Basic(Encoding::IEEE, "Y", 0, 10, 0.001f, 1);
-    img.Text(26, 5, "CRAY");
-    EXPECT_EQ(ReadError(img.bytes), "Equal array indices, NFP = NLP in file");
-}
-
 TEST(UDSReadHeader, TextFieldRules)
 {
     Image img = Basic(Encoding::IEEE, "y", 0, 1, 0.5f, 1);
@@ -110,13 +103,6 @@ TEST(UDSReadHeader, TextFieldRules)
     EXPECT_EQ(f.GetMake1(), std::string("FORD") + std::string(11, '\0'));
     EXPECT_EQ(f.GetFILEFORM(), "Y");
     EXPECT_EQ(f.GetY(), (std::vector<double>{4, 5}));
-}
-
-TEST(UDSReadHeader, NulPaddedCurveTagIsRejected)
-{
-    Image img = Basic(Encoding::IEEE, "Y", 0, 1, 0.5f, 1);
-    img.Text(512, 12, "CURVE HDR", '\0');
-    EXPECT_EQ(ReadError(img.bytes), "Invalid 3rd Record Header");
 }
 
 TEST(UDSReadHeader, SecondObjectRecord)
@@ -256,12 +242,18 @@ TEST(UDSReadFailures, SizesAndIdentity)
     EXPECT_THROW(f.ReadBuffer(nullptr, 1024), std::logic_error);
 }
 
-TEST(UDSReadFailures, SecondRecordTagWithTooShortCurve)
+TEST(UDSReadFailures, HeaderRecords)
 {
-    Image img(2, Encoding::IEEE);
-    img.Text(0, 12, "UDS-1992");
-    img.Text(512, 12, "CMP-2 HDR");
-    EXPECT_EQ(ReadError(img.bytes), "Data buffer too small");
+    Image img = Basic(Encoding::IEEE, "Y", 0, 10, 0.001f, 1);
+    img.Text(26, 5, "CRAY");  // an unknown number form reads every number as zero
+    EXPECT_EQ(ReadError(img.bytes), "Equal array indices, NFP = NLP in file");
+    img = Basic(Encoding::IEEE, "Y", 0, 1, 0.5f, 1);
+    img.Text(512, 12, "CURVE HDR", '\0');
+    EXPECT_EQ(ReadError(img.bytes), "Invalid 3rd Record Header");
+    Image second(2, Encoding::IEEE);  // a second object record leaves no room for the curve
+    second.Text(0, 12, "UDS-1992");
+    second.Text(512, 12, "CMP-2 HDR");
+    EXPECT_EQ(ReadError(second.bytes), "Data buffer too small");
 }
 
 class UDSReadFileTest : public formatstest::TempDirTest {
