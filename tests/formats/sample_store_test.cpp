@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 
@@ -23,10 +21,12 @@
 #include "formats/ip5_file.h"
 #include "formats/points.h"
 #include "formats/uds_file.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using formatstest::Bytes;
 
 // One curve as read back: y values and the header's time step.
 struct CCurve {
@@ -95,12 +95,6 @@ protected:
             curves[row->GetCURNO()] = {file.GetY(), file.GetDEL(), file.GetSTATUS()};
         }
         return curves;
-    }
-
-    static std::vector<unsigned char> Bytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     static inline fs::path dir_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fixture with a fresh temporary directory per test, whose name also carries
 // the process id so that test programs of several build trees can run at once,
-// and the text of a failure.
+// the text of a failure and the bytes of a file.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -27,6 +27,12 @@ inline std::string MessageOf(const std::function<void()>& action)
     return "no failure";
 }
 
+inline std::vector<unsigned char> Bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,11 +51,6 @@ protected:
     {
         return static_cast<std::size_t>(
             std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()));
-    }
-    static std::vector<unsigned char> Bytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     std::string Put(const std::string& name, const std::vector<unsigned char>& bytes) const
     {

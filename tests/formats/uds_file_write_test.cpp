@@ -15,6 +15,8 @@
 
 namespace {
 
+using formatstest::Bytes;
+
 class UDSWriteTest : public formatstest::TempDirTest {
 protected:
     static std::string WriteError(ko::CUDSFile& f, const std::string& path)
