@@ -73,11 +73,16 @@ bool PeakAt(const CData& data, std::size_t i, double& x, double& y)
 
 void CData::SetStatus(const std::string& text) { status_ = NormaliseStatus(text); }
 
-void CData::RefreshExtremes()
+void CData::RefreshExtremes() { RefreshExtremes(true); }
+
+void CData::RefreshExtremes(bool scanZ)
 {
     Extremes(x_, xMax_, xMin_);
     Extremes(y_, yMax_, yMin_);
-    Extremes(z_, zMax_, zMin_);
+    if (scanZ)
+        Extremes(z_, zMax_, zMin_);
+    else
+        zMax_ = zMin_ = 0.0;
 }
 
 void CData::RefreshTimes()

@@ -107,6 +107,7 @@ private:
     void TakeHeader(const CUDSFile& file);
     void GiveHeader(CUDSFile& file) const;
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
+    void RefreshExtremes(bool scanZ);
 
     std::string fileName_;
     std::string directory_;

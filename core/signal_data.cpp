@@ -73,13 +73,16 @@ void CData::SetPoints(const CPointList& points)
     TakeData(std::move(x), std::move(y), std::move(z));
 }
 
-// Replaces the sequences, which must have equal length, and refreshes.
+// Replaces the sequences, which must have equal length (an empty z means
+// zeros), and refreshes.
 void CData::TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
+    const bool zeroZ = z.empty();
     x_ = std::move(x);
     y_ = std::move(y);
     z_ = std::move(z);
-    RefreshExtremes();
+    if (zeroZ) z_.assign(y_.size(), 0.0);
+    RefreshExtremes(!zeroZ);
     RefreshTimes();
     RefreshCount();
 }

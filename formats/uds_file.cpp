@@ -49,7 +49,7 @@ const CPointList& CUDSFile::GetPoints() const
         points_.clear();
         points_.reserve(y_.size());
         for (std::size_t i = 0; i < y_.size(); ++i)
-            points_.push_back(std::make_shared<CPoint<double>>(x_[i], y_[i], z_[i]));
+            points_.push_back(std::make_shared<CPoint<double>>(x_[i], y_[i], z_.empty() ? 0.0 : z_[i]));
         pointsBuilt_ = true;
     }
     return points_;
@@ -73,8 +73,7 @@ void CUDSFile::SetPoints(const CPointList& points)
 
 void CUDSFile::SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
-    if (z.empty()) z.assign(y.size(), 0.0);
-    if (x.size() != y.size() || z.size() != y.size())
+    if (x.size() != y.size() || (!z.empty() && z.size() != y.size()))
         throw std::logic_error("x != y != z signal data");
     x_ = std::move(x);
     y_ = std::move(y);

@@ -31,7 +31,8 @@ public:
     // Point list (x, y, z, empty label); points read from a file have z = 0.
     const CPointList& GetPoints() const;
     void SetPoints(const CPointList& points);
-    // The same data as sequences; an empty z means zeros.
+    // The same data as sequences. z is empty when every z is 0 (as for data
+    // read from a file); an empty z given to SetData means zeros.
     void SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z = {});
     const std::vector<double>& GetX() const { return x_; }
     const std::vector<double>& GetY() const { return y_; }

@@ -130,7 +130,6 @@ void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size
         throw std::logic_error(ny < n ? Shortfall(CUDS1992::kYDataTag, ny, n)
                                       : Shortfall(CUDS1992::kXDataTag, nx, n));
     }
-    z_.assign(n, 0.0);
 }
 
 // Y records only; x is computed in single precision as real(NFP + i) * DEL.
@@ -150,7 +149,6 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
     x_.reserve(n);
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(n); ++i)
         x_.push_back(static_cast<double>(static_cast<float>(nfp + i) * del));
-    z_.assign(n, 0.0);
 }
 
 }  // namespace ko

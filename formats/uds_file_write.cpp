@@ -46,6 +46,8 @@ bool IsBlank(const std::string& text)
 // slots after the last value stay zero.
 bool WriteBlock(CAtomicFile& file, const char* tag, const std::vector<double>& values, UDSRealFormat format)
 {
+    unsigned char encodedTag[CUDS1992::kTagWidth];
+    EncodeText(encodedTag, CUDS1992::kTagWidth, tag);
     std::vector<unsigned char> chunk(kChunkRecords * kRecord);
     for (std::size_t first = 0; first < values.size(); first += kChunkRecords * kPerRecord) {
         const std::size_t count = std::min(values.size() - first, kChunkRecords * kPerRecord);
@@ -53,7 +55,7 @@ bool WriteBlock(CAtomicFile& file, const char* tag, const std::vector<double>& v
         std::fill(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(records * kRecord), 0);
         for (std::size_t r = 0; r < records; ++r) {
             unsigned char* record = chunk.data() + r * kRecord;
-            EncodeText(record, CUDS1992::kTagWidth, tag);
+            std::memcpy(record, encodedTag, CUDS1992::kTagWidth);
             const std::size_t base = first + r * kPerRecord;
             const std::size_t inRecord = std::min(kPerRecord, values.size() - base);
             for (std::size_t j = 0; j < inRecord; ++j)

@@ -28,7 +28,7 @@ void ReadImage(const std::uint8_t* data, std::size_t size)
     const std::size_t n = file.GetPointCount();
     Check(n >= 2);
     Check(static_cast<std::int64_t>(n) == std::int64_t{file.GetNLP()} - file.GetNFP() + 1);
-    Check(file.GetX().size() == n && file.GetZ().size() == n);
+    Check(file.GetX().size() == n && file.GetZ().empty());
     Check(file.GetPoints().size() == n);
     ko::CNSignal signal;
     signal.SetFromUDSFile(file);

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
-class AtomicFileTest : public udstest::TempDirTest {
+using formatstest::Bytes;
+
+class AtomicFileTest : public formatstest::TempDirTest {
 protected:
     std::string Content(const std::string& name) const
     {

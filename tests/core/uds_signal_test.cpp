@@ -5,12 +5,12 @@
 #include "core/signal.h"
 #include "formats/uds_file.h"
 #include "tests/core/ops_test_signal.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace ko::test {
 namespace {
 
-using UDSSignalTest = udstest::TempDirTest;
+using UDSSignalTest = formatstest::TempDirTest;
 
 CUDSFile SampleFile()
 {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "core/signal.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/formats/temp_dir_test.h"
 
 namespace {
 
@@ -27,7 +27,9 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-class CliUdsTest : public udstest::TempDirTest {
+using formatstest::Bytes;
+
+class CliUdsTest : public formatstest::TempDirTest {
 protected:
     CliResult Run(const std::string& args) const
     {
