@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cmath>
 #include "formats/points.h"
 
 #include <stdexcept>
@@ -48,6 +49,13 @@ void CPoints::Parse(const std::string& text)
     for (const auto& [x, y] : groups.twos) points_.push_back(std::make_shared<CPoint<double>>(x, y));
     for (const CPointXYZ& p : groups.threes)
         points_.push_back(std::make_shared<CPoint<double>>(p.x, p.y, p.z));
+    // A value that overflows a double is refused, whichever rule read it.
+    for (const auto& point : points_) {
+        if (!std::isfinite(point->x) || !std::isfinite(point->y) || !std::isfinite(point->z)) {
+            points_.clear();
+            throw std::logic_error("Failure to parse the data.");
+        }
+    }
 }
 
 void CPoints::ReadFile(const std::string& path)
