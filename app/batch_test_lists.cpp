@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The batch test dialog's test lists: the available numbers and the
 // per-database selection dialogs.
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "sources/data_agent.h"
-// clang-format on
 #include <QCheckBox>
 #include <QListWidget>
 
@@ -12,6 +8,7 @@
 #include "app/message_box.h"
 #include "app/selection_texts.h"
 #include "app/test_selection_dialog.h"
+#include "sources/data_agent.h"
 
 namespace kores {
 
@@ -55,8 +52,7 @@ bool CBatchTestNumbers::EnsureTestList()
         case ko::kVehicleKind:
             loaded = Refresh(*agent_, kind, reload, vehList_, &ko::CDataAgent::GetVehTestList);
             break;
-        default:
-            return false;
+        default: return false;
     }
     reload_->setChecked(false);
     if (!loaded) ShowStop(this, QString::fromStdString(agent_->GetLastError()));
@@ -68,15 +64,9 @@ bool CBatchTestNumbers::FillAvailable()
     if (!EnsureTestList()) return false;
     std::vector<int> numbers;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind:
-            numbers = NumbersOf(bioList_);
-            break;
-        case ko::kComponentKind:
-            numbers = NumbersOf(comList_);
-            break;
-        default:
-            numbers = NumbersOf(vehList_);
-            break;
+        case ko::kBiomechanicsKind: numbers = NumbersOf(bioList_); break;
+        case ko::kComponentKind: numbers = NumbersOf(comList_); break;
+        default: numbers = NumbersOf(vehList_); break;
     }
     available_->clear();
     for (const int number : numbers) {
@@ -90,12 +80,9 @@ std::unique_ptr<CTestSelectionDialog> CBatchTestNumbers::MakeSelectionDialog()
 {
     if (!EnsureTestList()) return nullptr;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind:
-            return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
-        case ko::kComponentKind:
-            return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
-        default:
-            return std::make_unique<CDAVehTNDlg>(SelectionTexts(vehList_), this);
+        case ko::kBiomechanicsKind: return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
+        case ko::kComponentKind: return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
+        default: return std::make_unique<CDAVehTNDlg>(SelectionTexts(vehList_), this);
     }
 }
 

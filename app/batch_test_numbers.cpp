@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "sources/data_agent.h"
-// clang-format on
 #include "app/batch_test_numbers.h"
 
 #include <QComboBox>
@@ -11,6 +7,7 @@
 #include <QListWidget>
 
 #include "app/message_box.h"
+#include "sources/data_agent.h"
 
 namespace kores {
 
@@ -59,17 +56,10 @@ bool CBatchTestNumbers::TakeSource(const CSourceResult& source)
     vehList_.clear();
     if (sourceKind_ != kSourceFiles || storeRoot_ || !agent_) return false;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind:
-            bioTests_ = {agent_->GetBioTest()};
-            break;
-        case ko::kComponentKind:
-            comTests_ = {agent_->GetComTest()};
-            break;
-        case ko::kVehicleKind:
-            vehicleTests_ = {agent_->GetVehicleTest()};
-            break;
-        default:
-            break;
+        case ko::kBiomechanicsKind: bioTests_ = {agent_->GetBioTest()}; break;
+        case ko::kComponentKind: comTests_ = {agent_->GetComTest()}; break;
+        case ko::kVehicleKind: vehicleTests_ = {agent_->GetVehicleTest()}; break;
+        default: break;
     }
     return true;
 }
@@ -209,14 +199,10 @@ QString CBatchTestNumbers::LoadChosenTests()
     CWaitCursor wait;
     if (!agent_) return {};
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind:
-            return LoadTests(bioTests_, &ko::CDataAgent::GetBioTest);
-        case ko::kComponentKind:
-            return LoadTests(comTests_, &ko::CDataAgent::GetComTest);
-        case ko::kVehicleKind:
-            return LoadTests(vehicleTests_, &ko::CDataAgent::GetVehicleTest);
-        default:
-            return {};
+        case ko::kBiomechanicsKind: return LoadTests(bioTests_, &ko::CDataAgent::GetBioTest);
+        case ko::kComponentKind: return LoadTests(comTests_, &ko::CDataAgent::GetComTest);
+        case ko::kVehicleKind: return LoadTests(vehicleTests_, &ko::CDataAgent::GetVehicleTest);
+        default: return {};
     }
 }
 

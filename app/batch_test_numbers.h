@@ -89,7 +89,7 @@ public:
     QGroupBox* NumberGroup() const { return numberGroup_; }
     QPushButton* SelectButton() const { return select_; }
 
-public slots:
+public Q_SLOTS:
     void accept() override;
 
 private:

@@ -27,28 +27,20 @@ struct CKindCaptions {
 CKindCaptions CaptionsOf(int kindCode)
 {
     switch (kindCode) {
-        case ko::kBiomechanicsKind:
-            return {"Select Biomechanics Test Number", "Occupant/Dummy"};
-        case ko::kComponentKind:
-            return {"Select Component Test Number", "Performer/Reference"};
-        case ko::kVehicleKind:
-            return {"Select Vehicle Test Number", "Make/Model/Year"};
-        default:
-            return {"Select Test Number", "..."};
+        case ko::kBiomechanicsKind: return {"Select Biomechanics Test Number", "Occupant/Dummy"};
+        case ko::kComponentKind: return {"Select Component Test Number", "Performer/Reference"};
+        case ko::kVehicleKind: return {"Select Vehicle Test Number", "Make/Model/Year"};
+        default: return {"Select Test Number", "..."};
     }
 }
 
 QString WindowTitleOf(int sourceKind)
 {
     switch (sourceKind) {
-        case kSourceDatabase:
-            return "KORVA Database Selection";
-        case kSourceWeb:
-            return "KORVA Web Selection";
-        case kSourceFiles:
-            return "KORVA File Selection";
-        default:
-            return "Error - Unknown Selection";
+        case kSourceDatabase: return "KORVA Database Selection";
+        case kSourceWeb: return "KORVA Web Selection";
+        case kSourceFiles: return "KORVA File Selection";
+        default: return "Error - Unknown Selection";
     }
 }
 

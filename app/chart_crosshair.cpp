@@ -7,106 +7,113 @@
 namespace {
 
 struct CCandidate {
-  double distance = std::numeric_limits<double>::infinity();
-  double x = 0;
-  double y = 0;
+    double distance = std::numeric_limits<double>::infinity();
+    double x = 0;
+    double y = 0;
 };
 
 void Consider(const QCPAbstractPlottable& plottable, double key, double value, const QPointF& pos,
-              CCandidate& best) {
-  const double dx = plottable.keyAxis()->coordToPixel(key) - pos.x();
-  const double dy = plottable.valueAxis()->coordToPixel(value) - pos.y();
-  const double distance = std::hypot(dx, dy);
-  if (distance < best.distance) {
-    best = {distance, key, value};
-  }
+              CCandidate& best)
+{
+    const double dx = plottable.keyAxis()->coordToPixel(key) - pos.x();
+    const double dy = plottable.valueAxis()->coordToPixel(value) - pos.y();
+    const double distance = std::hypot(dx, dy);
+    if (distance < best.distance) {
+        best = {distance, key, value};
+    }
 }
 
-CCandidate NearestOfGraph(const QCPGraph& graph, const QPointF& pos) {
-  CCandidate best;
-  const auto data = graph.data();
-  if (data->isEmpty()) {
+CCandidate NearestOfGraph(const QCPGraph& graph, const QPointF& pos)
+{
+    CCandidate best;
+    const auto data = graph.data();
+    if (data->isEmpty()) {
+        return best;
+    }
+    const double key = graph.keyAxis()->pixelToCoord(pos.x());
+    auto it = data->findBegin(key, false);
+    if (it != data->constEnd()) {
+        Consider(graph, it->key, it->value, pos, best);
+    }
+    if (it != data->constBegin()) {
+        --it;
+        Consider(graph, it->key, it->value, pos, best);
+    }
     return best;
-  }
-  const double key = graph.keyAxis()->pixelToCoord(pos.x());
-  auto it = data->findBegin(key, false);
-  if (it != data->constEnd()) {
-    Consider(graph, it->key, it->value, pos, best);
-  }
-  if (it != data->constBegin()) {
-    --it;
-    Consider(graph, it->key, it->value, pos, best);
-  }
-  return best;
 }
 
-CCandidate NearestOfCurve(const QCPCurve& curve, const QPointF& pos) {
-  CCandidate best;
-  for (const QCPCurveData& point : *curve.data()) {
-    Consider(curve, point.key, point.value, pos, best);
-  }
-  return best;
+CCandidate NearestOfCurve(const QCPCurve& curve, const QPointF& pos)
+{
+    CCandidate best;
+    for (const QCPCurveData& point : *curve.data()) {
+        Consider(curve, point.key, point.value, pos, best);
+    }
+    return best;
 }
 
 }  // namespace
 
-std::optional<CNearestPoint> FindNearestPoint(const QList<QCPAbstractPlottable*>& subsets,
-                                              const QPointF& pos) {
-  std::optional<CNearestPoint> nearest;
-  double nearestDistance = std::numeric_limits<double>::infinity();
-  for (int i = 0; i < subsets.size(); ++i) {
-    CCandidate candidate;
-    if (const auto* graph = qobject_cast<const QCPGraph*>(subsets[i])) {
-      candidate = NearestOfGraph(*graph, pos);
-    } else if (const auto* curve = qobject_cast<const QCPCurve*>(subsets[i])) {
-      candidate = NearestOfCurve(*curve, pos);
+std::optional<CNearestPoint> FindNearestPoint(const QList<QCPAbstractPlottable*>& subsets, const QPointF& pos)
+{
+    std::optional<CNearestPoint> nearest;
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < subsets.size(); ++i) {
+        CCandidate candidate;
+        if (const auto* graph = qobject_cast<const QCPGraph*>(subsets[i])) {
+            candidate = NearestOfGraph(*graph, pos);
+        } else if (const auto* curve = qobject_cast<const QCPCurve*>(subsets[i])) {
+            candidate = NearestOfCurve(*curve, pos);
+        }
+        if (candidate.distance < nearestDistance) {
+            nearestDistance = candidate.distance;
+            nearest = CNearestPoint{i, candidate.x, candidate.y};
+        }
     }
-    if (candidate.distance < nearestDistance) {
-      nearestDistance = candidate.distance;
-      nearest = CNearestPoint{i, candidate.x, candidate.y};
-    }
-  }
-  return nearest;
+    return nearest;
 }
 
 CChartCrosshair::CChartCrosshair(QCustomPlot& plot)
-    : m_plot(plot), m_lines(new QCPItemTracer(&plot)), m_marker(new QCPItemTracer(&plot)) {
-  for (QCPItemTracer* tracer : {m_lines, m_marker}) {
-    tracer->setLayer(QStringLiteral("overlay"));
-    tracer->setSelectable(false);
-    tracer->setVisible(false);
-  }
-  m_lines->setStyle(QCPItemTracer::tsCrosshair);
-  m_lines->setPen(QPen(QColor(90, 90, 90), 0, Qt::DashLine));
-  m_marker->setStyle(QCPItemTracer::tsCircle);
-  m_marker->setSize(9);
-  m_marker->setPen(QPen(Qt::black, 1.5));
+    : m_plot(plot), m_lines(new QCPItemTracer(&plot)), m_marker(new QCPItemTracer(&plot))
+{
+    for (QCPItemTracer* tracer : {m_lines, m_marker}) {
+        tracer->setLayer(QStringLiteral("overlay"));
+        tracer->setSelectable(false);
+        tracer->setVisible(false);
+    }
+    m_lines->setStyle(QCPItemTracer::tsCrosshair);
+    m_lines->setPen(QPen(QColor(90, 90, 90), 0, Qt::DashLine));
+    m_marker->setStyle(QCPItemTracer::tsCircle);
+    m_marker->setSize(9);
+    m_marker->setPen(QPen(Qt::black, 1.5));
 }
 
 std::optional<CNearestPoint> CChartCrosshair::Track(const QList<QCPAbstractPlottable*>& subsets,
-                                                    const QPointF& pos) {
-  const auto nearest = FindNearestPoint(subsets, pos);
-  if (!nearest) {
-    Hide();
+                                                    const QPointF& pos)
+{
+    const auto nearest = FindNearestPoint(subsets, pos);
+    if (!nearest) {
+        Hide();
+        return nearest;
+    }
+    for (QCPItemTracer* tracer : {m_lines, m_marker}) {
+        tracer->position->setCoords(nearest->x, nearest->y);
+        tracer->setVisible(true);
+    }
+    m_plot.layer(QStringLiteral("overlay"))->replot();
     return nearest;
-  }
-  for (QCPItemTracer* tracer : {m_lines, m_marker}) {
-    tracer->position->setCoords(nearest->x, nearest->y);
-    tracer->setVisible(true);
-  }
-  m_plot.layer(QStringLiteral("overlay"))->replot();
-  return nearest;
 }
 
-void CChartCrosshair::Hide() {
-  if (!Visible()) {
-    return;
-  }
-  m_lines->setVisible(false);
-  m_marker->setVisible(false);
-  m_plot.layer(QStringLiteral("overlay"))->replot();
+void CChartCrosshair::Hide()
+{
+    if (!Visible()) {
+        return;
+    }
+    m_lines->setVisible(false);
+    m_marker->setVisible(false);
+    m_plot.layer(QStringLiteral("overlay"))->replot();
 }
 
-bool CChartCrosshair::Visible() const {
-  return m_lines->visible();
+bool CChartCrosshair::Visible() const
+{
+    return m_lines->visible();
 }

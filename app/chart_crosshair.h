@@ -3,16 +3,15 @@
 
 #include <QList>
 #include <QPointF>
-
 #include <optional>
 
-#include <qcustomplot.h>
+#include "app/qcustomplot_include.h"
 
 // A data point of one subset.
 struct CNearestPoint {
-  int subset = -1;
-  double x = 0;
-  double y = 0;
+    int subset = -1;
+    double x = 0;
+    double y = 0;
 };
 
 // Of the plottables (one per subset), the data point nearest in pixels to pos:
@@ -23,16 +22,15 @@ std::optional<CNearestPoint> FindNearestPoint(const QList<QCPAbstractPlottable*>
 // The crosshair through the data point nearest the mouse, on the plot's own
 // buffered overlay layer so that moving it does not redraw the curves.
 class CChartCrosshair {
- public:
-  explicit CChartCrosshair(QCustomPlot& plot);
+public:
+    explicit CChartCrosshair(QCustomPlot& plot);
 
-  std::optional<CNearestPoint> Track(const QList<QCPAbstractPlottable*>& subsets,
-                                     const QPointF& pos);
-  void Hide();
-  bool Visible() const;
+    std::optional<CNearestPoint> Track(const QList<QCPAbstractPlottable*>& subsets, const QPointF& pos);
+    void Hide();
+    bool Visible() const;
 
- private:
-  QCustomPlot& m_plot;
-  QCPItemTracer* m_lines;
-  QCPItemTracer* m_marker;
+private:
+    QCustomPlot& m_plot;
+    QCPItemTracer* m_lines;
+    QCPItemTracer* m_marker;
 };

@@ -12,25 +12,25 @@ class QPrinter;
 
 // Writes a plot as a PNG, SVG or PDF file, as an image and onto a printer page.
 class CChartExport {
- public:
-  explicit CChartExport(QCustomPlot& plot);
+public:
+    explicit CChartExport(QCustomPlot& plot);
 
-  // The format follows the file suffix (png, svg, pdf, any case). The file is
-  // written atomically; false on any failure, and an existing file then stays
-  // as it was.
-  bool SaveFile(const QString& path) const;
-  // The plot as a raster image of its present size.
-  QImage Image() const;
-  // Fits the plot, keeping its aspect ratio, on the printer's page.
-  bool PrintTo(QPrinter& printer) const;
+    // The format follows the file suffix (png, svg, pdf, any case). The file is
+    // written atomically; false on any failure, and an existing file then stays
+    // as it was.
+    bool SaveFile(const QString& path) const;
+    // The plot as a raster image of its present size.
+    QImage Image() const;
+    // Fits the plot, keeping its aspect ratio, on the printer's page.
+    bool PrintTo(QPrinter& printer) const;
 
- private:
-  QSize ExportSize() const;
-  bool SavePng(QIODevice& device) const;
-  bool SaveSvg(QIODevice& device) const;
-  bool SavePdf(QIODevice& device) const;
-  // Draws the plot, vectorised, into target of a device whose painter is not yet open.
-  bool PaintOn(QPaintDevice& device, const QRect& target) const;
+private:
+    QSize ExportSize() const;
+    bool SavePng(QIODevice& device) const;
+    bool SaveSvg(QIODevice& device) const;
+    bool SavePdf(QIODevice& device) const;
+    // Draws the plot, vectorised, into target of a device whose painter is not yet open.
+    bool PaintOn(QPaintDevice& device, const QRect& target) const;
 
-  QCustomPlot& m_plot;
+    QCustomPlot& m_plot;
 };

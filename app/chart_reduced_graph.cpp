@@ -13,192 +13,206 @@ constexpr int kLevelCount = 6;
 // points per column (one where the column holds a single point). The key axis
 // is linear, so pixels follow from keys by one multiplication.
 class CColumnReducer {
- public:
-  CColumnReducer(const QCPAxis& keyAxis, QVector<QCPGraphData>& out)
-      : m_axis(keyAxis), m_out(out), m_origin(keyAxis.range().lower) {
-    const QCPRange range = keyAxis.range();
-    m_originPixel = keyAxis.coordToPixel(range.lower);
-    m_scale = (keyAxis.coordToPixel(range.upper) - m_originPixel) / range.size();
-  }
-
-  double Pixel(double key) const { return m_originPixel + (key - m_origin) * m_scale; }
-
-  void Add(double key, double min, double max, int count) {
-    const double column = std::floor(Pixel(key));
-    if (m_count == 0 || column != m_column) {
-      Flush();
-      m_column = column;
-      m_firstKey = key;
-      m_min = min;
-      m_max = max;
-    } else {
-      m_min = std::min(m_min, min);
-      m_max = std::max(m_max, max);
+public:
+    CColumnReducer(const QCPAxis& keyAxis, QVector<QCPGraphData>& out)
+        : m_axis(keyAxis), m_out(out), m_origin(keyAxis.range().lower)
+    {
+        const QCPRange range = keyAxis.range();
+        m_originPixel = keyAxis.coordToPixel(range.lower);
+        m_scale = (keyAxis.coordToPixel(range.upper) - m_originPixel) / range.size();
     }
-    m_count += count;
-  }
 
-  // Starts a column at the extreme nearer the previous column's end, so that
-  // the line joining them stays short.
-  void Flush() {
-    if (m_count == 1) {
-      m_out.append(QCPGraphData(m_firstKey, m_min));
-    } else if (m_count > 1) {
-      const double left = m_axis.pixelToCoord(m_column + 0.25);
-      const double right = m_axis.pixelToCoord(m_column + 0.75);
-      const bool maxFirst =
-          !m_out.isEmpty() && std::abs(m_out.last().value - m_max) < std::abs(m_out.last().value - m_min);
-      m_out.append(QCPGraphData(left, maxFirst ? m_max : m_min));
-      m_out.append(QCPGraphData(right, maxFirst ? m_min : m_max));
+    double Pixel(double key) const { return m_originPixel + (key - m_origin) * m_scale; }
+
+    void Add(double key, double min, double max, int count)
+    {
+        const double column = std::floor(Pixel(key));
+        if (m_count == 0 || column != m_column) {
+            Flush();
+            m_column = column;
+            m_firstKey = key;
+            m_min = min;
+            m_max = max;
+        } else {
+            m_min = std::min(m_min, min);
+            m_max = std::max(m_max, max);
+        }
+        m_count += count;
     }
-    m_count = 0;
-  }
 
- private:
-  const QCPAxis& m_axis;
-  QVector<QCPGraphData>& m_out;
-  double m_origin;
-  double m_originPixel = 0;
-  double m_scale = 0;
-  double m_column = 0;
-  double m_firstKey = 0;
-  double m_min = 0;
-  double m_max = 0;
-  int m_count = 0;
+    // Starts a column at the extreme nearer the previous column's end, so that
+    // the line joining them stays short.
+    void Flush()
+    {
+        if (m_count == 1) {
+            m_out.append(QCPGraphData(m_firstKey, m_min));
+        } else if (m_count > 1) {
+            const double left = m_axis.pixelToCoord(m_column + 0.25);
+            const double right = m_axis.pixelToCoord(m_column + 0.75);
+            const bool maxFirst = !m_out.isEmpty() &&
+                                  std::abs(m_out.last().value - m_max) < std::abs(m_out.last().value - m_min);
+            m_out.append(QCPGraphData(left, maxFirst ? m_max : m_min));
+            m_out.append(QCPGraphData(right, maxFirst ? m_min : m_max));
+        }
+        m_count = 0;
+    }
+
+private:
+    const QCPAxis& m_axis;
+    QVector<QCPGraphData>& m_out;
+    double m_origin;
+    double m_originPixel = 0;
+    double m_scale = 0;
+    double m_column = 0;
+    double m_firstKey = 0;
+    double m_min = 0;
+    double m_max = 0;
+    int m_count = 0;
 };
 
 // Feeds points from..to-1 to the reducer, as whole blocks of the level where
 // a block lies within about one column.
 void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlockLevel* level,
-                 CColumnReducer& reducer) {
-  const auto first = data.constBegin();
-  const auto addPoints = [&](int a, int b) {
-    for (int j = a; j < b; ++j) {
-      reducer.Add((first + j)->key, (first + j)->value, (first + j)->value, 1);
+                 CColumnReducer& reducer)
+{
+    const auto first = data.constBegin();
+    const auto addPoints = [&](int a, int b) {
+        for (int j = a; j < b; ++j) {
+            reducer.Add((first + j)->key, (first + j)->value, (first + j)->value, 1);
+        }
+    };
+    if (!level) {
+        addPoints(from, to);
+        return;
     }
-  };
-  if (!level) {
-    addPoints(from, to);
-    return;
-  }
-  const int block = level->blockSize;
-  int i = std::min(to, (from + block - 1) / block * block);
-  addPoints(from, i);
-  for (; i + block <= to; i += block) {
-    const double spread = reducer.Pixel((first + i + block - 1)->key) - reducer.Pixel((first + i)->key);
-    if (std::abs(spread) > 1.0) {
-      addPoints(i, i + block);
-      continue;
+    const int block = level->blockSize;
+    int i = std::min(to, (from + block - 1) / block * block);
+    addPoints(from, i);
+    for (; i + block <= to; i += block) {
+        const double spread = reducer.Pixel((first + i + block - 1)->key) - reducer.Pixel((first + i)->key);
+        if (std::abs(spread) > 1.0) {
+            addPoints(i, i + block);
+            continue;
+        }
+        const auto b = static_cast<std::size_t>(i / block);
+        reducer.Add((first + i)->key, level->min[b], level->max[b], block);
     }
-    const auto b = static_cast<std::size_t>(i / block);
-    reducer.Add((first + i)->key, level->min[b], level->max[b], block);
-  }
-  addPoints(i, to);
+    addPoints(i, to);
 }
 
 }  // namespace
 
-CReducedGraph::CReducedGraph(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPGraph(keyAxis, valueAxis) {
-  setAdaptiveSampling(true);
+CReducedGraph::CReducedGraph(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPGraph(keyAxis, valueAxis)
+{
+    setAdaptiveSampling(true);
 }
 
-void CReducedGraph::SetPoints(const QVector<QCPGraphData>& points) {
-  data()->set(points, true);
-  BuildLevels();
+void CReducedGraph::SetPoints(const QVector<QCPGraphData>& points)
+{
+    data()->set(points, true);
+    BuildLevels();
 }
 
-void CReducedGraph::BuildLevels() {
-  m_levels.clear();
-  const auto& points = *data();
-  m_levelPoints = points.size();
-  int blockSize = 1;
-  for (int level = 0; level < kLevelCount; ++level) {
-    blockSize *= kBlockFactor;
-    const std::size_t blocks = static_cast<std::size_t>(m_levelPoints / blockSize);
-    if (blocks == 0) {
-      break;
-    }
-    CBlockLevel next{blockSize, std::vector<double>(blocks), std::vector<double>(blocks)};
-    for (std::size_t b = 0; b < blocks; ++b) {
-      if (level == 0) {
-        auto it = points.constBegin() + static_cast<int>(b) * blockSize;
-        double lo = it->value;
-        double hi = it->value;
-        for (int i = 1; i < blockSize; ++i) {
-          lo = std::min(lo, (it + i)->value);
-          hi = std::max(hi, (it + i)->value);
+void CReducedGraph::BuildLevels()
+{
+    m_levels.clear();
+    const auto& points = *data();
+    m_levelPoints = points.size();
+    int blockSize = 1;
+    for (int level = 0; level < kLevelCount; ++level) {
+        blockSize *= kBlockFactor;
+        const std::size_t blocks = static_cast<std::size_t>(m_levelPoints / blockSize);
+        if (blocks == 0) {
+            break;
         }
-        next.min[b] = lo;
-        next.max[b] = hi;
-        continue;
-      }
-      const CBlockLevel& finer = m_levels.back();
-      const auto first = b * kBlockFactor;
-      next.min[b] = *std::min_element(finer.min.begin() + first, finer.min.begin() + first + kBlockFactor);
-      next.max[b] = *std::max_element(finer.max.begin() + first, finer.max.begin() + first + kBlockFactor);
+        CBlockLevel next{blockSize, std::vector<double>(blocks), std::vector<double>(blocks)};
+        for (std::size_t b = 0; b < blocks; ++b) {
+            if (level == 0) {
+                auto it = points.constBegin() + static_cast<int>(b) * blockSize;
+                double lo = it->value;
+                double hi = it->value;
+                for (int i = 1; i < blockSize; ++i) {
+                    lo = std::min(lo, (it + i)->value);
+                    hi = std::max(hi, (it + i)->value);
+                }
+                next.min[b] = lo;
+                next.max[b] = hi;
+                continue;
+            }
+            const CBlockLevel& finer = m_levels.back();
+            const auto first = b * kBlockFactor;
+            next.min[b] =
+                *std::min_element(finer.min.begin() + first, finer.min.begin() + first + kBlockFactor);
+            next.max[b] =
+                *std::max_element(finer.max.begin() + first, finer.max.begin() + first + kBlockFactor);
+        }
+        m_levels.push_back(std::move(next));
     }
-    m_levels.push_back(std::move(next));
-  }
 }
 
-const CBlockLevel* CReducedGraph::LevelFor(double pointsPerBlock) const {
-  const CBlockLevel* chosen = nullptr;
-  for (const CBlockLevel& level : m_levels) {
-    if (level.blockSize <= pointsPerBlock) {
-      chosen = &level;
+const CBlockLevel* CReducedGraph::LevelFor(double pointsPerBlock) const
+{
+    const CBlockLevel* chosen = nullptr;
+    for (const CBlockLevel& level : m_levels) {
+        if (level.blockSize <= pointsPerBlock) {
+            chosen = &level;
+        }
     }
-  }
-  return chosen;
+    return chosen;
 }
 
-int CReducedGraph::VisiblePoints() const {
-  const QCPRange range = keyAxis()->range();
-  return static_cast<int>(data()->findEnd(range.upper, false) - data()->findBegin(range.lower, false));
+int CReducedGraph::VisiblePoints() const
+{
+    const QCPRange range = keyAxis()->range();
+    return static_cast<int>(data()->findEnd(range.upper, false) - data()->findBegin(range.lower, false));
 }
 
-bool CReducedGraph::DrawsFast() const {
-  qint64 points = 0;
-  for (int i = 0; i < parentPlot()->graphCount(); ++i) {
-    if (const auto* graph = qobject_cast<const CReducedGraph*>(parentPlot()->graph(i))) {
-      points += graph->visible() ? graph->VisiblePoints() : 0;
+bool CReducedGraph::DrawsFast() const
+{
+    qint64 points = 0;
+    for (int i = 0; i < parentPlot()->graphCount(); ++i) {
+        if (const auto* graph = qobject_cast<const CReducedGraph*>(parentPlot()->graph(i))) {
+            points += graph->visible() ? graph->VisiblePoints() : 0;
+        }
     }
-  }
-  return points > kFastDrawPoints;
+    return points > kFastDrawPoints;
 }
 
-void CReducedGraph::draw(QCPPainter* painter) {
-  const bool fast = DrawsFast();
-  setAntialiased(!fast);
-  if (!fast || pen().style() == Qt::SolidLine) {
+void CReducedGraph::draw(QCPPainter* painter)
+{
+    const bool fast = DrawsFast();
+    setAntialiased(!fast);
+    if (!fast || pen().style() == Qt::SolidLine) {
+        QCPGraph::draw(painter);
+        return;
+    }
+    // Stroking dashes costs most of a redraw of long curves, and they cannot show on them.
+    const QPen styled = pen();
+    QPen solid = styled;
+    solid.setStyle(Qt::SolidLine);
+    setPen(solid);
     QCPGraph::draw(painter);
-    return;
-  }
-  // Stroking dashes costs most of a redraw of long curves, and they cannot show on them.
-  const QPen styled = pen();
-  QPen solid = styled;
-  solid.setStyle(Qt::SolidLine);
-  setPen(solid);
-  QCPGraph::draw(painter);
-  setPen(styled);
+    setPen(styled);
 }
 
 void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
                                          const QCPGraphDataContainer::const_iterator& begin,
-                                         const QCPGraphDataContainer::const_iterator& end) const {
-  const QCPAxis& axis = *keyAxis();
-  const int count = static_cast<int>(end - begin);
-  const double pixels =
-      count > 0 ? std::abs(axis.coordToPixel((end - 1)->key) - axis.coordToPixel(begin->key)) : 0;
-  const double perPixel = count / std::max(pixels, 1.0);
-  if (!lineData || perPixel <= 2.0 || m_levelPoints != data()->size() ||
-      axis.scaleType() != QCPAxis::stLinear) {
-    QCPGraph::getOptimizedLineData(lineData, begin, end);
-    return;
-  }
-  lineData->clear();
-  lineData->reserve(static_cast<int>(2 * pixels) + 4);
-  CColumnReducer reducer(axis, *lineData);
-  const int from = static_cast<int>(begin - data()->constBegin());
-  ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
-  reducer.Flush();
+                                         const QCPGraphDataContainer::const_iterator& end) const
+{
+    const QCPAxis& axis = *keyAxis();
+    const int count = static_cast<int>(end - begin);
+    const double pixels =
+        count > 0 ? std::abs(axis.coordToPixel((end - 1)->key) - axis.coordToPixel(begin->key)) : 0;
+    const double perPixel = count / std::max(pixels, 1.0);
+    if (!lineData || perPixel <= 2.0 || m_levelPoints != data()->size() ||
+        axis.scaleType() != QCPAxis::stLinear) {
+        QCPGraph::getOptimizedLineData(lineData, begin, end);
+        return;
+    }
+    lineData->clear();
+    lineData->reserve(static_cast<int>(2 * pixels) + 4);
+    CColumnReducer reducer(axis, *lineData);
+    const int from = static_cast<int>(begin - data()->constBegin());
+    ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
+    reducer.Flush();
 }

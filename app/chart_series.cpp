@@ -5,85 +5,92 @@
 #include <array>
 #include <cmath>
 
-CSubsetPoints ExtractSubset(std::span<const double> x, std::span<const double> y,
-                            std::size_t first, std::size_t count, double nullValue) {
-  CSubsetPoints subset;
-  const std::size_t end = std::min({first + count, x.size(), y.size()});
-  if (first >= end) {
+CSubsetPoints ExtractSubset(std::span<const double> x, std::span<const double> y, std::size_t first,
+                            std::size_t count, double nullValue)
+{
+    CSubsetPoints subset;
+    const std::size_t end = std::min({first + count, x.size(), y.size()});
+    if (first >= end) {
+        return subset;
+    }
+    subset.points.reserve(static_cast<qsizetype>(end - first));
+    double lastKey = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = first; i < end; ++i) {
+        const double key = x[i];
+        const double value = y[i];
+        if (key == nullValue || value == nullValue || !std::isfinite(key) || !std::isfinite(value)) {
+            continue;
+        }
+        if (key < lastKey) {
+            subset.sortedKeys = false;
+        }
+        lastKey = key;
+        subset.points.append(QCPGraphData(key, value));
+    }
     return subset;
-  }
-  subset.points.reserve(static_cast<qsizetype>(end - first));
-  double lastKey = -std::numeric_limits<double>::infinity();
-  for (std::size_t i = first; i < end; ++i) {
-    const double key = x[i];
-    const double value = y[i];
-    if (key == nullValue || value == nullValue || !std::isfinite(key) || !std::isfinite(value)) {
-      continue;
-    }
-    if (key < lastKey) {
-      subset.sortedKeys = false;
-    }
-    lastKey = key;
-    subset.points.append(QCPGraphData(key, value));
-  }
-  return subset;
 }
 
-QStringList SplitSubsetLabels(const QString& tabList, int subsetCount) {
-  QStringList labels = tabList.split(QLatin1Char('\t'));
-  if (tabList.endsWith(QLatin1Char('\t'))) {
-    labels.removeLast();
-  }
-  while (labels.size() < subsetCount) {
-    labels << QString();
-  }
-  return labels.mid(0, std::max(subsetCount, 0));
-}
-
-QPen SubsetPen(int subset, double width) {
-  static const std::array<QColor, 10> kColours = {
-      QColor(31, 119, 180), QColor(214, 39, 40),   QColor(44, 160, 44),  QColor(255, 127, 14),
-      QColor(148, 103, 189), QColor(23, 190, 207), QColor(140, 86, 75),  QColor(227, 119, 194),
-      QColor(127, 127, 127), QColor(188, 189, 34)};
-  static const std::array<Qt::PenStyle, 4> kStyles = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
-                                                      Qt::DashDotLine};
-  const auto index = static_cast<std::size_t>(std::max(subset, 0));
-  QPen pen(kColours[index % kColours.size()]);
-  pen.setWidthF(width);
-  pen.setStyle(kStyles[(index / kColours.size()) % kStyles.size()]);
-  return pen;
-}
-
-void CDataBounds::Add(const QVector<QCPGraphData>& points) {
-  for (const QCPGraphData& p : points) {
-    if (!found) {
-      keys = QCPRange(p.key, p.key);
-      values = QCPRange(p.value, p.value);
-      found = true;
-      continue;
+QStringList SplitSubsetLabels(const QString& tabList, int subsetCount)
+{
+    QStringList labels = tabList.split(QLatin1Char('\t'));
+    if (tabList.endsWith(QLatin1Char('\t'))) {
+        labels.removeLast();
     }
-    keys.expand(p.key);
-    values.expand(p.value);
-  }
+    while (labels.size() < subsetCount) {
+        labels << QString();
+    }
+    return labels.mid(0, std::max(subsetCount, 0));
+}
+
+QPen SubsetPen(int subset, double width)
+{
+    static const std::array<QColor, 10> kColours = {
+        QColor(31, 119, 180),  QColor(214, 39, 40),  QColor(44, 160, 44), QColor(255, 127, 14),
+        QColor(148, 103, 189), QColor(23, 190, 207), QColor(140, 86, 75), QColor(227, 119, 194),
+        QColor(127, 127, 127), QColor(188, 189, 34)};
+    static const std::array<Qt::PenStyle, 4> kStyles = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                                        Qt::DashDotLine};
+    const auto index = static_cast<std::size_t>(std::max(subset, 0));
+    QPen pen(kColours[index % kColours.size()]);
+    pen.setWidthF(width);
+    pen.setStyle(kStyles[(index / kColours.size()) % kStyles.size()]);
+    return pen;
+}
+
+void CDataBounds::Add(const QVector<QCPGraphData>& points)
+{
+    for (const QCPGraphData& p : points) {
+        if (!found) {
+            keys = QCPRange(p.key, p.key);
+            values = QCPRange(p.value, p.value);
+            found = true;
+            continue;
+        }
+        keys.expand(p.key);
+        values.expand(p.value);
+    }
 }
 
 namespace {
 
-QCPRange Widened(const QCPRange& range, double fraction) {
-  const double size = range.size();
-  if (size > 0) {
-    return {range.lower - size * fraction, range.upper + size * fraction};
-  }
-  const double pad = range.lower != 0 ? std::abs(range.lower) * 0.05 : 1.0;
-  return {range.lower - pad, range.upper + pad};
+QCPRange Widened(const QCPRange& range, double fraction)
+{
+    const double size = range.size();
+    if (size > 0) {
+        return {range.lower - size * fraction, range.upper + size * fraction};
+    }
+    const double pad = range.lower != 0 ? std::abs(range.lower) * 0.05 : 1.0;
+    return {range.lower - pad, range.upper + pad};
 }
 
 }  // namespace
 
-QCPRange CDataBounds::ViewKeys() const {
-  return found ? Widened(keys, 0.0) : QCPRange(0, 1);
+QCPRange CDataBounds::ViewKeys() const
+{
+    return found ? Widened(keys, 0.0) : QCPRange(0, 1);
 }
 
-QCPRange CDataBounds::ViewValues() const {
-  return found ? Widened(values, 0.05) : QCPRange(0, 1);
+QCPRange CDataBounds::ViewValues() const
+{
+    return found ? Widened(values, 0.05) : QCPRange(0, 1);
 }

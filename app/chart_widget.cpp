@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMouseEvent>
-
 #include <algorithm>
 
 #include "app/chart_export.h"
@@ -18,331 +17,360 @@ namespace {
 constexpr double kOwnRowStretch = 1.0;
 constexpr double kFixedRowStretch = 0.001;
 
-bool IsPanGesture(const QMouseEvent& event) {
-  if (event.button() == Qt::MiddleButton) {
-    return true;
-  }
-  return event.button() == Qt::LeftButton &&
-         (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+bool IsPanGesture(const QMouseEvent& event)
+{
+    if (event.button() == Qt::MiddleButton) {
+        return true;
+    }
+    return event.button() == Qt::LeftButton &&
+           (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
 }
 
 }  // namespace
 
-CChartWidget::CChartWidget(QWidget* parent) : QCustomPlot(parent), m_crosshair(*this) {
-  setMouseTracking(true);
-  setInteractions(QCP::iRangeZoom);
-  setSelectionRectMode(QCP::srmZoom);
-  setNoAntialiasingOnDrag(true);
-  axisRect()->setupFullAxesBox(true);
-  m_mainTitle = new QCPTextElement(this, QString(), QFont(font().family(), 11, QFont::Bold));
-  m_subtitle = new QCPTextElement(this, QString(), QFont(font().family(), 9));
-  axisRect()->insetLayout()->take(legend);
-  legend->setFont(QFont(font().family(), 8));
-  legend->setIconSize(24, 12);
-  legend->setRowSpacing(0);
-  legend->setMargins(QMargins(8, 2, 8, 6));
-  legend->setBorderPen(Qt::NoPen);
-  legend->setFillOrder(QCPLegend::foColumnsFirst);
-  ArrangeLayout();
+CChartWidget::CChartWidget(QWidget* parent) : QCustomPlot(parent), m_crosshair(*this)
+{
+    setMouseTracking(true);
+    setInteractions(QCP::iRangeZoom);
+    setSelectionRectMode(QCP::srmZoom);
+    setNoAntialiasingOnDrag(true);
+    axisRect()->setupFullAxesBox(true);
+    m_mainTitle = new QCPTextElement(this, QString(), QFont(font().family(), 11, QFont::Bold));
+    m_subtitle = new QCPTextElement(this, QString(), QFont(font().family(), 9));
+    axisRect()->insetLayout()->take(legend);
+    legend->setFont(QFont(font().family(), 8));
+    legend->setIconSize(24, 12);
+    legend->setRowSpacing(0);
+    legend->setMargins(QMargins(8, 2, 8, 6));
+    legend->setBorderPen(Qt::NoPen);
+    legend->setFillOrder(QCPLegend::foColumnsFirst);
+    ArrangeLayout();
 }
 
-QCPAbstractPlottable* CChartWidget::Subset(int index) const {
-  return index >= 0 && index < m_subsets.size() ? m_subsets[index] : nullptr;
+QCPAbstractPlottable* CChartWidget::Subset(int index) const
+{
+    return index >= 0 && index < m_subsets.size() ? m_subsets[index] : nullptr;
 }
 
-QString CChartWidget::MainTitle() const {
-  return m_mainTitle->visible() ? m_mainTitle->text() : QString();
+QString CChartWidget::MainTitle() const
+{
+    return m_mainTitle->visible() ? m_mainTitle->text() : QString();
 }
 
-QString CChartWidget::Subtitle() const {
-  return m_subtitle->visible() ? m_subtitle->text() : QString();
+QString CChartWidget::Subtitle() const
+{
+    return m_subtitle->visible() ? m_subtitle->text() : QString();
 }
 
-void CChartWidget::ShowGraph(const CChartInput& input) {
-  RemoveGraph();
-  const bool several = input.subsetCount > 1;
-  const int subsets = static_cast<int>(input.subsetCount);
-  const QStringList labels =
-      several ? SplitSubsetLabels(input.subtitle, subsets) : QStringList{input.mainTitle};
-  for (int i = 0; i < subsets; ++i) {
-    const std::size_t first = static_cast<std::size_t>(i) * input.pointCount;
-    const CSubsetPoints points =
-        ExtractSubset(input.x, input.y, first, input.pointCount, input.nullValue);
-    m_bounds.Add(points.points);
-    AddSubset(points, labels.value(i));
-  }
-  SetTitles(several ? QString() : input.mainTitle, several ? QString() : input.subtitle);
-  xAxis->setLabel(input.xAxisTitle);
-  yAxis->setLabel(input.yAxisTitle);
-  m_hasGraph = true;
-  SetStyle(CGraphStyle{});
-  SetFullRanges();
-  replot();
-}
-
-void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label) {
-  QCPAbstractPlottable* plottable = nullptr;
-  if (points.sortedKeys) {
-    auto* graph = new CReducedGraph(xAxis, yAxis);
-    graph->SetPoints(points.points);
-    plottable = graph;
-  } else {
-    // A graph would reorder the points by X; a curve keeps their order.
-    auto* curve = new QCPCurve(xAxis, yAxis);
-    QVector<QCPCurveData> data;
-    data.reserve(points.points.size());
-    for (qsizetype i = 0; i < points.points.size(); ++i) {
-      data.append(QCPCurveData(static_cast<double>(i), points.points[i].key, points.points[i].value));
+void CChartWidget::ShowGraph(const CChartInput& input)
+{
+    RemoveGraph();
+    const bool several = input.subsetCount > 1;
+    const int subsets = static_cast<int>(input.subsetCount);
+    const QStringList labels =
+        several ? SplitSubsetLabels(input.subtitle, subsets) : QStringList{input.mainTitle};
+    for (int i = 0; i < subsets; ++i) {
+        const std::size_t first = static_cast<std::size_t>(i) * input.pointCount;
+        const CSubsetPoints points =
+            ExtractSubset(input.x, input.y, first, input.pointCount, input.nullValue);
+        m_bounds.Add(points.points);
+        AddSubset(points, labels.value(i));
     }
-    curve->data()->set(data, true);
-    plottable = curve;
-  }
-  plottable->setName(label);
-  plottable->setSelectable(QCP::stNone);
-  if (QCPAbstractLegendItem* item = legend->itemWithPlottable(plottable)) {
-    item->setMargins(QMargins(0, 0, 0, 3));  // room for descenders such as "_"
-  }
-  m_subsets.append(plottable);
+    SetTitles(several ? QString() : input.mainTitle, several ? QString() : input.subtitle);
+    xAxis->setLabel(input.xAxisTitle);
+    yAxis->setLabel(input.yAxisTitle);
+    m_hasGraph = true;
+    SetStyle(CGraphStyle{});
+    SetFullRanges();
+    replot();
 }
 
-void CChartWidget::Clear() {
-  RemoveGraph();
-  replot();
+void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label)
+{
+    QCPAbstractPlottable* plottable = nullptr;
+    if (points.sortedKeys) {
+        auto* graph = new CReducedGraph(xAxis, yAxis);
+        graph->SetPoints(points.points);
+        plottable = graph;
+    } else {
+        // A graph would reorder the points by X; a curve keeps their order.
+        auto* curve = new QCPCurve(xAxis, yAxis);
+        QVector<QCPCurveData> data;
+        data.reserve(points.points.size());
+        for (qsizetype i = 0; i < points.points.size(); ++i) {
+            data.append(QCPCurveData(static_cast<double>(i), points.points[i].key, points.points[i].value));
+        }
+        curve->data()->set(data, true);
+        plottable = curve;
+    }
+    plottable->setName(label);
+    plottable->setSelectable(QCP::stNone);
+    if (QCPAbstractLegendItem* item = legend->itemWithPlottable(plottable)) {
+        item->setMargins(QMargins(0, 0, 0, 3));  // room for descenders such as "_"
+    }
+    m_subsets.append(plottable);
 }
 
-void CChartWidget::RemoveGraph() {
-  if (m_crosshair.Visible()) {
-    m_crosshair.Hide();
-    emit CrosshairLeft();
-  }
-  clearPlottables();
-  m_subsets.clear();
-  m_bounds = {};
-  m_hasGraph = false;
-  m_panning = false;
-  SetTitles({}, {});
-  xAxis->setLabel({});
-  yAxis->setLabel({});
-  ArrangeLayout();
+void CChartWidget::Clear()
+{
+    RemoveGraph();
+    replot();
 }
 
-void CChartWidget::SetTitles(const QString& mainTitle, const QString& subtitle) {
-  m_mainTitle->setText(mainTitle);
-  m_subtitle->setText(subtitle);
+void CChartWidget::RemoveGraph()
+{
+    if (m_crosshair.Visible()) {
+        m_crosshair.Hide();
+        Q_EMIT CrosshairLeft();
+    }
+    clearPlottables();
+    m_subsets.clear();
+    m_bounds = {};
+    m_hasGraph = false;
+    m_panning = false;
+    SetTitles({}, {});
+    xAxis->setLabel({});
+    yAxis->setLabel({});
+    ArrangeLayout();
+}
+
+void CChartWidget::SetTitles(const QString& mainTitle, const QString& subtitle)
+{
+    m_mainTitle->setText(mainTitle);
+    m_subtitle->setText(subtitle);
 }
 
 // Rows from the top: main title, subtitle, axis rect, legend; hidden parts
 // leave the layout.
-void CChartWidget::ArrangeLayout() {
-  QCPLayoutGrid* grid = plotLayout();
-  QCPAxisRect* area = axisRect();
-  const QList<QCPLayoutElement*> parts = {m_mainTitle, m_subtitle, area, legend};
-  for (QCPLayoutElement* part : parts) {
-    if (part->layout() == grid) {
-      grid->take(part);
+void CChartWidget::ArrangeLayout()
+{
+    QCPLayoutGrid* grid = plotLayout();
+    QCPAxisRect* area = axisRect();
+    const QList<QCPLayoutElement*> parts = {m_mainTitle, m_subtitle, area, legend};
+    for (QCPLayoutElement* part : parts) {
+        if (part->layout() == grid) {
+            grid->take(part);
+        }
     }
-  }
-  grid->simplify();
-  const bool shown[] = {m_hasGraph && !m_mainTitle->text().isEmpty(),
-                        m_hasGraph && !m_subtitle->text().isEmpty(), true,
-                        m_hasGraph && m_style.showLegend && SubsetCount() > 1};
-  int row = 0;
-  for (int i = 0; i < parts.size(); ++i) {
-    parts[i]->setVisible(shown[i]);
-    if (!shown[i]) {
-      continue;
+    grid->simplify();
+    const bool shown[] = {m_hasGraph && !m_mainTitle->text().isEmpty(),
+                          m_hasGraph && !m_subtitle->text().isEmpty(), true,
+                          m_hasGraph && m_style.showLegend && SubsetCount() > 1};
+    int row = 0;
+    for (int i = 0; i < parts.size(); ++i) {
+        parts[i]->setVisible(shown[i]);
+        if (!shown[i]) {
+            continue;
+        }
+        grid->addElement(row, 0, parts[i]);
+        grid->setRowStretchFactor(row, parts[i] == area ? kOwnRowStretch : kFixedRowStretch);
+        ++row;
     }
-    grid->addElement(row, 0, parts[i]);
-    grid->setRowStretchFactor(row, parts[i] == area ? kOwnRowStretch : kFixedRowStretch);
-    ++row;
-  }
-  area->setVisible(m_hasGraph);
-  ArrangeLegend();
+    area->setVisible(m_hasGraph);
+    ArrangeLegend();
 }
 
 // Spreads the legend over as many columns as the width allows.
-void CChartWidget::ArrangeLegend() {
-  if (!legend->visible()) {
-    return;
-  }
-  const QFontMetrics metrics(legend->font());
-  int widest = 0;
-  for (const QCPAbstractPlottable* subset : m_subsets) {
-    widest = std::max(widest, metrics.horizontalAdvance(subset->name()));
-  }
-  const int item = widest + legend->iconSize().width() + legend->iconTextPadding() + 20;
-  const int columns = std::clamp((width() - 20) / std::max(item, 1), 1, std::max(SubsetCount(), 1));
-  if (legend->wrap() != columns) {
-    legend->setWrap(columns);
-    legend->setFillOrder(QCPLegend::foColumnsFirst, true);
-  }
+void CChartWidget::ArrangeLegend()
+{
+    if (!legend->visible()) {
+        return;
+    }
+    const QFontMetrics metrics(legend->font());
+    int widest = 0;
+    for (const QCPAbstractPlottable* subset : m_subsets) {
+        widest = std::max(widest, metrics.horizontalAdvance(subset->name()));
+    }
+    const int item = widest + legend->iconSize().width() + legend->iconTextPadding() + 20;
+    const int columns = std::clamp((width() - 20) / std::max(item, 1), 1, std::max(SubsetCount(), 1));
+    if (legend->wrap() != columns) {
+        legend->setWrap(columns);
+        legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    }
 }
 
-void CChartWidget::ResetView() {
-  SetFullRanges();
-  replot();
+void CChartWidget::ResetView()
+{
+    SetFullRanges();
+    replot();
 }
 
-void CChartWidget::SetFullRanges() {
-  xAxis->setRange(m_bounds.ViewKeys());
-  yAxis->setRange(m_bounds.ViewValues());
+void CChartWidget::SetFullRanges()
+{
+    xAxis->setRange(m_bounds.ViewKeys());
+    yAxis->setRange(m_bounds.ViewValues());
 }
 
-void CChartWidget::ApplyStyle(const CGraphStyle& style) {
-  SetStyle(style);
-  replot();
+void CChartWidget::ApplyStyle(const CGraphStyle& style)
+{
+    SetStyle(style);
+    replot();
 }
 
-void CChartWidget::SetStyle(const CGraphStyle& style) {
-  m_style = style;
-  m_style.lineWidth = std::clamp(style.lineWidth, CCustomizeGraphDialog::kMinLineWidth,
-                                 CCustomizeGraphDialog::kMaxLineWidth);
-  for (int i = 0; i < m_subsets.size(); ++i) {
-    m_subsets[i]->setPen(SubsetPen(i, m_style.lineWidth));
-  }
-  xAxis->grid()->setVisible(m_style.showGrid);
-  yAxis->grid()->setVisible(m_style.showGrid);
-  ArrangeLayout();
+void CChartWidget::SetStyle(const CGraphStyle& style)
+{
+    m_style = style;
+    m_style.lineWidth = std::clamp(style.lineWidth, CCustomizeGraphDialog::kMinLineWidth,
+                                   CCustomizeGraphDialog::kMaxLineWidth);
+    for (int i = 0; i < m_subsets.size(); ++i) {
+        m_subsets[i]->setPen(SubsetPen(i, m_style.lineWidth));
+    }
+    xAxis->grid()->setVisible(m_style.showGrid);
+    yAxis->grid()->setVisible(m_style.showGrid);
+    ArrangeLayout();
 }
 
-bool CChartWidget::ExportToFile(const QString& path) {
-  return m_hasGraph && CChartExport(*this).SaveFile(path);
+bool CChartWidget::ExportToFile(const QString& path)
+{
+    return m_hasGraph && CChartExport(*this).SaveFile(path);
 }
 
-int CChartWidget::RunExportDialog() {
-  if (!m_hasGraph) {
-    return kExportFailed;
-  }
-  const QString png = tr("PNG image (*.png)");
-  const QString svg = tr("SVG image (*.svg)");
-  const QString pdf = tr("PDF document (*.pdf)");
-  QString filter = png;
-  QString path = QFileDialog::getSaveFileName(this, tr("Save Graph"), QString(),
-                                              QStringList{png, svg, pdf}.join(";;"), &filter);
-  if (path.isEmpty()) {
-    return kExportCancelled;
-  }
-  if (QFileInfo(path).suffix().isEmpty()) {
-    path += filter == svg ? ".svg" : filter == pdf ? ".pdf" : ".png";
-  }
-  return ExportToFile(path) ? kExportSaved : kExportFailed;
+int CChartWidget::RunExportDialog()
+{
+    if (!m_hasGraph) {
+        return kExportFailed;
+    }
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG image (*.svg)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    QString filter = png;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Graph"), QString(),
+                                                QStringList{png, svg, pdf}.join(";;"), &filter);
+    if (path.isEmpty()) {
+        return kExportCancelled;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += filter == svg ? ".svg" : filter == pdf ? ".pdf" : ".png";
+    }
+    return ExportToFile(path) ? kExportSaved : kExportFailed;
 }
 
-int CChartWidget::RunCustomizeDialog() {
-  if (!m_hasGraph) {
-    return kCustomizeFailed;
-  }
-  CCustomizeGraphDialog dialog(m_style, this);
-  if (dialog.exec() != QDialog::Accepted) {
-    return kCustomizeCancelled;
-  }
-  ApplyStyle(dialog.Style());
-  return kCustomizeApplied;
+int CChartWidget::RunCustomizeDialog()
+{
+    if (!m_hasGraph) {
+        return kCustomizeFailed;
+    }
+    CCustomizeGraphDialog dialog(m_style, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return kCustomizeCancelled;
+    }
+    ApplyStyle(dialog.Style());
+    return kCustomizeApplied;
 }
 
-bool CChartWidget::CopyToClipboard() {
-  if (!m_hasGraph) {
-    return false;
-  }
-  const QImage image = CChartExport(*this).Image();
-  if (image.isNull()) {
-    return false;
-  }
-  QApplication::clipboard()->setImage(image);
-  return true;
+bool CChartWidget::CopyToClipboard()
+{
+    if (!m_hasGraph) {
+        return false;
+    }
+    const QImage image = CChartExport(*this).Image();
+    if (image.isNull()) {
+        return false;
+    }
+    QApplication::clipboard()->setImage(image);
+    return true;
 }
 
-bool CChartWidget::Print() {
-  if (!m_hasGraph) {
-    return false;
-  }
-  const kores::CPrintPreview preview([this](QPrinter& printer) { return PrintTo(printer); },
-                                     tr("Velder graph"));
-  preview.Exec(this);
-  return true;
+bool CChartWidget::Print()
+{
+    if (!m_hasGraph) {
+        return false;
+    }
+    const kores::CPrintPreview preview([this](QPrinter& printer) { return PrintTo(printer); },
+                                       tr("Velder graph"));
+    preview.Exec(this);
+    return true;
 }
 
-bool CChartWidget::PrintTo(QPrinter& printer) {
-  return m_hasGraph && CChartExport(*this).PrintTo(printer);
+bool CChartWidget::PrintTo(QPrinter& printer)
+{
+    return m_hasGraph && CChartExport(*this).PrintTo(printer);
 }
 
-void CChartWidget::mousePressEvent(QMouseEvent* event) {
-  if (m_hasGraph && IsPanGesture(*event) && axisRect()->rect().contains(event->pos())) {
-    m_panning = true;
-    m_panStart = event->pos();
-    m_panKeys = xAxis->range();
-    m_panValues = yAxis->range();
-    setCursor(Qt::ClosedHandCursor);
-    event->accept();
-    return;
-  }
-  if (event->button() == Qt::LeftButton && m_hasGraph) {
+void CChartWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (m_hasGraph && IsPanGesture(*event) && axisRect()->rect().contains(event->pos())) {
+        m_panning = true;
+        m_panStart = event->pos();
+        m_panKeys = xAxis->range();
+        m_panValues = yAxis->range();
+        setCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && m_hasGraph) {
+        QCustomPlot::mousePressEvent(event);
+        return;
+    }
+    // Only a plain left drag draws the zoom rectangle.
+    const QCP::SelectionRectMode mode = selectionRectMode();
+    setSelectionRectMode(QCP::srmNone);
     QCustomPlot::mousePressEvent(event);
-    return;
-  }
-  // Only a plain left drag draws the zoom rectangle.
-  const QCP::SelectionRectMode mode = selectionRectMode();
-  setSelectionRectMode(QCP::srmNone);
-  QCustomPlot::mousePressEvent(event);
-  setSelectionRectMode(mode);
+    setSelectionRectMode(mode);
 }
 
-void CChartWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (m_panning) {
-    const QRect area = axisRect()->rect();
-    const double dk = double(m_panStart.x() - event->pos().x()) / std::max(area.width(), 1);
-    const double dv = double(event->pos().y() - m_panStart.y()) / std::max(area.height(), 1);
-    xAxis->setRange(m_panKeys.lower + dk * m_panKeys.size(), m_panKeys.upper + dk * m_panKeys.size());
-    yAxis->setRange(m_panValues.lower + dv * m_panValues.size(),
-                    m_panValues.upper + dv * m_panValues.size());
-    replot(rpQueuedReplot);
-    event->accept();
-    return;
-  }
-  QCustomPlot::mouseMoveEvent(event);
-  UpdateCrosshair(event->position());
+void CChartWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_panning) {
+        const QRect area = axisRect()->rect();
+        const double dk = double(m_panStart.x() - event->pos().x()) / std::max(area.width(), 1);
+        const double dv = double(event->pos().y() - m_panStart.y()) / std::max(area.height(), 1);
+        xAxis->setRange(m_panKeys.lower + dk * m_panKeys.size(), m_panKeys.upper + dk * m_panKeys.size());
+        yAxis->setRange(m_panValues.lower + dv * m_panValues.size(),
+                        m_panValues.upper + dv * m_panValues.size());
+        replot(rpQueuedReplot);
+        event->accept();
+        return;
+    }
+    QCustomPlot::mouseMoveEvent(event);
+    UpdateCrosshair(event->position());
 }
 
-void CChartWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (m_panning) {
-    m_panning = false;
-    unsetCursor();
-    event->accept();
-    return;
-  }
-  QCustomPlot::mouseReleaseEvent(event);
+void CChartWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_panning) {
+        m_panning = false;
+        unsetCursor();
+        event->accept();
+        return;
+    }
+    QCustomPlot::mouseReleaseEvent(event);
 }
 
-void CChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  QCustomPlot::mouseDoubleClickEvent(event);
-  if (event->button() == Qt::LeftButton && m_hasGraph) {
-    ResetView();
-  }
+void CChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QCustomPlot::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && m_hasGraph) {
+        ResetView();
+    }
 }
 
-void CChartWidget::leaveEvent(QEvent* event) {
-  QCustomPlot::leaveEvent(event);
-  if (m_crosshair.Visible()) {
+void CChartWidget::leaveEvent(QEvent* event)
+{
+    QCustomPlot::leaveEvent(event);
+    if (m_crosshair.Visible()) {
+        m_crosshair.Hide();
+        Q_EMIT CrosshairLeft();
+    }
+}
+
+void CChartWidget::resizeEvent(QResizeEvent* event)
+{
+    QCustomPlot::resizeEvent(event);
+    ArrangeLegend();
+}
+
+void CChartWidget::UpdateCrosshair(const QPointF& pos)
+{
+    const bool inside = m_hasGraph && axisRect()->rect().contains(pos.toPoint());
+    const bool wasVisible = m_crosshair.Visible();
+    const auto nearest = inside ? m_crosshair.Track(m_subsets, pos) : std::nullopt;
+    if (nearest) {
+        Q_EMIT CrosshairMoved(nearest->subset, m_subsets[nearest->subset]->name(), nearest->x, nearest->y);
+        return;
+    }
     m_crosshair.Hide();
-    emit CrosshairLeft();
-  }
-}
-
-void CChartWidget::resizeEvent(QResizeEvent* event) {
-  QCustomPlot::resizeEvent(event);
-  ArrangeLegend();
-}
-
-void CChartWidget::UpdateCrosshair(const QPointF& pos) {
-  const bool inside = m_hasGraph && axisRect()->rect().contains(pos.toPoint());
-  const bool wasVisible = m_crosshair.Visible();
-  const auto nearest = inside ? m_crosshair.Track(m_subsets, pos) : std::nullopt;
-  if (nearest) {
-    emit CrosshairMoved(nearest->subset, m_subsets[nearest->subset]->name(), nearest->x, nearest->y);
-    return;
-  }
-  m_crosshair.Hide();
-  if (wasVisible) {
-    emit CrosshairLeft();
-  }
+    if (wasVisible) {
+        Q_EMIT CrosshairLeft();
+    }
 }

@@ -3,14 +3,12 @@
 
 #include <QPoint>
 #include <QStringList>
-
 #include <span>
-
-#include <qcustomplot.h>
 
 #include "app/chart_crosshair.h"
 #include "app/chart_series.h"
 #include "app/customize_graph_dialog.h"
+#include "app/qcustomplot_include.h"
 
 class QPrinter;
 
@@ -21,87 +19,87 @@ class QPrinter;
 // printing and a customize dialog. Curves with ordered X are drawn with
 // per-pixel-column reduction, so long channels stay fast.
 class CChartWidget : public QCustomPlot {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  // Results of RunExportDialog.
-  static constexpr int kExportFailed = 0;
-  static constexpr int kExportSaved = 1;
-  static constexpr int kExportCancelled = 2;
-  // Results of RunCustomizeDialog.
-  static constexpr int kCustomizeFailed = -1;
-  static constexpr int kCustomizeCancelled = 0;
-  static constexpr int kCustomizeApplied = 1;
+public:
+    // Results of RunExportDialog.
+    static constexpr int kExportFailed = 0;
+    static constexpr int kExportSaved = 1;
+    static constexpr int kExportCancelled = 2;
+    // Results of RunCustomizeDialog.
+    static constexpr int kCustomizeFailed = -1;
+    static constexpr int kCustomizeCancelled = 0;
+    static constexpr int kCustomizeApplied = 1;
 
-  explicit CChartWidget(QWidget* parent = nullptr);
+    explicit CChartWidget(QWidget* parent = nullptr);
 
-  // Creates the graph anew from the input (default style, full view). With
-  // several subsets the subtitle is the list of legend labels and no titles
-  // are shown above the graph; with one, main title and subtitle are.
-  void ShowGraph(const CChartInput& input);
-  // Removes the graph; the widget stays blank until the next ShowGraph.
-  void Clear();
-  bool HasGraph() const { return m_hasGraph; }
+    // Creates the graph anew from the input (default style, full view). With
+    // several subsets the subtitle is the list of legend labels and no titles
+    // are shown above the graph; with one, main title and subtitle are.
+    void ShowGraph(const CChartInput& input);
+    // Removes the graph; the widget stays blank until the next ShowGraph.
+    void Clear();
+    bool HasGraph() const { return m_hasGraph; }
 
-  int SubsetCount() const { return static_cast<int>(m_subsets.size()); }
-  QCPAbstractPlottable* Subset(int index) const;
-  QString MainTitle() const;
-  QString Subtitle() const;
+    int SubsetCount() const { return static_cast<int>(m_subsets.size()); }
+    QCPAbstractPlottable* Subset(int index) const;
+    QString MainTitle() const;
+    QString Subtitle() const;
 
-  // Shows the whole data again.
-  void ResetView();
-  QCPRange FullKeyRange() const { return m_bounds.ViewKeys(); }
-  QCPRange FullValueRange() const { return m_bounds.ViewValues(); }
+    // Shows the whole data again.
+    void ResetView();
+    QCPRange FullKeyRange() const { return m_bounds.ViewKeys(); }
+    QCPRange FullValueRange() const { return m_bounds.ViewValues(); }
 
-  CGraphStyle Style() const { return m_style; }
-  void ApplyStyle(const CGraphStyle& style);
+    CGraphStyle Style() const { return m_style; }
+    void ApplyStyle(const CGraphStyle& style);
 
-  // Writes the graph as PNG, SVG or PDF by the file suffix; false on failure
-  // or without a graph.
-  bool ExportToFile(const QString& path);
-  // Asks for a file and writes it; kExportFailed on failure or without a graph.
-  int RunExportDialog();
-  // kCustomizeFailed without a graph.
-  int RunCustomizeDialog();
-  bool CopyToClipboard();
-  // Print preview; false without a graph.
-  bool Print();
-  bool PrintTo(QPrinter& printer);
+    // Writes the graph as PNG, SVG or PDF by the file suffix; false on failure
+    // or without a graph.
+    bool ExportToFile(const QString& path);
+    // Asks for a file and writes it; kExportFailed on failure or without a graph.
+    int RunExportDialog();
+    // kCustomizeFailed without a graph.
+    int RunCustomizeDialog();
+    bool CopyToClipboard();
+    // Print preview; false without a graph.
+    bool Print();
+    bool PrintTo(QPrinter& printer);
 
- signals:
-  // The mouse is nearest to this point of a subset.
-  void CrosshairMoved(int subset, const QString& label, double x, double y);
-  // The mouse left the data area.
-  void CrosshairLeft();
+Q_SIGNALS:
+    // The mouse is nearest to this point of a subset.
+    void CrosshairMoved(int subset, const QString& label, double x, double y);
+    // The mouse left the data area.
+    void CrosshairLeft();
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
- private:
-  // The parts of the public operations that leave the replot to their caller.
-  void RemoveGraph();
-  void SetStyle(const CGraphStyle& style);
-  void SetFullRanges();
-  void AddSubset(const CSubsetPoints& points, const QString& label);
-  void SetTitles(const QString& mainTitle, const QString& subtitle);
-  void ArrangeLayout();
-  void ArrangeLegend();
-  void UpdateCrosshair(const QPointF& pos);
+private:
+    // The parts of the public operations that leave the replot to their caller.
+    void RemoveGraph();
+    void SetStyle(const CGraphStyle& style);
+    void SetFullRanges();
+    void AddSubset(const CSubsetPoints& points, const QString& label);
+    void SetTitles(const QString& mainTitle, const QString& subtitle);
+    void ArrangeLayout();
+    void ArrangeLegend();
+    void UpdateCrosshair(const QPointF& pos);
 
-  QList<QCPAbstractPlottable*> m_subsets;
-  QCPTextElement* m_mainTitle = nullptr;
-  QCPTextElement* m_subtitle = nullptr;
-  CDataBounds m_bounds;
-  CGraphStyle m_style;
-  CChartCrosshair m_crosshair;
-  bool m_hasGraph = false;
-  bool m_panning = false;
-  QPoint m_panStart;
-  QCPRange m_panKeys;
-  QCPRange m_panValues;
+    QList<QCPAbstractPlottable*> m_subsets;
+    QCPTextElement* m_mainTitle = nullptr;
+    QCPTextElement* m_subtitle = nullptr;
+    CDataBounds m_bounds;
+    CGraphStyle m_style;
+    CChartCrosshair m_crosshair;
+    bool m_hasGraph = false;
+    bool m_panning = false;
+    QPoint m_panStart;
+    QCPRange m_panKeys;
+    QCPRange m_panValues;
 };

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "document/document.h"
-// clang-format on
 #include "app/command_table.h"
 
 #include "app/command_ids.h"
 #include "app/velder_doc.h"
+#include "document/document.h"
 
 const std::vector<CCommandInfo>& Commands()
 {
@@ -154,8 +151,7 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kExit:
         case kAbout:
         case kViewToolBar:
-        case kViewStatusBar:
-            return true;
+        case kViewStatusBar: return true;
         case kSaveGraph:
         case kPrint:
         case kCopyPlot:
@@ -168,11 +164,8 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kCfc600:
         case kCfc1000:
         case kIntegrate:
-        case kReload:
-            return doc.HasGraph();
-        case kStandardDeviation:
-            return doc.Model().GetCurrentSignals().size() > 1;
-        default:
-            return false;
+        case kReload: return doc.HasGraph();
+        case kStandardDeviation: return doc.Model().GetCurrentSignals().size() > 1;
+        default: return false;
     }
 }

@@ -8,28 +8,28 @@ class QDoubleSpinBox;
 
 // What the user may change of a shown graph.
 struct CGraphStyle {
-  double lineWidth = 1.0;
-  bool showGrid = true;
-  bool showLegend = true;
+    double lineWidth = 1.0;
+    bool showGrid = true;
+    bool showLegend = true;
 
-  bool operator==(const CGraphStyle&) const = default;
+    bool operator==(const CGraphStyle&) const = default;
 };
 
 // "Customize Graph": line width, grid and legend of the current graph.
 class CCustomizeGraphDialog : public QDialog {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  static constexpr double kMinLineWidth = 0.5;
-  static constexpr double kMaxLineWidth = 10.0;
+public:
+    static constexpr double kMinLineWidth = 0.5;
+    static constexpr double kMaxLineWidth = 10.0;
 
-  explicit CCustomizeGraphDialog(const CGraphStyle& style, QWidget* parent = nullptr);
+    explicit CCustomizeGraphDialog(const CGraphStyle& style, QWidget* parent = nullptr);
 
-  CGraphStyle Style() const;
-  void SetStyle(const CGraphStyle& style);
+    CGraphStyle Style() const;
+    void SetStyle(const CGraphStyle& style);
 
- private:
-  QDoubleSpinBox* m_lineWidth;
-  QCheckBox* m_grid;
-  QCheckBox* m_legend;
+private:
+    QDoubleSpinBox* m_lineWidth;
+    QCheckBox* m_grid;
+    QCheckBox* m_legend;
 };

@@ -15,16 +15,11 @@ constexpr int kKinds[] = {ko::kBiomechanicsKind, ko::kComponentKind, ko::kVehicl
 QString DatabaseEntryText(int kindCode)
 {
     switch (kindCode) {
-        case ko::kBiomechanicsKind:
-            return "Biomechanics";
-        case ko::kComponentKind:
-            return "Component";
-        case ko::kVehicleKind:
-            return "Vehicle";
-        case ko::kCollisionWarningKind:
-            return "Crash Avoidance";
-        default:
-            return {};
+        case ko::kBiomechanicsKind: return "Biomechanics";
+        case ko::kComponentKind: return "Component";
+        case ko::kVehicleKind: return "Vehicle";
+        case ko::kCollisionWarningKind: return "Crash Avoidance";
+        default: return {};
     }
 }
 

@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "sources/data_agent_file.h"
-// clang-format on
 #include "app/direct_start.h"
 
 #include <QPixmap>
@@ -14,6 +10,7 @@
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
+#include "sources/data_agent_file.h"
 
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
 {

@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "document/document.h"
-// clang-format on
 #include "app/plot_view.h"
 
 #include <QVBoxLayout>
@@ -10,6 +6,7 @@
 #include "app/chart_widget.h"
 #include "app/message_box.h"
 #include "app/velder_doc.h"
+#include "document/document.h"
 
 CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), chart_(new CChartWidget(this))
@@ -24,9 +21,9 @@ CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
     connect(chart_, &CChartWidget::CrosshairMoved, this,
             [this](int, const QString& label, double x, double y) {
                 const QString point = QString("x = %1, y = %2").arg(x, 0, 'g', 6).arg(y, 0, 'g', 6);
-                emit Readout(label.isEmpty() ? point : label + ": " + point);
+                Q_EMIT Readout(label.isEmpty() ? point : label + ": " + point);
             });
-    connect(chart_, &CChartWidget::CrosshairLeft, this, [this] { emit Readout({}); });
+    connect(chart_, &CChartWidget::CrosshairLeft, this, [this] { Q_EMIT Readout({}); });
 }
 
 void CPlotView::OnUpdate(int hint)

@@ -22,7 +22,7 @@ public:
     void PrintGraph();
     void CopyPlot();
 
-signals:
+Q_SIGNALS:
     // The crosshair readout for the status bar; empty when the mouse left the graph.
     void Readout(const QString& text);
 

@@ -1,9 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "core/signal.h"
-#include "document/document.h"
-// clang-format on
 #include "app/signal_commands.h"
 
 #include <QApplication>
@@ -11,6 +6,8 @@
 
 #include "app/message_box.h"
 #include "app/velder_doc.h"
+#include "core/signal.h"
+#include "document/document.h"
 
 void CSignalCommands::Run(const std::function<void()>& body)
 {

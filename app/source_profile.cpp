@@ -20,14 +20,10 @@ int SourceKindFromText(const QString& text)
 QString SourceKindText(int sourceKind)
 {
     switch (sourceKind) {
-        case kSourceDatabase:
-            return "SS_DB";
-        case kSourceWeb:
-            return "SS_WEB";
-        case kSourceFiles:
-            return "SS_FILE";
-        default:
-            return "SS_UNKNOWN";
+        case kSourceDatabase: return "SS_DB";
+        case kSourceWeb: return "SS_WEB";
+        case kSourceFiles: return "SS_FILE";
+        default: return "SS_UNKNOWN";
     }
 }
 

@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "sources/data_agent_file.h"
-// clang-format on
 #include "app/source_selection.h"
 
 #include <QButtonGroup>
@@ -22,6 +18,7 @@
 
 #include "app/database_combo.h"
 #include "app/message_box.h"
+#include "sources/data_agent_file.h"
 
 namespace kores {
 
@@ -228,19 +225,13 @@ bool CSourceSelection::Apply()
 {
     bool applied = false;
     switch (Selection()) {
-        case kSourceDatabase:
-            applied = ApplyDatabase();
-            break;
+        case kSourceDatabase: applied = ApplyDatabase(); break;
         case kSourceWeb:
             ShowMessage(this, QMessageBox::Information,
                         "Access via the KORVA Website is not available in this version.");
             break;
-        case kSourceFiles:
-            applied = ApplyLocalFiles();
-            break;
-        default:
-            ShowStop(this, "Error - Unknown Source Selection");
-            break;
+        case kSourceFiles: applied = ApplyLocalFiles(); break;
+        default: ShowStop(this, "Error - Unknown Source Selection"); break;
     }
     if (!applied) return false;
     result_.sourceKind = Selection();

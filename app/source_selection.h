@@ -71,7 +71,7 @@ public:
     // Whether the directory holds a test's EV5 or EV5 extension file.
     static bool HoldsTestFile(const QString& directory);
 
-public slots:
+public Q_SLOTS:
     void accept() override;
 
 private:

@@ -41,42 +41,24 @@ QIcon ToolIcon(int commandId)
     const QColor filter(0, 90, 170);
     const QColor operate(150, 60, 0);
     switch (commandId) {
-        case cmd::kFileOpen:
-            return StandardIcon(QStyle::SP_DialogOpenButton);
-        case cmd::kSaveGraph:
-            return StandardIcon(QStyle::SP_DialogSaveButton);
-        case cmd::kCopyPlot:
-            return TextIcon("Cp", Qt::black);
-        case cmd::kPrint:
-            return TextIcon("Pr", Qt::black);
-        case cmd::kCfc60:
-            return TextIcon("60", filter);
-        case cmd::kCfc180:
-            return TextIcon("180", filter);
-        case cmd::kCfc600:
-            return TextIcon("600", filter);
-        case cmd::kCfc1000:
-            return TextIcon("1k", filter);
-        case cmd::kAverage:
-            return TextIcon(QString::fromUtf8("x\u0304"), operate);
-        case cmd::kDerivate:
-            return TextIcon("d", operate);
-        case cmd::kIntegrate:
-            return TextIcon(QString::fromUtf8("\u222b"), operate);
-        case cmd::kStandardDeviation:
-            return TextIcon(QString::fromUtf8("\u03c3"), operate);
-        case cmd::kAlignSignals:
-            return TextIcon("||", operate);
-        case cmd::kReload:
-            return StandardIcon(QStyle::SP_BrowserReload);
-        case cmd::kHelpTopics:
-            return StandardIcon(QStyle::SP_DialogHelpButton);
-        case cmd::kUdsSpecificationTool:
-            return TextIcon("U", Qt::darkGreen);
-        case cmd::kTestSpecificationTool:
-            return TextIcon("T", Qt::darkGreen);
-        default:
-            return {};
+        case cmd::kFileOpen: return StandardIcon(QStyle::SP_DialogOpenButton);
+        case cmd::kSaveGraph: return StandardIcon(QStyle::SP_DialogSaveButton);
+        case cmd::kCopyPlot: return TextIcon("Cp", Qt::black);
+        case cmd::kPrint: return TextIcon("Pr", Qt::black);
+        case cmd::kCfc60: return TextIcon("60", filter);
+        case cmd::kCfc180: return TextIcon("180", filter);
+        case cmd::kCfc600: return TextIcon("600", filter);
+        case cmd::kCfc1000: return TextIcon("1k", filter);
+        case cmd::kAverage: return TextIcon(QString::fromUtf8("x\u0304"), operate);
+        case cmd::kDerivate: return TextIcon("d", operate);
+        case cmd::kIntegrate: return TextIcon(QString::fromUtf8("\u222b"), operate);
+        case cmd::kStandardDeviation: return TextIcon(QString::fromUtf8("\u03c3"), operate);
+        case cmd::kAlignSignals: return TextIcon("||", operate);
+        case cmd::kReload: return StandardIcon(QStyle::SP_BrowserReload);
+        case cmd::kHelpTopics: return StandardIcon(QStyle::SP_DialogHelpButton);
+        case cmd::kUdsSpecificationTool: return TextIcon("U", Qt::darkGreen);
+        case cmd::kTestSpecificationTool: return TextIcon("T", Qt::darkGreen);
+        default: return {};
     }
 }
 

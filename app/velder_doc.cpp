@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "document/document.h"
-// clang-format on
 #include "app/velder_doc.h"
 
 #include <QDialog>
 
 #include "app/batch_test_numbers.h"
 #include "app/message_box.h"
+#include "document/document.h"
 
 CVelderDoc::CVelderDoc(QObject* parent)
     : QObject(parent),
@@ -35,17 +32,10 @@ bool CVelderDoc::LoadFromBatch()
 {
     model_->SetAgent(batch_->GetAgent());
     switch (batch_->GetDatabase()->GetKind()) {
-        case ko::kBiomechanicsKind:
-            model_->SetTests(batch_->GetBioTests());
-            break;
-        case ko::kComponentKind:
-            model_->SetTests(batch_->GetComTests());
-            break;
-        case ko::kVehicleKind:
-            model_->SetTests(batch_->GetVehicleTests());
-            break;
-        default:
-            return false;
+        case ko::kBiomechanicsKind: model_->SetTests(batch_->GetBioTests()); break;
+        case ko::kComponentKind: model_->SetTests(batch_->GetComTests()); break;
+        case ko::kVehicleKind: model_->SetTests(batch_->GetVehicleTests()); break;
+        default: return false;
     }
     UpdateAllViews(kHintLoaded);
     return true;
@@ -66,5 +56,5 @@ void CVelderDoc::Reload()
 
 void CVelderDoc::UpdateAllViews(int hint)
 {
-    emit Updated(hint);
+    Q_EMIT Updated(hint);
 }

@@ -53,7 +53,7 @@ public:
 
     void UpdateAllViews(int hint);
 
-signals:
+Q_SIGNALS:
     void Updated(int hint);
 
 private:

@@ -1,8 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "document/document.h"
-// clang-format on
 #include "app/velder_grid.h"
 
 #include <QAction>
@@ -10,6 +6,7 @@
 
 #include "app/message_box.h"
 #include "app/velder_doc.h"
+#include "document/document.h"
 
 namespace {
 

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "document/document.h"
-// clang-format on
 #include "app/velder_view.h"
 
 #include <QVBoxLayout>
 
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
+#include "document/document.h"
 
 CVelderView::CVelderView(CVelderDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), grid_(new CVelderGrid(doc, this))

@@ -28,8 +28,9 @@ std::vector<double> CrashLikePulse(std::size_t n)
 void PerSample(benchmark::State& state, std::size_t n)
 {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * n));
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * n) * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * n) * 1e-9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // Filters the same values again each iteration: in place, no copy timed.

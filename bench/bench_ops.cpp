@@ -39,14 +39,27 @@ void Run(benchmark::State& state, Op op)
         benchmark::DoNotOptimize(s.GetY().data());
     }
     state.SetComplexityN(static_cast<std::int64_t>(n));
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * n) * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * n) * 1e-9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_Integrate(benchmark::State& state) { Run(state, [](ko::CNSignal& s) { s.Integrate(); }); }
-void BM_Derivative(benchmark::State& state) { Run(state, [](ko::CNSignal& s) { s.Derivative(); }); }
-void BM_ResampleFiner(benchmark::State& state) { Run(state, [](ko::CNSignal& s) { s.Resample(0.7 * kDel); }); }
-void BM_ResampleCoarser(benchmark::State& state) { Run(state, [](ko::CNSignal& s) { s.Resample(2.5 * kDel); }); }
+void BM_Integrate(benchmark::State& state)
+{
+    Run(state, [](ko::CNSignal& s) { s.Integrate(); });
+}
+void BM_Derivative(benchmark::State& state)
+{
+    Run(state, [](ko::CNSignal& s) { s.Derivative(); });
+}
+void BM_ResampleFiner(benchmark::State& state)
+{
+    Run(state, [](ko::CNSignal& s) { s.Resample(0.7 * kDel); });
+}
+void BM_ResampleCoarser(benchmark::State& state)
+{
+    Run(state, [](ko::CNSignal& s) { s.Resample(2.5 * kDel); });
+}
 
 #define VELDER_OPS_SIZES RangeMultiplier(10)->Range(10'000, 1'000'000)->Complexity(benchmark::oN)
 BENCHMARK(BM_Integrate)->VELDER_OPS_SIZES->Unit(benchmark::kMillisecond);

@@ -47,6 +47,8 @@ function(velder_qt_library name)
     add_library(velder_${name} STATIC ${_src} ${_hdr} ${_res})
     target_include_directories(velder_${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(velder_${name} PUBLIC velder_options ${ARGN})
+    # Q_SIGNALS / Q_SLOTS / Q_EMIT only, so library headers may use "signals" as a name.
+    target_compile_definitions(velder_${name} PUBLIC QT_NO_KEYWORDS)
   endif()
   add_library(velder::${name} ALIAS velder_${name})
 endfunction()

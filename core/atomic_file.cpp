@@ -13,7 +13,10 @@ namespace ko {
 
 CAtomicFile::CAtomicFile(std::string path) : path_(std::move(path)) {}
 
-CAtomicFile::~CAtomicFile() { Discard(); }
+CAtomicFile::~CAtomicFile()
+{
+    Discard();
+}
 
 bool CAtomicFile::Open()
 {
@@ -76,8 +79,7 @@ void WriteFileAtomically(const std::string& path, const void* data, std::size_t 
 {
     CAtomicFile file(path);
     if (!file.Open()) throw std::runtime_error("Failure to open file: " + path + " for writing.");
-    if (!file.Write(data, size) || !file.Commit())
-        throw std::runtime_error("Failure to write file: " + path);
+    if (!file.Write(data, size) || !file.Commit()) throw std::runtime_error("Failure to write file: " + path);
 }
 
 }  // namespace ko

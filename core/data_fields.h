@@ -18,9 +18,11 @@ public:
 #define KO_DF_Status(name, def)
 #define KO_DF_Int(name, def)
 #define KO_DF_Clip(name, def)
+// clang-format off
 #define KO_DF_Real(name, def)                             \
     double Get##name() const { return name##d_; }       \
     void Set##name(double value) { name##d_ = value; }
+// clang-format on
 #define KO_DF_ACCESSORS(kind, name, rec, off, w, def, label) KO_DF_##kind(name, def)
     KO_UDS_FIELDS(KO_DF_ACCESSORS)
 #undef KO_DF_ACCESSORS

@@ -12,13 +12,15 @@ namespace ko {
 
 bool CData::Integrate()
 {
-    if (PointCountOf(GetNFP(), GetNLP()) <= 3) throw std::logic_error("Too few data points to compute an Integral");
+    if (PointCountOf(GetNFP(), GetNLP()) <= 3)
+        throw std::logic_error("Too few data points to compute an Integral");
     if (x_.empty() || y_.empty()) throw std::logic_error("X or Y data is empty.");
     if (x_.size() != y_.size()) throw std::logic_error("The number of data (X and Y) points are not same.");
 
     const CUnitChange units = IntegralUnits(GetXUNITS(), GetYUNITS(), GetINIVEL(), GetDIMSYS());
     // The initial value belongs to the sample at time zero (index -NFP).
-    const std::size_t anchor = GetNFP() < 1 ? static_cast<std::size_t>(-static_cast<std::int64_t>(GetNFP())) : 0;
+    const std::size_t anchor =
+        GetNFP() < 1 ? static_cast<std::size_t>(-static_cast<std::int64_t>(GetNFP())) : 0;
     if (anchor >= y_.size())
         throw std::logic_error("Time zero is after the last data point: no anchor for the Integral");
 

@@ -23,7 +23,10 @@ double Clamp(double v)
 }
 
 // Slope of the chord from a to b.
-double Secant(CSlopePoint a, CSlopePoint b) { return (b.y - a.y) / (b.x - a.x); }
+double Secant(CSlopePoint a, CSlopePoint b)
+{
+    return (b.y - a.y) / (b.x - a.x);
+}
 
 // Slope of the parabola through the three points at x = e.
 double ParabolaSlope(CSlopePoint p1, CSlopePoint p2, CSlopePoint p3, double e)

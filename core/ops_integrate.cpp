@@ -11,8 +11,7 @@ std::vector<double> TrapezoidIntegral(std::span<const double> x, std::span<const
     r[anchor] = initial;
     for (std::size_t i = anchor + 1; i < y.size(); ++i)
         r[i] = r[i - 1] + (x[i] - x[i - 1]) * half * (y[i] + y[i - 1]);
-    for (std::size_t i = anchor; i >= 1; --i)
-        r[i - 1] = r[i] - (x[i] - x[i - 1]) * half * (y[i] + y[i - 1]);
+    for (std::size_t i = anchor; i >= 1; --i) r[i - 1] = r[i] - (x[i] - x[i - 1]) * half * (y[i] + y[i - 1]);
     return r;
 }
 

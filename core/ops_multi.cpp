@@ -41,7 +41,8 @@ bool CNSignal::Align(const std::shared_ptr<CNSignal>& other)
     const double t = other->GetDEL();
     if (t == 0.0) return false;
     if (!CloseSteps(GetDEL(), t)) Resample(t);
-    if (GetPointCount() == other->GetPointCount() && GetNFP() == other->GetNFP() && GetNLP() == other->GetNLP())
+    if (GetPointCount() == other->GetPointCount() && GetNFP() == other->GetNFP() &&
+        GetNLP() == other->GetNLP())
         return true;
     const int first = std::max(GetNFP(), other->GetNFP());
     const int last = std::min(GetNLP(), other->GetNLP());

@@ -55,7 +55,8 @@ bool CData::Truncate(double start, double stop)
     // by a step when it is saved without x values.
     const std::int64_t nfp = GetDEL() > 0.0 ? GetNFP() + static_cast<std::int64_t>(first) : 0;
     const std::int64_t nlp = nfp + static_cast<std::int64_t>(kept) - 1;
-    if (!FitsIndex(nfp) || !FitsIndex(nlp)) throw std::logic_error("Unable to provide requested stop/start indices");
+    if (!FitsIndex(nfp) || !FitsIndex(nlp))
+        throw std::logic_error("Unable to provide requested stop/start indices");
     SetNFP(static_cast<std::int32_t>(nfp));
     SetNLP(static_cast<std::int32_t>(nlp));
     const auto from = static_cast<std::ptrdiff_t>(first);

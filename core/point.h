@@ -11,10 +11,7 @@ template <class T>
 class CPoint {
 public:
     CPoint() = default;
-    CPoint(T px, T py, T pz = T{}, std::string plabel = {})
-        : x(px), y(py), z(pz), label(std::move(plabel))
-    {
-    }
+    CPoint(T px, T py, T pz = T{}, std::string plabel = {}) : x(px), y(py), z(pz), label(std::move(plabel)) {}
     virtual ~CPoint() = default;
 
     T x{};

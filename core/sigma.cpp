@@ -51,7 +51,8 @@ CSigmaBand MeanPlusMinusSigma(const std::vector<std::shared_ptr<CNSignal>>& sign
         plus[k] = mean + sigma;
         minus[k] = mean - sigma;
     }
-    return {BandSignal(*first, std::move(plus), "Plus 1 Sigma"), BandSignal(*first, std::move(minus), "Minus 1 Sigma")};
+    return {BandSignal(*first, std::move(plus), "Plus 1 Sigma"),
+            BandSignal(*first, std::move(minus), "Minus 1 Sigma")};
 }
 
 }  // namespace ko

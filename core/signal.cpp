@@ -71,9 +71,15 @@ bool PeakAt(const CData& data, std::size_t i, double& x, double& y)
 
 }  // namespace
 
-void CData::SetStatus(const std::string& text) { status_ = NormaliseStatus(text); }
+void CData::SetStatus(const std::string& text)
+{
+    status_ = NormaliseStatus(text);
+}
 
-void CData::RefreshExtremes() { RefreshExtremes(true); }
+void CData::RefreshExtremes()
+{
+    RefreshExtremes(true);
+}
 
 void CData::RefreshExtremes(bool scanZ)
 {
@@ -106,15 +112,13 @@ void CData::RefreshCount()
 bool CData::MaxPeak(double& x, double& y) const
 {
     if (x_.empty() || y_.empty()) return false;
-    return PeakAt(*this, static_cast<std::size_t>(std::max_element(y_.begin(), y_.end()) - y_.begin()),
-                  x, y);
+    return PeakAt(*this, static_cast<std::size_t>(std::max_element(y_.begin(), y_.end()) - y_.begin()), x, y);
 }
 
 bool CData::MinPeak(double& x, double& y) const
 {
     if (x_.empty() || y_.empty()) return false;
-    return PeakAt(*this, static_cast<std::size_t>(std::min_element(y_.begin(), y_.end()) - y_.begin()),
-                  x, y);
+    return PeakAt(*this, static_cast<std::size_t>(std::min_element(y_.begin(), y_.end()) - y_.begin()), x, y);
 }
 
 void CData::AssignData(const CData& source)

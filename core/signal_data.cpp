@@ -17,8 +17,7 @@ void CData::SetData(std::vector<double> x, std::vector<double> y, std::vector<do
                 throw std::logic_error(
                     "No x signal data, NFP and NLP are zero.\nSet x signal data or set NFP and NLP");
             GenerateX();
-            if (!y.empty() && y.size() != x_.size())
-                throw std::logic_error("X and Y Counts are different");
+            if (!y.empty() && y.size() != x_.size()) throw std::logic_error("X and Y Counts are different");
         }
     } else {
         x_ = std::move(x);

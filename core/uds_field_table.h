@@ -8,6 +8,7 @@
 //           Status (text; the signal stores it normalised as its status text)
 //   record: Test (record 1), Object2 (optional "CMP-2 HDR" record), Curve
 //   label:  the name printed by `velder-cli header`
+// clang-format off
 #define KO_UDS_FIELDS(X)                                                        \
     X(Text, FILEID, Test, 0, 12, "UDS-1992", "FILEID")                          \
     X(Int, VERNO, Test, 12, 4, 1, "VERNO")                                      \
@@ -102,6 +103,7 @@
     X(Real, RD5, Curve, 350, 4, 0.0f, "RD5")                                    \
     X(Text, CD1, Curve, 354, 20, "", "CD1")                                     \
     X(Text, CD2, Curve, 374, 70, "", "CD2")
+// clang-format on
 
 // C++ type of each kind in the field set.
 #define KO_UDS_TYPE_Text std::string

@@ -35,9 +35,11 @@ public:
     CUDSFields& operator=(const CUDSFields&) = default;
     virtual ~CUDSFields() = default;
 
+// clang-format off
 #define KO_UDS_ACCESSORS(kind, name, rec, off, w, def, label)           \
     KO_UDS_ARG_##kind Get##name() const { return name##_; }           \
     void Set##name(KO_UDS_ARG_##kind value) { name##_ = value; }
+    // clang-format on
     KO_UDS_FIELDS(KO_UDS_ACCESSORS)
 #undef KO_UDS_ACCESSORS
 
@@ -45,9 +47,8 @@ public:
     template <class Visitor>
     static void VisitFields(Visitor&& visit)
     {
-#define KO_UDS_VISIT(kind, name, rec, off, w, def, label)                               \
-    visit(UDSFieldInfo{#name, label, UDSRecord::rec, off, w, UDSKind::kind}, \
-          &CUDSFields::name##_);
+#define KO_UDS_VISIT(kind, name, rec, off, w, def, label) \
+    visit(UDSFieldInfo{#name, label, UDSRecord::rec, off, w, UDSKind::kind}, &CUDSFields::name##_);
         KO_UDS_FIELDS(KO_UDS_VISIT)
 #undef KO_UDS_VISIT
     }

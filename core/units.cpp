@@ -11,13 +11,25 @@ bool IsSeconds(const std::string& units)
     return units == "SECONDS" || units == "SECOND" || units == "SEC";
 }
 
-bool IsEnglish(const std::string& dimsys) { return dimsys == "ENGLISH" || dimsys == "ENG"; }
+bool IsEnglish(const std::string& dimsys)
+{
+    return dimsys == "ENGLISH" || dimsys == "ENG";
+}
 
-bool IsMeters(const std::string& units) { return units == "METERS" || units == "MET"; }
+bool IsMeters(const std::string& units)
+{
+    return units == "METERS" || units == "MET";
+}
 
-bool IsKph(const std::string& units) { return units == "KILOMETERS/HOUR" || units == "KPH"; }
+bool IsKph(const std::string& units)
+{
+    return units == "KILOMETERS/HOUR" || units == "KPH";
+}
 
-bool IsGs(const std::string& units) { return units == "G'S"; }
+bool IsGs(const std::string& units)
+{
+    return units == "G'S";
+}
 
 namespace {
 

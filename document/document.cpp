@@ -66,14 +66,10 @@ bool CDocument::LoadKind(int kindCode, const std::vector<int>& testNumbers, bool
 {
     if (!agent_) return false;
     switch (kindCode) {
-        case kVehicleKind:
-            return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
-        case kComponentKind:
-            return LoadThroughAgent<CComTest>(testNumbers, chosen);
-        case kBiomechanicsKind:
-            return LoadThroughAgent<CBioTest>(testNumbers, chosen);
-        default:
-            return false;
+        case kVehicleKind: return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
+        case kComponentKind: return LoadThroughAgent<CComTest>(testNumbers, chosen);
+        case kBiomechanicsKind: return LoadThroughAgent<CBioTest>(testNumbers, chosen);
+        default: return false;
     }
 }
 

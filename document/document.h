@@ -147,17 +147,10 @@ template <class Visit>
 bool CDocument::VisitKind(Visit&& visit) const
 {
     switch (kind_) {
-        case kVehicleKind:
-            visit(GetLists<CVehicleTest>());
-            return true;
-        case kComponentKind:
-            visit(GetLists<CComTest>());
-            return true;
-        case kBiomechanicsKind:
-            visit(GetLists<CBioTest>());
-            return true;
-        default:
-            return false;
+        case kVehicleKind: visit(GetLists<CVehicleTest>()); return true;
+        case kComponentKind: visit(GetLists<CComTest>()); return true;
+        case kBiomechanicsKind: visit(GetLists<CBioTest>()); return true;
+        default: return false;
     }
 }
 

@@ -24,17 +24,10 @@ void CDocument::Select(const std::vector<std::string>& fieldTexts)
 bool CDocument::SelectTitle(const std::vector<std::string>& fieldTexts)
 {
     switch (kind_) {
-        case kVehicleKind:
-            Select<CVehicleTest>(fieldTexts);
-            break;
-        case kComponentKind:
-            Select<CComTest>(fieldTexts);
-            break;
-        case kBiomechanicsKind:
-            Select<CBioTest>(fieldTexts);
-            break;
-        default:
-            return false;
+        case kVehicleKind: Select<CVehicleTest>(fieldTexts); break;
+        case kComponentKind: Select<CComTest>(fieldTexts); break;
+        case kBiomechanicsKind: Select<CBioTest>(fieldTexts); break;
+        default: return false;
     }
     Reload();
     return true;
@@ -88,17 +81,10 @@ void CDocument::BuildCurrentSignals()
     failures_.clear();
     if (!agent_) return;
     switch (kind_) {
-        case kVehicleKind:
-            BuildSignals<CVehicleTest>();
-            break;
-        case kComponentKind:
-            BuildSignals<CComTest>();
-            break;
-        case kBiomechanicsKind:
-            BuildSignals<CBioTest>();
-            break;
-        default:
-            break;
+        case kVehicleKind: BuildSignals<CVehicleTest>(); break;
+        case kComponentKind: BuildSignals<CComTest>(); break;
+        case kBiomechanicsKind: BuildSignals<CBioTest>(); break;
+        default: break;
     }
 }
 

@@ -79,14 +79,10 @@ std::span<const CTitleField<BioRow>> TitleFields(const BioRow*)
 std::vector<std::string> TitleFieldNames(int kindCode)
 {
     switch (kindCode) {
-        case kVehicleKind:
-            return NamesOf<VehRow>();
-        case kComponentKind:
-            return NamesOf<ComRow>();
-        case kBiomechanicsKind:
-            return NamesOf<BioRow>();
-        default:
-            return {};
+        case kVehicleKind: return NamesOf<VehRow>();
+        case kComponentKind: return NamesOf<ComRow>();
+        case kBiomechanicsKind: return NamesOf<BioRow>();
+        default: return {};
     }
 }
 

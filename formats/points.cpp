@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
 #include "formats/points.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "formats/file.h"

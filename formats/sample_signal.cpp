@@ -38,14 +38,12 @@ double Shape(const CSampleCurve& curve, double u)
             const double held = u >= 0.5 ? curve.residual + (1.0 - curve.residual) * Bump(u) : Bump(u);
             return inside * curve.peak * held;
         }
-        case Shape::Oscillation:
-            return inside * curve.peak * Bump(u) * SampleSine(4.0 * kPi * u);
+        case Shape::Oscillation: return inside * curve.peak * Bump(u) * SampleSine(4.0 * kPi * u);
         case Shape::Ramp: {
             const double s = std::clamp(u, 0.0, 1.0);
             return curve.peak * s * s * (3.0 - 2.0 * s);
         }
-        case Shape::Flat:
-            break;
+        case Shape::Flat: break;
     }
     return 0.0;
 }

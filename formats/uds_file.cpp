@@ -116,8 +116,7 @@ void CUDSFile::Read(const std::string& path)
     if (::fstat(fd, &info) != 0) throw std::logic_error("Failure to get file information: " + path);
     if (S_ISDIR(info.st_mode)) throw std::logic_error("Failure to open file: " + path + " for reading.");
     const auto size = static_cast<std::size_t>(info.st_size);
-    if (size % CUDS1992::kRecordSize != 0)
-        throw std::logic_error("File size not a multiple of 512 bytes.");
+    if (size % CUDS1992::kRecordSize != 0) throw std::logic_error("File size not a multiple of 512 bytes.");
     std::unique_ptr<unsigned char[]> buffer;
     try {
         buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
@@ -135,8 +134,7 @@ void CUDSFile::ReadBuffer(const void* bytes, std::size_t size)
 
 void CUDSFile::ReadImage(const unsigned char* bytes, std::size_t size)
 {
-    if (size % CUDS1992::kRecordSize != 0)
-        throw std::logic_error("File size not a multiple of 512 bytes.");
+    if (size % CUDS1992::kRecordSize != 0) throw std::logic_error("File size not a multiple of 512 bytes.");
     try {
         Parse(bytes, size);
     } catch (const std::logic_error&) {

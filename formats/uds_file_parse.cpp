@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 #include <stdexcept>
+#include <string_view>
 
 #include "formats/uds_1992.h"
 #include "formats/uds_file.h"
@@ -18,7 +18,10 @@ namespace {
 constexpr std::size_t kRecord = CUDS1992::kRecordSize;
 constexpr std::size_t kPerRecord = CUDS1992::kValuesPerRecord;
 
-std::string Tag(const unsigned char* record) { return DecodeText(record, CUDS1992::kTagWidth); }
+std::string Tag(const unsigned char* record)
+{
+    return DecodeText(record, CUDS1992::kTagWidth);
+}
 
 // Whether a record's tag reads as tag; the common space-padded form is compared
 // directly, anything else as a text field.
@@ -45,10 +48,10 @@ void AppendRecord(std::vector<double>& block, const unsigned char* record, std::
                   UDSRealFormat format)
 {
     switch (format) {
-    case UDSRealFormat::IEEELittle: AppendValues<UDSRealFormat::IEEELittle>(block, record, n); break;
-    case UDSRealFormat::IEEEBig: AppendValues<UDSRealFormat::IEEEBig>(block, record, n); break;
-    case UDSRealFormat::VAX: AppendValues<UDSRealFormat::VAX>(block, record, n); break;
-    case UDSRealFormat::Unknown: AppendValues<UDSRealFormat::Unknown>(block, record, n); break;
+        case UDSRealFormat::IEEELittle: AppendValues<UDSRealFormat::IEEELittle>(block, record, n); break;
+        case UDSRealFormat::IEEEBig: AppendValues<UDSRealFormat::IEEEBig>(block, record, n); break;
+        case UDSRealFormat::VAX: AppendValues<UDSRealFormat::VAX>(block, record, n); break;
+        case UDSRealFormat::Unknown: AppendValues<UDSRealFormat::Unknown>(block, record, n); break;
     }
 }
 

@@ -31,8 +31,8 @@ std::int32_t LeadingInt(const std::string& text)
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
         value = std::min<std::int64_t>(value * 10 + (text[i] - '0'), std::int64_t{1} << 32);
     value = negative ? -value : value;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 bool IsBlank(const std::string& text)
@@ -69,9 +69,13 @@ bool WriteBlock(CAtomicFile& file, const char* tag, const std::vector<double>& v
 
 }  // namespace
 
-void CUDSFile::Write(const std::string& path) { WriteValues(path, x_, y_); }
+void CUDSFile::Write(const std::string& path)
+{
+    WriteValues(path, x_, y_);
+}
 
-void CUDSFile::WriteValues(const std::string& path, const std::vector<double>& x, const std::vector<double>& y)
+void CUDSFile::WriteValues(const std::string& path, const std::vector<double>& x,
+                           const std::vector<double>& y)
 {
     if (path.empty()) throw std::logic_error("Failure to write file due to empty path and file name.");
     if (GetNLP() < GetNFP()) throw std::logic_error("Crossed array indices, NFP > NLP");

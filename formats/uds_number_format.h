@@ -31,8 +31,7 @@ namespace detail {
 
 inline std::uint32_t Load32(const unsigned char* p, bool big)
 {
-    if (big)
-        return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+    if (big) return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
     return std::uint32_t{p[3]} << 24 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0];
 }
 
@@ -63,10 +62,10 @@ inline float DecodeReal(const unsigned char* p, UDSRealFormat format)
 {
     float value = 0.0f;
     switch (format) {
-    case UDSRealFormat::IEEELittle: value = std::bit_cast<float>(detail::Load32(p, false)); break;
-    case UDSRealFormat::IEEEBig: value = std::bit_cast<float>(detail::Load32(p, true)); break;
-    case UDSRealFormat::VAX: value = detail::VaxToFloat(p); break;
-    case UDSRealFormat::Unknown: break;
+        case UDSRealFormat::IEEELittle: value = std::bit_cast<float>(detail::Load32(p, false)); break;
+        case UDSRealFormat::IEEEBig: value = std::bit_cast<float>(detail::Load32(p, true)); break;
+        case UDSRealFormat::VAX: value = detail::VaxToFloat(p); break;
+        case UDSRealFormat::Unknown: break;
     }
     return std::isnan(value) ? 0.0f : value;
 }

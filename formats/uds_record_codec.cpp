@@ -57,9 +57,9 @@ void Store(float value, unsigned char* p, std::size_t, const UDSNumberFormat& fo
 constexpr std::size_t UsedBytes(UDSRecord record)
 {
     switch (record) {
-    case UDSRecord::Test: return CUDS1992::kTestRecordUsed;
-    case UDSRecord::Object2: return CUDS1992::kObject2RecordUsed;
-    case UDSRecord::Curve: return CUDS1992::kCurveRecordUsed;
+        case UDSRecord::Test: return CUDS1992::kTestRecordUsed;
+        case UDSRecord::Object2: return CUDS1992::kObject2RecordUsed;
+        case UDSRecord::Curve: return CUDS1992::kCurveRecordUsed;
     }
     return 0;
 }

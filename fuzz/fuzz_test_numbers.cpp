@@ -19,7 +19,8 @@ std::vector<int> ReferenceRead(std::string_view text)
     while (pos < text.size()) {
         int value = 0;
         std::size_t digits = 0;
-        while (digits < 5 && pos + digits < text.size() && text[pos + digits] >= '0' && text[pos + digits] <= '9') {
+        while (digits < 5 && pos + digits < text.size() && text[pos + digits] >= '0' &&
+               text[pos + digits] <= '9') {
             value = value * 10 + (text[pos + digits] - '0');
             ++digits;
         }

@@ -131,28 +131,20 @@ std::tm ParseDate(std::string_view text)
 std::string FormatFieldValue(const CFieldValue& value)
 {
     switch (value.index()) {
-        case 0:
-            return std::to_string(std::get<int>(value));
-        case 1:
-            return FormatDouble(std::get<double>(value));
-        case 2:
-            return std::get<std::string>(value);
-        default:
-            return FormatDate(std::get<std::tm>(value));
+        case 0: return std::to_string(std::get<int>(value));
+        case 1: return FormatDouble(std::get<double>(value));
+        case 2: return std::get<std::string>(value);
+        default: return FormatDate(std::get<std::tm>(value));
     }
 }
 
 CFieldValue ParseFieldValue(ColumnType type, std::string_view text)
 {
     switch (type) {
-        case ColumnType::Int:
-            return ParseInt(text);
-        case ColumnType::Double:
-            return ParseDouble(text);
-        case ColumnType::Text:
-            return std::string(text);
-        case ColumnType::Date:
-            return ParseDate(text);
+        case ColumnType::Int: return ParseInt(text);
+        case ColumnType::Double: return ParseDouble(text);
+        case ColumnType::Text: return std::string(text);
+        case ColumnType::Date: return ParseDate(text);
     }
     throw std::invalid_argument("Invalid column type");
 }

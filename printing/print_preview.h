@@ -3,7 +3,6 @@
 
 #include <QRect>
 #include <QString>
-
 #include <functional>
 
 class QPrinter;
@@ -16,19 +15,19 @@ QRect FitInto(const QSize& content, const QRect& area);
 
 // Prints one page painted by a callback, directly or after a print preview.
 class CPrintPreview {
- public:
-  // Paints the page on the printer; returns false when it could not.
-  using CPagePainter = std::function<bool(QPrinter& printer)>;
+public:
+    // Paints the page on the printer; returns false when it could not.
+    using CPagePainter = std::function<bool(QPrinter& printer)>;
 
-  explicit CPrintPreview(CPagePainter painter, QString documentName = {});
+    explicit CPrintPreview(CPagePainter painter, QString documentName = {});
 
-  // Shows the preview dialog (landscape pages); returns the dialog's result.
-  int Exec(QWidget* parent) const;
-  bool PrintTo(QPrinter& printer) const;
+    // Shows the preview dialog (landscape pages); returns the dialog's result.
+    int Exec(QWidget* parent) const;
+    bool PrintTo(QPrinter& printer) const;
 
- private:
-  CPagePainter m_painter;
-  QString m_documentName;
+private:
+    CPagePainter m_painter;
+    QString m_documentName;
 };
 
 }  // namespace kores

@@ -92,11 +92,11 @@ bool CDataAgent::BeginLoad(int kindCode)
 {
     lastError_.clear();
     switch (kindCode) {
-    case kBiomechanicsKind: bioTest_ = std::make_shared<CBioTest>(); break;
-    case kComponentKind: comTest_ = std::make_shared<CComTest>(); break;
-    case kVehicleKind: vehicleTest_ = std::make_shared<CVehicleTest>(); break;
-    case kCollisionWarningKind: database_->SetKind(kVehicleKind); return true;
-    default: return false;
+        case kBiomechanicsKind: bioTest_ = std::make_shared<CBioTest>(); break;
+        case kComponentKind: comTest_ = std::make_shared<CComTest>(); break;
+        case kVehicleKind: vehicleTest_ = std::make_shared<CVehicleTest>(); break;
+        case kCollisionWarningKind: database_->SetKind(kVehicleKind); return true;
+        default: return false;
     }
     database_->SetKind(kindCode);
     return true;
@@ -115,11 +115,20 @@ void CDataAgent::CopyCurrentTest(CTestType& test) const
     }
 }
 
-bool CDataAgent::LoadTestList(int) { return true; }
+bool CDataAgent::LoadTestList(int)
+{
+    return true;
+}
 
-bool CDataAgent::Validate() { return true; }
+bool CDataAgent::Validate()
+{
+    return true;
+}
 
-bool CDataAgent::LoadCodes(int, int) { return true; }
+bool CDataAgent::LoadCodes(int, int)
+{
+    return true;
+}
 
 bool CDataAgent::LoadValues(int)
 {
@@ -191,10 +200,10 @@ bool CDataAgent::FillSignal(CUDSFile& file)
 {
     return Guard([&] {
         switch (database_->GetKind()) {
-        case kBiomechanicsKind: FillBioSignal(file); break;
-        case kComponentKind: FillComSignal(file); break;
-        case kVehicleKind: FillVehSignal(file); break;
-        default: throw std::logic_error("Invalid Database");
+            case kBiomechanicsKind: FillBioSignal(file); break;
+            case kComponentKind: FillComSignal(file); break;
+            case kVehicleKind: FillVehSignal(file); break;
+            default: throw std::logic_error("Invalid Database");
         }
         return true;
     });
@@ -224,17 +233,26 @@ void CDataAgent::FillVehSignal(CUDSFile& file)
 
 void CDataAgent::AddListRow(const std::shared_ptr<bio::CSelection>& row)
 {
-    if (bioSink_) bioSink_(row); else bioList_.push_back(row);
+    if (bioSink_)
+        bioSink_(row);
+    else
+        bioList_.push_back(row);
 }
 
 void CDataAgent::AddListRow(const std::shared_ptr<com::CSelection>& row)
 {
-    if (comSink_) comSink_(row); else comList_.push_back(row);
+    if (comSink_)
+        comSink_(row);
+    else
+        comList_.push_back(row);
 }
 
 void CDataAgent::AddListRow(const std::shared_ptr<veh::CSelection>& row)
 {
-    if (vehSink_) vehSink_(row); else vehList_.push_back(row);
+    if (vehSink_)
+        vehSink_(row);
+    else
+        vehList_.push_back(row);
 }
 
 void CDataAgent::ClearTestList(int kindCode)

@@ -30,8 +30,7 @@ void NameRows(const Test& test, const CDatabase& database)
 
 }  // namespace
 
-CDataAgentFile::CDataAgentFile()
-    : testFile_(std::make_shared<CFile>()), curveFile_(std::make_shared<CFile>())
+CDataAgentFile::CDataAgentFile() : testFile_(std::make_shared<CFile>()), curveFile_(std::make_shared<CFile>())
 {
     testFile_->SetKind(kUDSKind);
     curveFile_->SetKind(kUDSKind);
@@ -166,33 +165,33 @@ void CDataAgentFile::ReadTestFile()
 {
     std::string found;
     switch (testFile_->GetKind()) {
-    case kTextKind:
-        if (testFile_->GetFileName().empty()) testFile_->FindByExtension("ev5", found);
-        break;
-    case kExtensionKind:
-        if (testFile_->GetFileName().empty()) testFile_->FindByExtension("e5x", found);
-        break;
-    case kXMLKind: throw std::logic_error("XML File Type: Not Developed.");
-    case kZipKind: throw std::logic_error("Zip File Type: Not Developed.");
-    default: throw std::logic_error("Unknown File Type.");
+        case kTextKind:
+            if (testFile_->GetFileName().empty()) testFile_->FindByExtension("ev5", found);
+            break;
+        case kExtensionKind:
+            if (testFile_->GetFileName().empty()) testFile_->FindByExtension("e5x", found);
+            break;
+        case kXMLKind: throw std::logic_error("XML File Type: Not Developed.");
+        case kZipKind: throw std::logic_error("Zip File Type: Not Developed.");
+        default: throw std::logic_error("Unknown File Type.");
     }
     testFile_->ReadAll();
     if (GetTestNumber()->GetNumber() == 0) SetTestNumberFromName(*GetTestNumber(), testFile_->GetFileName());
     const bool extension = testFile_->GetKind() == kExtensionKind;
     const int number = GetTestNumber()->GetNumber();
     switch (GetDatabase()->GetKind()) {
-    case kBiomechanicsKind: ReadEV5Test(GetBioTest(), testFile_->GetContents(), number, extension); break;
-    case kComponentKind: ReadEV5Test(GetComTest(), testFile_->GetContents(), number, extension); break;
-    default: ReadEV5Test(GetVehicleTest(), testFile_->GetContents(), number, extension); break;
+        case kBiomechanicsKind: ReadEV5Test(GetBioTest(), testFile_->GetContents(), number, extension); break;
+        case kComponentKind: ReadEV5Test(GetComTest(), testFile_->GetContents(), number, extension); break;
+        default: ReadEV5Test(GetVehicleTest(), testFile_->GetContents(), number, extension); break;
     }
 }
 
 void CDataAgentFile::NameSignals()
 {
     switch (GetDatabase()->GetKind()) {
-    case kBiomechanicsKind: NameRows(*GetBioTest(), *GetDatabase()); break;
-    case kComponentKind: NameRows(*GetComTest(), *GetDatabase()); break;
-    default: NameRows(*GetVehicleTest(), *GetDatabase()); break;
+        case kBiomechanicsKind: NameRows(*GetBioTest(), *GetDatabase()); break;
+        case kComponentKind: NameRows(*GetComTest(), *GetDatabase()); break;
+        default: NameRows(*GetVehicleTest(), *GetDatabase()); break;
     }
 }
 
@@ -207,7 +206,10 @@ void CDataAgentFile::ReadIntrusionFile()
     for (const auto& intrusion : reader.GetIntrusions()) GetVehicleTest()->AddIntrusion(intrusion);
 }
 
-bool CDataAgentFile::LoadCodes(int, int) { return false; }
+bool CDataAgentFile::LoadCodes(int, int)
+{
+    return false;
+}
 
 bool CDataAgentFile::LoadValues(int valueIdentifier)
 {

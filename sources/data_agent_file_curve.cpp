@@ -11,7 +11,10 @@
 namespace ko {
 namespace {
 
-bool IsTextKind(int kind) { return kind >= 1 && kind <= CDataAgentFile::kTextKind; }
+bool IsTextKind(int kind)
+{
+    return kind >= 1 && kind <= CDataAgentFile::kTextKind;
+}
 
 // A signal name read from a test file must name a file in the curve directory.
 bool IsPlainName(const std::string& name)
@@ -36,16 +39,26 @@ bool HasNamedUDSFile(const std::string& directory, const std::shared_ptr<CInstru
     if (!row || row->GetSIGNALNAME().empty() || row->GetDASTAT() == "NO") return false;
     const std::string& name = row->GetSIGNALNAME();
     std::error_code error;
-    return IsPlainName(name) && std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
+    return IsPlainName(name) &&
+           std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
 }
 
 }  // namespace
 
-void CDataAgentFile::FillBioSignal(CUDSFile& file) { FillFromFiles(file); }
+void CDataAgentFile::FillBioSignal(CUDSFile& file)
+{
+    FillFromFiles(file);
+}
 
-void CDataAgentFile::FillComSignal(CUDSFile& file) { FillFromFiles(file); }
+void CDataAgentFile::FillComSignal(CUDSFile& file)
+{
+    FillFromFiles(file);
+}
 
-void CDataAgentFile::FillVehSignal(CUDSFile& file) { FillFromFiles(file); }
+void CDataAgentFile::FillVehSignal(CUDSFile& file)
+{
+    FillFromFiles(file);
+}
 
 void CDataAgentFile::LocateCurveFile()
 {
@@ -59,25 +72,26 @@ void CDataAgentFile::LocateCurveFile()
         const bool uds = HasNamedUDSFile(udsDirectory, CurrentRow()) || HasUDSFile(udsDirectory);
         kind = uds ? kUDSKind : kTextKind;
     }
-    curveFile_ = FileIn(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory(), kind);
+    curveFile_ =
+        FileIn(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory(), kind);
 }
 
 std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const
 {
     const int curve = GetCurveNumber()->GetNumber();
     switch (GetDatabase()->GetKind()) {
-    case kBiomechanicsKind: return GetBioTest() ? GetBioTest()->GetInstrumentation(curve) : nullptr;
-    case kComponentKind: return GetComTest() ? GetComTest()->GetInstrumentation(curve) : nullptr;
-    default: return GetVehicleTest() ? GetVehicleTest()->GetInstrumentation(curve) : nullptr;
+        case kBiomechanicsKind: return GetBioTest() ? GetBioTest()->GetInstrumentation(curve) : nullptr;
+        case kComponentKind: return GetComTest() ? GetComTest()->GetInstrumentation(curve) : nullptr;
+        default: return GetVehicleTest() ? GetVehicleTest()->GetInstrumentation(curve) : nullptr;
     }
 }
 
 void CDataAgentFile::FillBaseHeader(CUDSFile& file)
 {
     switch (GetDatabase()->GetKind()) {
-    case kBiomechanicsKind: CDataAgent::FillBioSignal(file); break;
-    case kComponentKind: CDataAgent::FillComSignal(file); break;
-    default: CDataAgent::FillVehSignal(file); break;
+        case kBiomechanicsKind: CDataAgent::FillBioSignal(file); break;
+        case kComponentKind: CDataAgent::FillComSignal(file); break;
+        default: CDataAgent::FillVehSignal(file); break;
     }
 }
 

@@ -38,7 +38,8 @@ bool CDataAgentFile::SetChosenDirectory(const std::string& directory)
         int kind = 0;
         FindTestFile(directory, name, kind);
         auto testFile = FileIn(directory, kind, name);
-        auto curveFile = FileIn(directory, FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
+        auto curveFile =
+            FileIn(directory, FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
         std::shared_ptr<CFile> intrusionFile;
         if (!FirstWithExtension(directory, "ip5").empty()) intrusionFile = FileIn(directory, kTextKind);
         testFile_ = testFile;
@@ -87,7 +88,8 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
         if (database.GetKind() != kindCode) throw std::logic_error("Invalid Database");
         const fs::path base = fs::path(storeRoot_) / "evdata" / database.GetName();
         if (!fs::is_directory(base)) return true;
-        for (auto it = fs::recursive_directory_iterator(base); it != fs::recursive_directory_iterator(); ++it) {
+        for (auto it = fs::recursive_directory_iterator(base); it != fs::recursive_directory_iterator();
+             ++it) {
             if (it.depth() < 2 || !it->is_directory()) continue;
             it.disable_recursion_pending();
             const std::string name = it->path().filename().string();
@@ -97,7 +99,8 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
             if (fs::path(expected.GetEVDataDirectory()).lexically_normal() != it->path().lexically_normal())
                 continue;
             const std::string directory = it->path().string();
-            if (!FirstWithExtension(directory, "ev5").empty() || !FirstWithExtension(directory, "e5x").empty())
+            if (!FirstWithExtension(directory, "ev5").empty() ||
+                !FirstWithExtension(directory, "e5x").empty())
                 numbers.push_back(number.GetNumber());
         }
         std::sort(numbers.begin(), numbers.end());
@@ -115,12 +118,16 @@ bool CDataAgentFile::LoadTestList(int kindCode)
     for (int number : numbers) {
         const bool read = Guard([&] {
             const std::string directory = StoreDirectory(kindCode, number).GetEVDataDirectory();
-            if (kindCode == kBiomechanicsKind) AddListRow(SelectionRow(*ReadStoreTest<CBioTest>(directory, number)));
-            if (kindCode == kComponentKind) AddListRow(SelectionRow(*ReadStoreTest<CComTest>(directory, number)));
-            if (kindCode == kVehicleKind) AddListRow(SelectionRow(*ReadStoreTest<CVehicleTest>(directory, number)));
+            if (kindCode == kBiomechanicsKind)
+                AddListRow(SelectionRow(*ReadStoreTest<CBioTest>(directory, number)));
+            if (kindCode == kComponentKind)
+                AddListRow(SelectionRow(*ReadStoreTest<CComTest>(directory, number)));
+            if (kindCode == kVehicleKind)
+                AddListRow(SelectionRow(*ReadStoreTest<CVehicleTest>(directory, number)));
             return true;
         });
-        if (!read) SetLastError("Failure to load test number: " + std::to_string(number) + "\n" + GetLastError());
+        if (!read)
+            SetLastError("Failure to load test number: " + std::to_string(number) + "\n" + GetLastError());
         complete = complete && read;
     }
     return complete;

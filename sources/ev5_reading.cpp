@@ -31,7 +31,8 @@ void ReadEV5Test(const std::shared_ptr<CComTest>& test, const std::string& text,
     ReadWith<CEV5Com, CEV5ComExt>(test, text, number, extension);
 }
 
-void ReadEV5Test(const std::shared_ptr<CVehicleTest>& test, const std::string& text, int number, bool extension)
+void ReadEV5Test(const std::shared_ptr<CVehicleTest>& test, const std::string& text, int number,
+                 bool extension)
 {
     ReadWith<CEV5Veh, CEV5VehExt>(test, text, number, extension);
 }

@@ -15,7 +15,8 @@ namespace ko {
 // number (when it is 1 to 99999). Throws the reader's failure texts.
 void ReadEV5Test(const std::shared_ptr<CBioTest>& test, const std::string& text, int number, bool extension);
 void ReadEV5Test(const std::shared_ptr<CComTest>& test, const std::string& text, int number, bool extension);
-void ReadEV5Test(const std::shared_ptr<CVehicleTest>& test, const std::string& text, int number, bool extension);
+void ReadEV5Test(const std::shared_ptr<CVehicleTest>& test, const std::string& text, int number,
+                 bool extension);
 
 // Sets number from a store file name ("v01234_000.ev5": a letter, then five
 // digits); returns false and changes nothing for any other name.

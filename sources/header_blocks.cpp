@@ -56,7 +56,10 @@ void FillVehicle(CUDSFile& file, const veh::CVehicle& vehicle)
     file.SetCD2(vehicle.GetVEHCOM());
 }
 
-bool IsAISDigit(const std::string& ais) { return ais.size() == 1 && ais[0] >= '0' && ais[0] <= '6'; }
+bool IsAISDigit(const std::string& ais)
+{
+    return ais.size() == 1 && ais[0] >= '0' && ais[0] <= '6';
+}
 
 // The restraint text of one row: its type description, else its type code.
 template <class Restraint>
@@ -97,8 +100,8 @@ void FillVehicleBlock(CUDSFile& file, const CVehicleTest& test, const veh::CInst
         if (test.GetBarrier()) FillBarrier(file, *test.GetBarrier());
         return;
     }
-    const auto vehicle =
-        FindRecord(test.GetVehicles(), [&](const veh::CVehicle& v) { return v.GetVEHNO() == row.GetVEHNO(); });
+    const auto vehicle = FindRecord(test.GetVehicles(),
+                                    [&](const veh::CVehicle& v) { return v.GetVEHNO() == row.GetVEHNO(); });
     if (vehicle) FillVehicle(file, *vehicle);
 }
 

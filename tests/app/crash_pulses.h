@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <vector>
 
 #include "app/chart_series.h"
@@ -10,14 +9,14 @@
 // Plot arrays as the document lays them out: subset by subset, padded with
 // the null-data value.
 struct CPulseArrays {
-  unsigned subsets = 0;
-  unsigned points = 0;
-  double nullValue = 2.220446049250313e-16;
-  std::vector<double> x;
-  std::vector<double> y;
-  QString labels;  // tab-separated, one per subset
+    unsigned subsets = 0;
+    unsigned points = 0;
+    double nullValue = 2.220446049250313e-16;
+    std::vector<double> x;
+    std::vector<double> y;
+    QString labels;  // tab-separated, one per subset
 
-  CChartInput Input(const QString& yTitle = "G'S", const QString& xTitle = "SECONDS") const;
+    CChartInput Input(const QString& yTitle = "G'S", const QString& xTitle = "SECONDS") const;
 };
 
 // Synthetic crash pulses sampled at 10 kHz from t = 0: a deceleration

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window over the sample store: enabling, loading through the
 // dialogs, title selection by click and arrow keys, and the signal commands.
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "core/signal.h"
-#include "document/document.h"
-// clang-format on
 #include "app/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +26,8 @@
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
+#include "core/signal.h"
+#include "document/document.h"
 #include "velder_test_env.h"
 
 namespace {

@@ -7,31 +7,32 @@
 
 namespace {
 
-std::unique_ptr<QApplication>& Instance() {
-  static std::unique_ptr<QApplication> app;
-  return app;
+std::unique_ptr<QApplication>& Instance()
+{
+    static std::unique_ptr<QApplication> app;
+    return app;
 }
 
 class CQtAppEnvironment : public ::testing::Environment {
- public:
-  void TearDown() override { Instance().reset(); }
+public:
+    void TearDown() override { Instance().reset(); }
 };
 
-[[maybe_unused]] const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new CQtAppEnvironment);
+[[maybe_unused]] const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new CQtAppEnvironment);
 
 }  // namespace
 
-QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  std::unique_ptr<QApplication>& app = Instance();
-  if (!app) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
+QApplication& TestApp()
+{
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QApplication>& app = Instance();
+    if (!app) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app = std::make_unique<QApplication>(argc, argv);
     }
-    app = std::make_unique<QApplication>(argc, argv);
-  }
-  return *app;
+    return *app;
 }

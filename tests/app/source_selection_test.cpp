@@ -1,11 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Source selection: entry modes, the local-files choice and its profile entries.
-// clang-format off
-// The library names parameters "signals", a Qt keyword: its headers come first.
-#include "core/signal.h"
-#include "document/document.h"
-#include "sources/data_agent_file.h"
-// clang-format on
 #include "app/source_selection.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +13,9 @@
 
 #include "app/batch_test_numbers.h"
 #include "app/velder_doc.h"
+#include "core/signal.h"
+#include "document/document.h"
+#include "sources/data_agent_file.h"
 #include "velder_test_env.h"
 
 namespace {

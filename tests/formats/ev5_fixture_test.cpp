@@ -25,10 +25,8 @@ std::string Named(const std::string& name, ko::ColumnType type)
     for (std::size_t i = 0; i < name.size(); ++i) sum += static_cast<int>(i + 1) * name[i];
     const int c = sum % (name == "CURNO" ? 997 : 9973) + 1;
     switch (type) {
-        case ko::ColumnType::Int:
-            return std::to_string(c);
-        case ko::ColumnType::Double:
-            return ko::FormatFieldValue(c + 0.5);
+        case ko::ColumnType::Int: return std::to_string(c);
+        case ko::ColumnType::Double: return ko::FormatFieldValue(c + 0.5);
         case ko::ColumnType::Date: {
             std::tm date{};
             date.tm_mday = c % 28 + 1;
@@ -36,8 +34,7 @@ std::string Named(const std::string& name, ko::ColumnType type)
             date.tm_year = 90 + c % 30;
             return ko::FormatDate(date);
         }
-        case ko::ColumnType::Text:
-            break;
+        case ko::ColumnType::Text: break;
     }
     return name;
 }

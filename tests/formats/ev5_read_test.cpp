@@ -94,10 +94,13 @@ TEST(EV5Read, DateForms)
                   "|0|0|0|0|1|100|AM|P|\n");
         return ko::FormatDate(test->GetInstrumentations().at(0)->GetCALDAT());
     };
-    const std::vector<std::pair<std::string, std::string>> rows{
-        {"05/MAR/2004", "05/Mar/2004"}, {"05/mar/04", "05/Mar/2004"}, {"05/MAR/75", "05/Mar/1975"},
-        {"05/MAR/59", "05/Mar/2059"},   {"05/MAR/60", "05/Mar/1960"}, {"17/JLY/1999", "17/Jul/1999"},
-        {"", ""}};
+    const std::vector<std::pair<std::string, std::string>> rows{{"05/MAR/2004", "05/Mar/2004"},
+                                                                {"05/mar/04", "05/Mar/2004"},
+                                                                {"05/MAR/75", "05/Mar/1975"},
+                                                                {"05/MAR/59", "05/Mar/2059"},
+                                                                {"05/MAR/60", "05/Mar/1960"},
+                                                                {"17/JLY/1999", "17/Jul/1999"},
+                                                                {"", ""}};
     for (const auto& [stored, read] : rows) EXPECT_EQ(calibration(stored), read) << stored;
     EXPECT_EQ(formatstest::MessageOf([&] { calibration("5/MAR/2004"); }),
               "Vehicle: Instrumentation Table: Curve Number: 7 Invalid Date: 5/MAR/2004 Valid EV5 Date "

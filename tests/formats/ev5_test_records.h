@@ -28,15 +28,9 @@ std::shared_ptr<R> Filled(int seed)
         const std::string name(field.column.name);
         if (name == "TSTNO" || name == "SECURITY") continue;
         switch (field.column.type) {
-            case ko::ColumnType::Int:
-                field.SetValue(*record, seed + position);
-                break;
-            case ko::ColumnType::Double:
-                field.SetValue(*record, seed + position + 0.25);
-                break;
-            case ko::ColumnType::Text:
-                field.SetValue(*record, name + " " + std::to_string(seed));
-                break;
+            case ko::ColumnType::Int: field.SetValue(*record, seed + position); break;
+            case ko::ColumnType::Double: field.SetValue(*record, seed + position + 0.25); break;
+            case ko::ColumnType::Text: field.SetValue(*record, name + " " + std::to_string(seed)); break;
             case ko::ColumnType::Date: {
                 std::tm date{};
                 date.tm_mday = 1 + (seed + position) % 28;

@@ -45,7 +45,8 @@ TEST(PointSyntax, Rejections)
                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n",
                                   "\xa0"
                                   "1\n"}) {
-        EXPECT_EQ(formatstest::MessageOf([&] { CPoints().Parse(text); }), "Failure to parse the data.") << text;
+        EXPECT_EQ(formatstest::MessageOf([&] { CPoints().Parse(text); }), "Failure to parse the data.")
+            << text;
     }
 }
 

@@ -38,9 +38,9 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("velder_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
+        dir_ =
+            std::filesystem::temp_directory_path() / ("velder_" + std::string(info->test_suite_name()) + "_" +
+                                                      info->name() + "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "formats/uds_file.h"
-#include "tests/formats/uds_image.h"
 #include "tests/formats/temp_dir_test.h"
+#include "tests/formats/uds_image.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ std::vector<float> Ramp(std::size_t n, float start)
 TEST(UDSReadNumbers, SunReversesEveryIntegerAndReal)
 {
     Image img = Basic(Encoding::SUN, "X-Y", 10, 12, 0.0f, 2);
-    img.Int(49, 4321);            // TSTNO
-    img.Real(177, 56.5f);         // CLSSPD
-    img.Real(309, 77.25f);        // occupant weight at an odd offset
-    img.Real(512 + 334, -1.5f);   // RD1
-    img.Real(512 + 350, 2.0e-7f); // RD5
+    img.Int(49, 4321);             // TSTNO
+    img.Real(177, 56.5f);          // CLSSPD
+    img.Real(309, 77.25f);         // occupant weight at an odd offset
+    img.Real(512 + 334, -1.5f);    // RD1
+    img.Real(512 + 350, 2.0e-7f);  // RD5
     img.Data(2, "Y DATA", {1.5f, -2.5f, 3.0f});
     img.Data(3, "X DATA", {0.1f, 0.2f, 0.3f});
     ko::CUDSFile f;
@@ -94,8 +94,8 @@ TEST(UDSReadNumbers, NaNBitPatternsReadAsZero)
 TEST(UDSReadHeader, TextFieldRules)
 {
     Image img = Basic(Encoding::IEEE, "y", 0, 1, 0.5f, 1);
-    img.Text(65, 70, "  crash\ttest \t\r\n");     // TITLE: leading blanks stay, trailing white space goes
-    img.Text(217, 15, "ford", '\0');              // Make padded with NULs keeps them
+    img.Text(65, 70, "  crash\ttest \t\r\n");  // TITLE: leading blanks stay, trailing white space goes
+    img.Text(217, 15, "ford", '\0');           // Make padded with NULs keeps them
     img.Text(512, 12, "curve hdr");
     img.Data(2, "y data", {4, 5});
     ko::CUDSFile f;
@@ -137,8 +137,8 @@ TEST(UDSReadHeader, SecondObjectRecord)
 
 TEST(UDSReadHeader, YearWidening)
 {
-    for (auto [stored, read] : std::vector<std::pair<int, int>>{{97, 1997}, {50, 1950}, {49, 2049},
-                                                               {12, 2012}, {0, 0}, {100, 100}}) {
+    for (auto [stored, read] : std::vector<std::pair<int, int>>{
+             {97, 1997}, {50, 1950}, {49, 2049}, {12, 2012}, {0, 0}, {100, 100}}) {
         Image img = Basic(Encoding::IEEE, "Y", 0, 1, 0.5f, 1);
         img.Int(257, stored);
         img.Data(2, "Y DATA", {1, 2});
@@ -279,7 +279,8 @@ TEST_F(UDSReadFileTest, ReadsFromDiskAndReportsFileFailures)
     const std::string missing = (dir_ / "missing.uds").string();
     EXPECT_EQ(Error(missing), "Failure to open file: " + missing + " for reading.");
     EXPECT_EQ(Error(dir_.string()), "Failure to open file: " + dir_.string() + " for reading.");
-    EXPECT_EQ(Error(Put("odd.uds", std::vector<unsigned char>(1000))), "File size not a multiple of 512 bytes.");
+    EXPECT_EQ(Error(Put("odd.uds", std::vector<unsigned char>(1000))),
+              "File size not a multiple of 512 bytes.");
     EXPECT_EQ(Error(Put("empty.uds", {})), "Data buffer too small");
 }
 

@@ -110,7 +110,8 @@ TEST_F(UDSWriteTest, SunWritesBigEndianAndRewriteIsByteIdentical)
     f.Write(Path("a.uds"));
     const auto a = Bytes(Path("a.uds"));
     ASSERT_EQ(a.size(), 512u * (2 + 3 + 3));
-    EXPECT_EQ(std::vector<unsigned char>(a.begin() + 12, a.begin() + 16), (std::vector<unsigned char>{0, 0, 0, 1}));
+    EXPECT_EQ(std::vector<unsigned char>(a.begin() + 12, a.begin() + 16),
+              (std::vector<unsigned char>{0, 0, 0, 1}));
     EXPECT_EQ(std::string(a.begin() + 26, a.begin() + 31), "SUN  ");
     EXPECT_EQ(std::string(a.begin() + 512 * 2, a.begin() + 512 * 2 + 12), "Y DATA      ");
     EXPECT_EQ(std::string(a.begin() + 512 * 5, a.begin() + 512 * 5 + 12), "X DATA      ");

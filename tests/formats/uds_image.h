@@ -33,8 +33,7 @@ public:
         // VAX F: IEEE little-endian bytes i0 i1 i2 i3 are stored as i2 (i3 + 1) i0 i1.
         if ((u & 0x7fffffffu) == 0) return Put(offset, 0, false);
         const unsigned char i[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
-                                    static_cast<unsigned char>(u >> 16),
-                                    static_cast<unsigned char>(u >> 24)};
+                                    static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
         bytes[offset] = i[2];
         bytes[offset + 1] = static_cast<unsigned char>(i[3] + 1);
         bytes[offset + 2] = i[0];
@@ -58,7 +57,8 @@ private:
     void Put(std::size_t offset, std::uint32_t u, bool big)
     {
         for (int k = 0; k < 4; ++k)
-            bytes[offset + static_cast<std::size_t>(big ? 3 - k : k)] = static_cast<unsigned char>(u >> (8 * k));
+            bytes[offset + static_cast<std::size_t>(big ? 3 - k : k)] =
+                static_cast<unsigned char>(u >> (8 * k));
     }
     Encoding encoding_;
 };
@@ -70,8 +70,8 @@ inline const char* NumForm(Encoding e)
 
 // Test record and curve record (at 512) with the given data form and indices;
 // data records follow from record 2.
-inline Image Basic(Encoding e, const std::string& fileform, std::int32_t nfp, std::int32_t nlp,
-                   float del, std::size_t dataRecords)
+inline Image Basic(Encoding e, const std::string& fileform, std::int32_t nfp, std::int32_t nlp, float del,
+                   std::size_t dataRecords)
 {
     Image img(2 + dataRecords, e);
     img.Text(0, 12, "UDS-1992");

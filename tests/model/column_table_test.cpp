@@ -170,10 +170,8 @@ std::string SampleText(const CField<R>& field, std::size_t index)
     const int n = static_cast<int>(index) + 1;
     if (field.column.name == "SECURITY") return "PUBLIC";
     switch (field.column.type) {
-        case ColumnType::Int:
-            return std::to_string(n);
-        case ColumnType::Double:
-            return std::to_string(n) + ".5";
+        case ColumnType::Int: return std::to_string(n);
+        case ColumnType::Double: return std::to_string(n) + ".5";
         case ColumnType::Date: {
             std::tm date{};
             date.tm_mday = n % 28 + 1;
@@ -181,8 +179,7 @@ std::string SampleText(const CField<R>& field, std::size_t index)
             date.tm_year = 90 + n;
             return FormatDate(date);
         }
-        case ColumnType::Text:
-            break;
+        case ColumnType::Text: break;
     }
     return "T" + std::string(field.column.name);
 }

@@ -108,7 +108,8 @@ TEST_F(FileAgent, TestFileKindsAndMessages)
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nUnknown File Type.");
     ASSERT_TRUE(agent_.SetTestFileDirectory(Dir(), 5));
     EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
-    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nA file with the extension: ev5 was not found.");
+    EXPECT_EQ(agent_.GetLastError(),
+              "Failure to load test number: 7\nA file with the extension: ev5 was not found.");
     EXPECT_FALSE(agent_.LoadTest(3));
 }
 
@@ -134,7 +135,8 @@ TEST_F(FileAgent, GeneratedSignalNamesAndUDSCurves)
     EXPECT_EQ(agent_.GetLastError(), "No UDS file - Curve Number: 2 Datstat: NO");
     // The read looks for the generated name.
     EXPECT_FALSE(Load(1, signal));
-    EXPECT_NE(agent_.GetLastError().find(GeneratedName(kTest, 1)), std::string::npos) << agent_.GetLastError();
+    EXPECT_NE(agent_.GetLastError().find(GeneratedName(kTest, 1)), std::string::npos)
+        << agent_.GetLastError();
 
     PutUDS(dir + "/" + GeneratedName(kTest, 1), {5.0, 6.0, 7.0, 8.0});
     ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
@@ -225,7 +227,8 @@ TEST_F(FileAgent, IntrusionFile)
 
     PutText(dir + "/v01234.ip5", "# Source: Intrusion Data\n1|1|DASH\n");
     EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
-    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 1234\nIntrusion pipe count is 2 and not 9 or 10.");
+    EXPECT_EQ(agent_.GetLastError(),
+              "Failure to load test number: 1234\nIntrusion pipe count is 2 and not 9 or 10.");
     EXPECT_EQ(agent_.GetVehicleTest(), nullptr);
 }
 
@@ -308,7 +311,8 @@ TEST_F(FileAgent, StoreRoot)
         EXPECT_EQ(signal->GetTSTSRC(), number == 3 ? "ASCII DATA" : "USER DATA");
     }
     EXPECT_FALSE(agent_.LoadTest(77, std::make_shared<ko::CVehicleTest>()));
-    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 77\nA file with the extension: ev5 was not found.");
+    EXPECT_EQ(agent_.GetLastError(),
+              "Failure to load test number: 77\nA file with the extension: ev5 was not found.");
 }
 
 TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
@@ -319,11 +323,13 @@ TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
     PutText(broken.first + "/v00006_000.ev5", "# Source: EV5\n----- TEST -----\n1|2\n");
     ASSERT_TRUE(agent_.SetStoreRoot(Dir()));
     std::vector<int> seen;
-    agent_.SetVehListSink([&](const std::shared_ptr<ko::veh::CSelection>& row) { seen.push_back(row->GetTSTNO()); });
+    agent_.SetVehListSink(
+        [&](const std::shared_ptr<ko::veh::CSelection>& row) { seen.push_back(row->GetTSTNO()); });
     EXPECT_FALSE(agent_.LoadTestList(ko::kVehicleKind));
     EXPECT_EQ(seen, (std::vector<int>{5}));
     EXPECT_TRUE(agent_.GetVehTestList().empty());
-    EXPECT_EQ(agent_.GetLastError().rfind("Failure to load test number: 6\n", 0), 0u) << agent_.GetLastError();
+    EXPECT_EQ(agent_.GetLastError().rfind("Failure to load test number: 6\n", 0), 0u)
+        << agent_.GetLastError();
 }
 
 TEST_F(FileAgent, CodesValuesAndListWithoutStore)

@@ -86,9 +86,12 @@ TEST(VehicleHeader, TimeAndSecondsAreExact)
         std::string xtype, xunits, xunitsd, curtyp, resultType;
     };
     const std::vector<Case> cases = {
-        {"TIME", "SEC", "", "TIME SERIES", "TIME"}, {"TIME", "SECONDS", "", "", "TIME"},
-        {"TIME", "sec", "", "", "TIME"},            {"time", "SEC", "", "", "time"},
-        {"", "SEC", "", "", "TIME"},                {"", "S", "SECONDS", "", "TIME"},
+        {"TIME", "SEC", "", "TIME SERIES", "TIME"},
+        {"TIME", "SECONDS", "", "", "TIME"},
+        {"TIME", "sec", "", "", "TIME"},
+        {"time", "SEC", "", "", "time"},
+        {"", "SEC", "", "", "TIME"},
+        {"", "S", "SECONDS", "", "TIME"},
         {"", "S", "Seconds", "", ""},
     };
     for (const Case& c : cases) {

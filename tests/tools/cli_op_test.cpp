@@ -33,7 +33,8 @@ protected:
     {
         const std::string out = dir_.string() + "/../" + dir_.filename().string() + ".out";
         const std::string err = out + ".err";
-        const int raw = std::system((std::string(VELDER_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
+        const int raw =
+            std::system((std::string(VELDER_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
         CliRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Text(out), Text(err)};
         std::remove(out.c_str());
         std::remove(err.c_str());
@@ -120,9 +121,12 @@ TEST_F(CliOpTest, FailuresLeaveOutUntouched)
     const std::string in = Signal("in.uds", {1, 2, 3, 4, 5});
     const std::string out = Path("out.txt");
     std::ofstream(out) << "keep";
-    ExpectFails("op " + in + " " + out + " --cfc 100", "BWfilt: Frequency Channel Class is not specified in SAE J211\n");
-    ExpectFails("op " + in + " " + out + " --truncate 2 2", "Stop time (2) is before or equals Start Time (2)\n");
-    ExpectFails("op " + in + " " + out + " --integrate --truncate-index 3 3", "Start Index (3)is >= Stop Index (3)\n");
+    ExpectFails("op " + in + " " + out + " --cfc 100",
+                "BWfilt: Frequency Channel Class is not specified in SAE J211\n");
+    ExpectFails("op " + in + " " + out + " --truncate 2 2",
+                "Stop time (2) is before or equals Start Time (2)\n");
+    ExpectFails("op " + in + " " + out + " --integrate --truncate-index 3 3",
+                "Start Index (3)is >= Stop Index (3)\n");
     ExpectFails("op " + in + " " + out + " --resample", "--resample needs 1 value(s)\n");
     ExpectFails("op " + in + " " + out + " --filter 1e", "--filter: not a number: '1e'\n");
     ExpectFails("op " + in + " " + out + " --cfc 60.5", "--cfc: not a whole number: '60.5'\n");
@@ -133,7 +137,8 @@ TEST_F(CliOpTest, FailuresLeaveOutUntouched)
     const CliRun r = Run("op " + in + " " + out + " --smooth");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.rfind("unknown operation: '--smooth'", 0), 0u) << r.err;
-    ExpectFails("op " + in + " " + Path("no/dir/out.uds") + " --integrate", "Failure to open file for writing.\n");
+    ExpectFails("op " + in + " " + Path("no/dir/out.uds") + " --integrate",
+                "Failure to open file for writing.\n");
 }
 
 TEST_F(CliOpTest, FailingOperationStillReportsEarlierWarnings)
@@ -149,7 +154,8 @@ TEST_F(CliOpTest, FailingOperationStillReportsEarlierWarnings)
 
 TEST_F(CliOpTest, AverageOfThreeFiles)
 {
-    const std::string a = Signal("a.uds", {1, 2, 3}), b = Signal("b.uds", {3, 4, 5}), c = Signal("c.uds", {5, 6, 7});
+    const std::string a = Signal("a.uds", {1, 2, 3}), b = Signal("b.uds", {3, 4, 5}),
+                      c = Signal("c.uds", {5, 6, 7});
     CliRun r = Run("average " + Path("avg.txt") + " " + a + " " + b + " " + c);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Column(Text(Path("avg.txt")), 1), (std::vector<double>{3, 4, 5}));
@@ -160,7 +166,8 @@ TEST_F(CliOpTest, AverageOfThreeFiles)
     EXPECT_EQ(file.GetSTATUS(), "AVERAGE");
 
     const std::string shorter = Signal("s.uds", {1, 2});
-    ExpectFails("average " + Path("x.txt") + " " + a + " " + shorter, "Signal lengths not the same.  Resample/Tuncate.\n");
+    ExpectFails("average " + Path("x.txt") + " " + a + " " + shorter,
+                "Signal lengths not the same.  Resample/Tuncate.\n");
     ExpectFails("average " + Path("x.txt"), "usage: velder-cli average OUT IN...\n");
 }
 
@@ -180,7 +187,8 @@ TEST_F(CliOpTest, SigmaWritesBothBandsOrNeither)
     ExpectFails("sigma " + Path("keep.txt") + " " + Path("new.txt") + " " + a + " " + Path("xy.uds"),
                 "Signal lengths not the same.  Resample/Tuncate.\n");
     EXPECT_EQ(Text(Path("keep.txt")), "keep");
-    ExpectFails("sigma " + Path("q.txt") + " " + Path("q.txt") + " " + a, "sigma: PLUS and MINUS must be different files\n");
+    ExpectFails("sigma " + Path("q.txt") + " " + Path("q.txt") + " " + a,
+                "sigma: PLUS and MINUS must be different files\n");
 }
 
 }  // namespace

@@ -65,12 +65,30 @@ TEST_F(CliUdsTest, HeaderOfHandMadeSunFile)
     EXPECT_EQ(lines[1], "VERNO=1");
     EXPECT_EQ(lines[92], "CD2=");
     EXPECT_EQ(lines.back(), "POINTS=3");
-    for (const char* expected :
-         {"NUMFORM=SUN", "TSTSRC=VEHICLE DB", "TSTNO=4711", "TITLE=FRONTAL BARRIER 56 KPH", "CLSSPD=56.2999992",
-          "VEH1.Vehicle_Number=1", "VEH1.Make=VOLVO", "VEH1.Year=1997", "OCC1.Weight=77.6999969",
-          "OCC1.1st_Restraint=BELT", "OCC1.2nd_Restraint=", "HIC=0", "VEH2.Vehicle_Number=2",
-          "VEH2.Make=SAAB", "VEH2.Year=88", "OCC2.Type=", "CURNO=12", "SENATT=VEHICLE CG", "YUNITS=G'S",
-          "STATUS=AM", "NFP=0", "NLP=2", "DEL=0", "PREFIL=1650"})
+    for (const char* expected : {"NUMFORM=SUN",
+                                 "TSTSRC=VEHICLE DB",
+                                 "TSTNO=4711",
+                                 "TITLE=FRONTAL BARRIER 56 KPH",
+                                 "CLSSPD=56.2999992",
+                                 "VEH1.Vehicle_Number=1",
+                                 "VEH1.Make=VOLVO",
+                                 "VEH1.Year=1997",
+                                 "OCC1.Weight=77.6999969",
+                                 "OCC1.1st_Restraint=BELT",
+                                 "OCC1.2nd_Restraint=",
+                                 "HIC=0",
+                                 "VEH2.Vehicle_Number=2",
+                                 "VEH2.Make=SAAB",
+                                 "VEH2.Year=88",
+                                 "OCC2.Type=",
+                                 "CURNO=12",
+                                 "SENATT=VEHICLE CG",
+                                 "YUNITS=G'S",
+                                 "STATUS=AM",
+                                 "NFP=0",
+                                 "NLP=2",
+                                 "DEL=0",
+                                 "PREFIL=1650"})
         EXPECT_TRUE(Contains(lines, expected)) << expected;
 }
 
@@ -105,8 +123,8 @@ TEST_F(CliUdsTest, LibraryWrittenSignal)
     const CliResult h = Run("header " + Path("lib.uds"));
     ASSERT_EQ(h.status, 0) << h.err;
     const auto lines = Lines(h.out);
-    for (const char* expected : {"FILEFORM=X-Y", "NUMFORM=IEEE", "TITLE=SLED RUN", "OCC1.Type=H3", "HIC=512.5",
-                                 "STATUS=AS MEASURED", "NLP=2", "POINTS=3"})
+    for (const char* expected : {"FILEFORM=X-Y", "NUMFORM=IEEE", "TITLE=SLED RUN", "OCC1.Type=H3",
+                                 "HIC=512.5", "STATUS=AS MEASURED", "NLP=2", "POINTS=3"})
         EXPECT_TRUE(Contains(lines, expected)) << expected;
     const CliResult d = Run("dump " + Path("lib.uds"));
     EXPECT_EQ(d.out, "0\t0.333333343\n0.5\t-4\n2\t1.00000001e-07\n");

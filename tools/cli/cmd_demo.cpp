@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr double kStep = 0.0001;     // s
-constexpr double kDuration = 0.1;    // s
-constexpr double kPeak = -35.0;      // G'S
-constexpr int kPreTrigger = 100;     // samples before time zero
+constexpr double kStep = 0.0001;   // s
+constexpr double kDuration = 0.1;  // s
+constexpr double kPeak = -35.0;    // G'S
+constexpr int kPreTrigger = 100;   // samples before time zero
 
 ko::CNSignal DemoPulse()
 {

@@ -10,9 +10,15 @@
 
 namespace {
 
-std::string Text(const std::string& value) { return value; }
+std::string Text(const std::string& value)
+{
+    return value;
+}
 
-std::string Text(std::int32_t value) { return std::to_string(value); }
+std::string Text(std::int32_t value)
+{
+    return std::to_string(value);
+}
 
 std::string Text(float value)
 {

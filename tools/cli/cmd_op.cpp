@@ -13,7 +13,8 @@ namespace {
 
 int Op(const std::vector<std::string>& args)
 {
-    if (args.size() < 2) throw std::invalid_argument(std::string("usage: velder-cli op IN OUT OPS...; ") + cli::kOpsHelp);
+    if (args.size() < 2)
+        throw std::invalid_argument(std::string("usage: velder-cli op IN OUT OPS...; ") + cli::kOpsHelp);
     const auto operations = cli::ParseOperations(std::span(args).subspan(2));
     const auto signal = cli::LoadSignal(args[0]);
     try {
@@ -30,6 +31,7 @@ int Op(const std::vector<std::string>& args)
 
 }  // namespace
 
-VELDER_CLI_COMMAND("op", "op IN OUT OPS... (--cfc N, --filter HZ, --integrate, --derivative, --resample DT, "
-                         "--truncate START STOP, --truncate-index FIRST LAST)",
+VELDER_CLI_COMMAND("op",
+                   "op IN OUT OPS... (--cfc N, --filter HZ, --integrate, --derivative, --resample DT, "
+                   "--truncate START STOP, --truncate-index FIRST LAST)",
                    Op);

@@ -19,7 +19,8 @@ int Sigma(const std::vector<std::string>& args)
     const ko::CSigmaBand band = ko::MeanPlusMinusSigma(signals);
     cli::PrintWarnings(*band.plus, std::cerr);
     cli::SaveSignals({{band.plus.get(), args[0]}, {band.minus.get(), args[1]}});
-    std::cout << "wrote " << band.plus->GetY().size() << " points to " << args[0] << " and " << args[1] << "\n";
+    std::cout << "wrote " << band.plus->GetY().size() << " points to " << args[0] << " and " << args[1]
+              << "\n";
     return 0;
 }
 

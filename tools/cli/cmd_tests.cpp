@@ -31,15 +31,9 @@ int Tests(const std::vector<std::string>& args)
     cli::PrintFailures(document, std::cerr);
     if (document.GetTestCount() == 0) throw std::runtime_error("No test could be loaded.");
     switch (source.kind) {
-        case ko::kVehicleKind:
-            PrintTests<ko::CVehicleTest>(document);
-            break;
-        case ko::kComponentKind:
-            PrintTests<ko::CComTest>(document);
-            break;
-        default:
-            PrintTests<ko::CBioTest>(document);
-            break;
+        case ko::kVehicleKind: PrintTests<ko::CVehicleTest>(document); break;
+        case ko::kComponentKind: PrintTests<ko::CComTest>(document); break;
+        default: PrintTests<ko::CBioTest>(document); break;
     }
     return 0;
 }

@@ -24,32 +24,40 @@ struct OptionInfo {
 const std::map<std::string, OptionInfo>& Options()
 {
     static const std::map<std::string, OptionInfo> options{
-        {"--cfc", {1, [](const std::string& o, Values v) -> Apply {
-                       const int cfc = ParseIndex(v[0], o);
-                       return [cfc](ko::CNSignal& s) { s.FilterClass(cfc); };
-                   }}},
-        {"--filter", {1, [](const std::string& o, Values v) -> Apply {
-                          const double f = ParseNumber(v[0], o);
-                          return [f](ko::CNSignal& s) { s.Filter(f); };
-                      }}},
-        {"--integrate", {0, [](const std::string&, Values) -> Apply {
-                             return [](ko::CNSignal& s) { s.Integrate(); };
-                         }}},
-        {"--derivative", {0, [](const std::string&, Values) -> Apply {
-                              return [](ko::CNSignal& s) { s.Derivative(); };
-                          }}},
-        {"--resample", {1, [](const std::string& o, Values v) -> Apply {
-                            const double dt = ParseNumber(v[0], o);
-                            return [dt](ko::CNSignal& s) { s.Resample(dt); };
-                        }}},
-        {"--truncate", {2, [](const std::string& o, Values v) -> Apply {
-                            const double start = ParseNumber(v[0], o), stop = ParseNumber(v[1], o);
-                            return [start, stop](ko::CNSignal& s) { s.Truncate(start, stop); };
-                        }}},
-        {"--truncate-index", {2, [](const std::string& o, Values v) -> Apply {
-                                  const int first = ParseIndex(v[0], o), last = ParseIndex(v[1], o);
-                                  return [first, last](ko::CNSignal& s) { s.TruncateIndex(first, last); };
-                              }}},
+        {"--cfc",
+         {1,
+          [](const std::string& o, Values v) -> Apply {
+              const int cfc = ParseIndex(v[0], o);
+              return [cfc](ko::CNSignal& s) { s.FilterClass(cfc); };
+          }}},
+        {"--filter",
+         {1,
+          [](const std::string& o, Values v) -> Apply {
+              const double f = ParseNumber(v[0], o);
+              return [f](ko::CNSignal& s) { s.Filter(f); };
+          }}},
+        {"--integrate",
+         {0, [](const std::string&, Values) -> Apply { return [](ko::CNSignal& s) { s.Integrate(); }; }}},
+        {"--derivative",
+         {0, [](const std::string&, Values) -> Apply { return [](ko::CNSignal& s) { s.Derivative(); }; }}},
+        {"--resample",
+         {1,
+          [](const std::string& o, Values v) -> Apply {
+              const double dt = ParseNumber(v[0], o);
+              return [dt](ko::CNSignal& s) { s.Resample(dt); };
+          }}},
+        {"--truncate",
+         {2,
+          [](const std::string& o, Values v) -> Apply {
+              const double start = ParseNumber(v[0], o), stop = ParseNumber(v[1], o);
+              return [start, stop](ko::CNSignal& s) { s.Truncate(start, stop); };
+          }}},
+        {"--truncate-index",
+         {2,
+          [](const std::string& o, Values v) -> Apply {
+              const int first = ParseIndex(v[0], o), last = ParseIndex(v[1], o);
+              return [first, last](ko::CNSignal& s) { s.TruncateIndex(first, last); };
+          }}},
     };
     return options;
 }
@@ -81,7 +89,8 @@ std::vector<SignalOperation> ParseOperations(std::span<const std::string> args)
     std::vector<SignalOperation> operations;
     for (std::size_t i = 0; i < args.size();) {
         const auto it = Options().find(args[i]);
-        if (it == Options().end()) throw std::invalid_argument("unknown operation: '" + args[i] + "'; " + kOpsHelp);
+        if (it == Options().end())
+            throw std::invalid_argument("unknown operation: '" + args[i] + "'; " + kOpsHelp);
         const auto& [option, info] = *it;
         if (args.size() - i - 1 < info.values)
             throw std::invalid_argument(option + " needs " + std::to_string(info.values) + " value(s)");

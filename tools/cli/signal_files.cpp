@@ -82,7 +82,8 @@ void SaveSignals(const std::vector<std::pair<const ko::CNSignal*, std::string>>&
             else
                 signal->WriteUDS(staged.back());
         }
-        for (std::size_t i = 0; i < outputs.size(); ++i) std::filesystem::rename(staged[i], outputs[i].second);
+        for (std::size_t i = 0; i < outputs.size(); ++i)
+            std::filesystem::rename(staged[i], outputs[i].second);
     } catch (...) {
         RemoveAll(staged);
         throw;
