@@ -80,6 +80,9 @@ public:
     void ClearTests();
 
     std::string GetLastError() const { return lastError_; }
+    // After a LoadTestList that succeeded: the entries it could not read and left
+    // out of the list, as one message naming them; empty when it read them all.
+    const std::string& GetListWarning() const { return listWarning_; }
     const std::string& GetSourceLabel() const { return sourceLabel_; }
     const std::string& GetMediaLocation() const { return mediaLocation_; }
     std::int64_t GetPointCount() const { return pointCount_; }
@@ -114,6 +117,7 @@ protected:
     void CopyCurrentTest(CTestType& test) const;
 
     void SetLastError(const std::string& text) { lastError_ = text; }
+    void SetListWarning(const std::string& text) { listWarning_ = text; }
     void SetMediaLocation(const std::string& location) { mediaLocation_ = location; }
     void SetPointCount(std::int64_t count) { pointCount_ = count; }
 
@@ -130,6 +134,7 @@ protected:
 private:
     std::string sourceLabel_ = kSourceLabel;
     std::string lastError_;
+    std::string listWarning_;
     std::string mediaLocation_;
     std::int64_t pointCount_ = 0;
     std::shared_ptr<CDatabase> database_;

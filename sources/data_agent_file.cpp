@@ -28,6 +28,15 @@ void NameRows(const Test& test, const CDatabase& database)
     }
 }
 
+// The description of the database of a kind code, or the code for one that names none.
+std::string KindDescription(int kindCode)
+{
+    CDatabase database;
+    database.SetKind(kindCode);
+    return database.GetKind() == kindCode ? database.GetDescription()
+                                          : "kind code " + std::to_string(kindCode);
+}
+
 }  // namespace
 
 CDataAgentFile::CDataAgentFile() : testFile_(std::make_shared<CFile>()), curveFile_(std::make_shared<CFile>())
@@ -59,6 +68,7 @@ bool CDataAgentFile::SetCurveFileDirectory(const std::string& directory, int kin
     return Setup([&] {
         curveFile_ = FileIn(directory, kind);
         curveFileMode_ = kChosen;
+        eachCurveOwnFile_ = false;
     });
 }
 
@@ -98,7 +108,8 @@ bool CDataAgentFile::LoadTest(int kindCode)
 {
     return Loading([&] {
         // Collision-warning tests are vehicle tests on disk: read them as such.
-        if (!BeginLoad(kindCode == kCollisionWarningKind ? kVehicleKind : kindCode)) return false;
+        if (!BeginLoad(kindCode == kCollisionWarningKind ? kVehicleKind : kindCode))
+            throw std::logic_error("Invalid Database: " + KindDescription(kindCode));
         LoadTestFromFiles();
         return true;
     });

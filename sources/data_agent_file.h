@@ -44,16 +44,17 @@ public:
     bool SetZipFile(const std::string& fullName);
 
     // A directory the user chose that holds one test: the test file is its EV5
-    // file (its EV5 extension file when it has no EV5 file), the curves are read
-    // as UDS files (kind 21) when it holds any ".uds" file, else as text curves
-    // (kind 5), and its IP5 file, when there is one, is the intrusion file. A
-    // test file named as in the store ("v01234_000.ev5") sets the test number.
+    // file (its EV5 extension file when it has no EV5 file), each curve is read
+    // from its text curve file (kind 5, found by the curve number's extension)
+    // when there is one, else from the UDS file its row names (kind 21), and its
+    // IP5 file, when there is one, is the intrusion file. A test file named as
+    // in the store ("v01234_000.ev5") sets the test number.
     bool SetChosenDirectory(const std::string& directory);
     // A store root in the slash layout of CDirectory: both files derived from
     // the database and test number. Any test of the root can then be loaded by
     // number: its EV5 file, else its EV5 extension file, and its IP5 file when
-    // it has one; its curves are UDS files, or text curves beside the test file
-    // when its UDS directory holds no UDS file.
+    // it has one; each curve is the UDS file its row names in the test's UDS
+    // directory, else the text curve of its number beside the test file.
     bool SetStoreRoot(const std::string& root);
     // Ascending numbers of the tests of a database under the store root (those
     // whose test directory holds an EV5 or EV5 extension file); false without
@@ -65,8 +66,8 @@ public:
     using CDataAgent::LoadTest;
     // With a store root: one selection row per test of the database, filled
     // from its TEST record, in ascending test number; a test that cannot be
-    // read gives no row, and the result is then false with its failure text.
-    // Without a store root: true, no rows.
+    // read gives no row and is named, with its failure text, in the list
+    // warning. Without a store root: true, no rows.
     bool LoadTestList(int kindCode) override;
     bool LoadCodes(int codeIdentifier, int kindCode) override;
     bool LoadValues(int valueIdentifier) override;
@@ -89,6 +90,11 @@ private:
     void LoadTestFromFiles();
     void LocateTestFile();
     void LocateCurveFile();
+    // The current curve's own file: its text curve in textDirectory or the UDS
+    // file its row names in udsDirectory, the one named first when both exist.
+    // Throws a text naming both when neither exists.
+    std::shared_ptr<CFile> OwnCurveFile(const std::string& textDirectory, const std::string& udsDirectory,
+                                        bool textFirst) const;
     // Under a store root: the test file (EV5, else EV5 extension) and IP5 file of directory.
     void LocateStoreTest(const std::string& directory);
     // The store directories of a test of a database.
@@ -111,6 +117,8 @@ private:
     std::shared_ptr<CFile> curveFile_;
     std::shared_ptr<CFile> intrusionFile_;
     std::string storeRoot_;
+    // A chosen directory: the kind is decided curve by curve.
+    bool eachCurveOwnFile_ = false;
 };
 
 }  // namespace ko

@@ -27,20 +27,48 @@ void CheckSignalName(const std::string& name)
     if (!IsPlainName(name)) throw std::logic_error("Invalid Signal Name: " + name);
 }
 
-bool HasUDSFile(const std::string& directory)
+// The row's own UDS file in that directory: one lookup instead of a directory listing.
+bool HasNamedUDSFile(const std::string& directory, const CInstrumentation& row)
 {
+    const std::string& name = row.GetSIGNALNAME();
+    if (name.empty() || row.GetDASTAT() == "NO") return false;
+    CheckSignalName(name);
     std::error_code error;
-    return std::filesystem::is_directory(directory, error) && !FirstWithExtension(directory, "uds").empty();
+    return std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
 }
 
-// The row's own UDS file in that directory: one lookup instead of a directory listing.
-bool HasNamedUDSFile(const std::string& directory, const std::shared_ptr<CInstrumentation>& row)
+bool HasTextCurve(const std::string& directory, int curve)
 {
-    if (!row || row->GetSIGNALNAME().empty() || row->GetDASTAT() == "NO") return false;
-    const std::string& name = row->GetSIGNALNAME();
-    std::error_code error;
-    return IsPlainName(name) &&
-           std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
+    CFile probe;
+    probe.SetKind(CFile::kCurveInExtension);
+    std::string found;
+    try {
+        probe.SetDirectory(directory);
+        probe.FindByCurveExtension(curve, found);
+    } catch (const std::logic_error&) {
+        return false;
+    }
+    return true;
+}
+
+std::string WithSeparator(const std::string& directory)
+{
+    if (!directory.empty() && (directory.back() == '/' || directory.back() == '\\')) return directory;
+    return directory + "/";
+}
+
+std::string MissingCurveText(const std::string& textDirectory, const std::string& udsDirectory,
+                             const CInstrumentation& row)
+{
+    const std::string curve = std::to_string(row.GetCURNO());
+    const std::string& name = row.GetSIGNALNAME();
+    if (name.empty() || row.GetDASTAT() == "NO")
+        return "Curve Number: " + curve + ": no text curve file with the extension " + curve +
+               " was found in " + WithSeparator(textDirectory) +
+               ", and its row names no UDS file (Datstat: " + row.GetDASTAT() + ").";
+    return "Curve Number: " + curve + ": neither a text curve file with the extension " + curve + " in " +
+           WithSeparator(textDirectory) + " nor the UDS file " + WithSeparator(udsDirectory) + name +
+           " was found.";
 }
 
 }  // namespace
@@ -62,18 +90,33 @@ void CDataAgentFile::FillVehSignal(CUDSFile& file)
 
 void CDataAgentFile::LocateCurveFile()
 {
-    int kind = curveFile_->GetKind();
+    const int kind = curveFile_->GetKind();
     if (!IsTextKind(kind) && kind != kUDSKind) throw std::logic_error("Unknown File Type.");
+    if (eachCurveOwnFile_) {
+        const std::string directory = curveFile_->GetDirectory();
+        curveFile_ = OwnCurveFile(directory, directory, true);
+        return;
+    }
     if (curveFileMode_ != kDerived) return;
     CDirectory directory = StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber());
-    // Under a store root a test without UDS files has text curves beside its test file.
-    if (!storeRoot_.empty()) {
-        const std::string& udsDirectory = directory.GetUDSDirectory();
-        const bool uds = HasNamedUDSFile(udsDirectory, CurrentRow()) || HasUDSFile(udsDirectory);
-        kind = uds ? kUDSKind : kTextKind;
-    }
-    curveFile_ =
-        FileIn(kind == kUDSKind ? directory.GetUDSDirectory() : directory.GetEVDataDirectory(), kind);
+    const std::string udsDirectory = directory.GetUDSDirectory();
+    const std::string textDirectory = directory.GetEVDataDirectory();
+    if (!storeRoot_.empty())
+        curveFile_ = OwnCurveFile(textDirectory, udsDirectory, false);
+    else
+        curveFile_ = FileIn(kind == kUDSKind ? udsDirectory : textDirectory, kind);
+}
+
+std::shared_ptr<CFile> CDataAgentFile::OwnCurveFile(const std::string& textDirectory,
+                                                    const std::string& udsDirectory, bool textFirst) const
+{
+    const auto row = CurrentRow();
+    if (!row) return FileIn(textDirectory, kTextKind);  // the read fails with the test's own text
+    const bool hasText = HasTextCurve(textDirectory, GetCurveNumber()->GetNumber());
+    const bool hasUDS = HasNamedUDSFile(udsDirectory, *row);
+    if (hasText && (textFirst || !hasUDS)) return FileIn(textDirectory, kTextKind);
+    if (hasUDS) return FileIn(udsDirectory, kUDSKind);
+    throw std::logic_error(MissingCurveText(textDirectory, udsDirectory, *row));
 }
 
 std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const

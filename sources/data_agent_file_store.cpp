@@ -38,8 +38,7 @@ bool CDataAgentFile::SetChosenDirectory(const std::string& directory)
         int kind = 0;
         FindTestFile(directory, name, kind);
         auto testFile = FileIn(directory, kind, name);
-        auto curveFile =
-            FileIn(directory, FirstWithExtension(directory, "uds").empty() ? kTextKind : kUDSKind);
+        auto curveFile = FileIn(directory, kTextKind);
         std::shared_ptr<CFile> intrusionFile;
         if (!FirstWithExtension(directory, "ip5").empty()) intrusionFile = FileIn(directory, kTextKind);
         testFile_ = testFile;
@@ -47,6 +46,7 @@ bool CDataAgentFile::SetChosenDirectory(const std::string& directory)
         intrusionFile_ = intrusionFile;
         testFileMode_ = kChosen;
         curveFileMode_ = kChosen;
+        eachCurveOwnFile_ = true;
         storeRoot_.clear();
         SetTestNumberFromName(*GetTestNumber(), name);
     });
@@ -65,6 +65,7 @@ bool CDataAgentFile::SetStoreRoot(const std::string& root)
         intrusionFile_.reset();
         testFileMode_ = kDerived;
         curveFileMode_ = kDerived;
+        eachCurveOwnFile_ = false;
     });
 }
 
@@ -110,11 +111,12 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
 
 bool CDataAgentFile::LoadTestList(int kindCode)
 {
+    SetListWarning({});
     if (storeRoot_.empty()) return true;
     std::vector<int> numbers;
     if (!GetStoreTestNumbers(kindCode, numbers)) return false;
     ClearTestList(kindCode);
-    bool complete = true;
+    std::string unread;
     for (int number : numbers) {
         const bool read = Guard([&] {
             const std::string directory = StoreDirectory(kindCode, number).GetEVDataDirectory();
@@ -127,10 +129,11 @@ bool CDataAgentFile::LoadTestList(int kindCode)
             return true;
         });
         if (!read)
-            SetLastError("Failure to load test number: " + std::to_string(number) + "\n" + GetLastError());
-        complete = complete && read;
+            unread += "Failure to load test number: " + std::to_string(number) + "\n" + GetLastError() + "\n";
     }
-    return complete;
+    SetLastError({});
+    if (!unread.empty()) SetListWarning("These tests could not be read and are not listed:\n" + unread);
+    return true;
 }
 
 }  // namespace ko

@@ -111,6 +111,8 @@ TEST_F(FileAgent, TestFileKindsAndMessages)
     EXPECT_EQ(agent_.GetLastError(),
               "Failure to load test number: 7\nA file with the extension: ev5 was not found.");
     EXPECT_FALSE(agent_.LoadTest(3));
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nInvalid Database: kind code 3");
+    EXPECT_EQ(agent_.GetVehicleTest(), nullptr);
 }
 
 TEST_F(FileAgent, NoTestNumberNoFirstLine)
@@ -244,7 +246,6 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
     PutText(dir + "/v01234.ip5", "# Source: Intrusion Data\n----- INTRUSION -----\n----- END -----\n");
     EXPECT_TRUE(agent_.SetChosenDirectory(dir)) << agent_.GetLastError();
     EXPECT_EQ(agent_.GetTestFile()->GetKind(), 5);
-    EXPECT_EQ(agent_.GetCurveFile()->GetKind(), 21);
     EXPECT_NE(agent_.GetIntrusionFile(), nullptr);
 
     // The test number comes from the test file's name when none is set.
@@ -254,6 +255,7 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
     std::shared_ptr<ko::CNSignal> signal;
     ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
     EXPECT_EQ(signal->GetY(), (std::vector<double>{1.0, 2.0}));
+    EXPECT_EQ(agent_.GetCurveFile()->GetKind(), 21);
 
     const std::string other = Sub("other");
     PutEV5(other + "/v00042_000.ev5", SampleTest(42), 42);
@@ -264,6 +266,40 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
     EXPECT_FALSE(agent_.SetChosenDirectory(Sub("empty")));
     EXPECT_EQ(agent_.GetLastError(), "A file with the extension: ev5 was not found.");
     EXPECT_EQ(agent_.GetTestFile()->GetDirectory(), other + "/");
+}
+
+// Each curve of a chosen directory is read from its own file: the text curve of
+// its curve number when there is one, else its UDS file; a stray UDS file of an
+// earlier export switches nothing.
+TEST_F(FileAgent, ChosenDirectoryReadsEachCurveFromItsOwnFile)
+{
+    const std::string dir = Sub("test");
+    auto test = SampleTest();
+    test->AddInstrumentation(MakeRow<ko::veh::CInstrumentation>(3));
+    test->AddInstrumentation(MakeRow<ko::veh::CInstrumentation>(4));
+    PutEV5(dir + "/v01234_000.ev5", test, kTest);
+    PutText(dir + "/curve.001", "1.5\n2.5\n3.5\n");
+    PutUDS(dir + "/earlier_export.uds", {9.0, 9.0});
+    PutUDS(dir + "/" + GeneratedName(kTest, 3), {3.0, 4.0});
+    ASSERT_TRUE(agent_.SetChosenDirectory(dir)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+
+    std::shared_ptr<ko::CNSignal> signal;
+    ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
+    EXPECT_EQ(signal->GetY(), (std::vector<double>{1.5, 2.5, 3.5}));
+    EXPECT_EQ(signal->GetTSTSRC(), "ASCII DATA");
+    ASSERT_TRUE(Load(3, signal)) << agent_.GetLastError();
+    EXPECT_EQ(signal->GetY(), (std::vector<double>{3.0, 4.0}));
+    EXPECT_EQ(signal->GetFileName(), GeneratedName(kTest, 3));
+
+    const std::string in = " in " + dir + "/";
+    EXPECT_FALSE(Load(4, signal));
+    EXPECT_EQ(agent_.GetLastError(), "Curve Number: 4: neither a text curve file with the extension 4" + in +
+                                         " nor the UDS file " + dir + "/" + GeneratedName(kTest, 4) +
+                                         " was found.");
+    EXPECT_FALSE(Load(2, signal));
+    EXPECT_EQ(agent_.GetLastError(), "Curve Number: 2: no text curve file with the extension 2 was found" +
+                                         in + ", and its row names no UDS file (Datstat: NO).");
 }
 
 // A store root in the derived layout: any of its tests by number, and its list.
@@ -325,11 +361,22 @@ TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
     std::vector<int> seen;
     agent_.SetVehListSink(
         [&](const std::shared_ptr<ko::veh::CSelection>& row) { seen.push_back(row->GetTSTNO()); });
-    EXPECT_FALSE(agent_.LoadTestList(ko::kVehicleKind));
+    // The readable tests are listed; the unreadable ones are named in the list warning.
+    EXPECT_TRUE(agent_.LoadTestList(ko::kVehicleKind)) << agent_.GetLastError();
     EXPECT_EQ(seen, (std::vector<int>{5}));
     EXPECT_TRUE(agent_.GetVehTestList().empty());
-    EXPECT_EQ(agent_.GetLastError().rfind("Failure to load test number: 6\n", 0), 0u)
-        << agent_.GetLastError();
+    const std::string& warning = agent_.GetListWarning();
+    EXPECT_EQ(warning.rfind("These tests could not be read and are not listed:\n"
+                            "Failure to load test number: 6\n",
+                            0),
+              0u)
+        << warning;
+    EXPECT_EQ(warning.find("number: 5"), std::string::npos) << warning;
+
+    PutEV5(broken.first + "/v00006_000.ev5", SampleTest(6), 6);
+    EXPECT_TRUE(agent_.LoadTestList(ko::kVehicleKind));
+    EXPECT_EQ(seen, (std::vector<int>{5, 5, 6}));
+    EXPECT_EQ(agent_.GetListWarning(), "");
 }
 
 TEST_F(FileAgent, CodesValuesAndListWithoutStore)
