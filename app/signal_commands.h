@@ -11,8 +11,8 @@ class CNSignal;
 }
 
 // The main frame's commands on the current signals. A failing operation shows
-// its text in a stop box and ends the command: signals already processed stay
-// changed, the rest stay as they were, and the graph is not rebuilt.
+// its text in a stop box and ends the command with the signals and the graph
+// exactly as they were.
 class CSignalCommands {
 public:
     CSignalCommands(CVelderDoc& doc, QWidget& owner) : doc_(doc), owner_(owner) {}

@@ -94,14 +94,18 @@ public:
     const CPlotArrays& GetPlotArrays() const { return plot_; }
     const CPlotTitles& GetPlotTitles() const { return titles_; }
 
-    // Applies operation to each current signal in order. An exception stops at
-    // that signal and passes on: the signals before it stay changed, the plot
-    // is not rebuilt. On success the plot is rebuilt.
+    // The shape of every command on the current signals: command works on
+    // copies of them (it may change, replace, drop or add signals in the list
+    // it gets); when it returns, that list becomes the current signals and the
+    // plot is rebuilt. An exception passes on and leaves the current signals
+    // and the plot exactly as they were.
+    void ChangeSignals(const std::function<void(CSignalList&)>& command);
+    // Applies operation to each current signal in order, as one command.
     void ApplyToSignals(const std::function<void(CNSignal&)>& operation);
-    // Replaces the current signals by their average (unchanged on an exception).
+    // Replaces the current signals by their average.
     void AverageSignals();
-    // Appends the mean plus and minus one sigma signals; nothing with fewer
-    // than two current signals.
+    // Appends the mean plus and minus one sigma signals (the others stay in
+    // their aligned form); nothing with fewer than two current signals.
     void AddSigmaSignals();
 
     // One line per loaded test of the current kind; throws the aggregate's

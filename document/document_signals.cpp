@@ -94,26 +94,40 @@ void CDocument::SetCurrentSignals(CSignalList signals)
     BuildPlot();
 }
 
+void CDocument::ChangeSignals(const std::function<void(CSignalList&)>& command)
+{
+    CSignalList work;
+    work.reserve(signals_.size());
+    for (const auto& signal : signals_) work.push_back(std::make_shared<CNSignal>(*signal));
+    command(work);
+    signals_ = std::move(work);
+    BuildPlot();
+}
+
 void CDocument::ApplyToSignals(const std::function<void(CNSignal&)>& operation)
 {
-    for (const auto& signal : signals_) operation(*signal);
-    BuildPlot();
+    ChangeSignals([&](CSignalList& signals) {
+        for (const auto& signal : signals) operation(*signal);
+    });
 }
 
 void CDocument::AverageSignals()
 {
-    auto average = std::make_shared<CNSignal>();
-    average->Average(signals_);
-    SetCurrentSignals({std::move(average)});
+    ChangeSignals([](CSignalList& signals) {
+        auto average = std::make_shared<CNSignal>();
+        average->Average(signals);
+        signals = {std::move(average)};
+    });
 }
 
 void CDocument::AddSigmaSignals()
 {
     if (signals_.size() < 2) return;
-    auto band = MeanPlusMinusSigma(signals_);
-    signals_.push_back(std::move(band.plus));
-    signals_.push_back(std::move(band.minus));
-    BuildPlot();
+    ChangeSignals([](CSignalList& signals) {
+        auto band = MeanPlusMinusSigma(signals);
+        signals.push_back(std::move(band.plus));
+        signals.push_back(std::move(band.minus));
+    });
 }
 
 std::string CDocument::CopyDataText() const

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/ops_test_signal.h"
 #include "tests/document/document_fixtures.h"
 
 namespace {
@@ -128,19 +129,45 @@ TEST_F(DocumentTest, RowsOfTestsNotLoadedAreSkipped)
     EXPECT_TRUE(document_.GetFailures().empty());
 }
 
-TEST_F(DocumentTest, OperationsChangeSignalsAndReloadDropsThem)
+// What the user sees of the signals: the plotted values and the Copy Data text.
+std::pair<std::vector<double>, std::string> Shown(const ko::CDocument& document)
+{
+    return {document.GetPlotArrays().y, document.CopyDataText()};
+}
+
+TEST_F(DocumentTest, AFailedCommandLeavesTheSignalsAsTheyWere)
 {
     ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));
+    const auto before = Shown(document_);
     int calls = 0;
     EXPECT_THROW(document_.ApplyToSignals([&](ko::CNSignal& s) {
         if (++calls == 2) throw std::logic_error("stop");
         s.YValues()[0] = -1.0;
     }),
                  std::logic_error);
-    EXPECT_EQ(document_.GetCurrentSignals()[0]->GetY()[0], -1.0);
-    EXPECT_EQ(document_.GetCurrentSignals()[2]->GetY()[0], 2003.0);
-    EXPECT_EQ(document_.GetPlotArrays().y[0], 1001.0);  // no plot update after the failure
+    EXPECT_EQ(document_.GetCurrentSignals()[0]->GetY()[0], 1001.0);
+    EXPECT_EQ(Shown(document_), before);
+
+    // Standard deviation aligns the first signal with the others before it finds
+    // that a signal without a time step still differs in length.
+    document_.SetCurrentSignals({ko::test::SampledSignal(0.001, 0, {1, 2, 3, 4, 5}),
+                                 ko::test::XYSignal({0, 1, 2, 3}, {1, 1, 1, 1}),
+                                 ko::test::SampledSignal(0.001, 1, {7, 8, 9})});
+    const auto aligned = Shown(document_);
+    EXPECT_EQ(ko::test::FailureOf([&] { document_.AddSigmaSignals(); }),
+              "Signal lengths not the same.  Resample/Tuncate.");
+    EXPECT_EQ(document_.GetCurrentSignals()[0]->GetY().size(), 5u);
+    EXPECT_EQ(Shown(document_), aligned);
+}
+
+TEST_F(DocumentTest, OperationsChangeSignalsAndReloadDropsThem)
+{
+    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.SelectTitle(1));
+    document_.ApplyToSignals([](ko::CNSignal& s) { s.YValues()[0] = -1.0; });
+    EXPECT_EQ(document_.GetCurrentSignals()[2]->GetY()[0], -1.0);
+    EXPECT_EQ(document_.GetPlotArrays().y[0], -1.0);
 
     document_.AddSigmaSignals();
     ASSERT_EQ(document_.GetCurrentSignals().size(), 5u);
