@@ -63,9 +63,9 @@ std::string MissingCurveText(const std::string& textDirectory, const std::string
     const std::string curve = std::to_string(row.GetCURNO());
     const std::string& name = row.GetSIGNALNAME();
     if (name.empty() || row.GetDASTAT() == "NO")
-        return "Curve Number: " + curve + ": no text curve file with the extension " + curve +
-               " was found in " + WithSeparator(textDirectory) +
-               ", and its row names no UDS file (Datstat: " + row.GetDASTAT() + ").";
+        return "No UDS file - Curve Number: " + curve + " Datstat: " + row.GetDASTAT() +
+               ", and no text curve file with the extension " + curve + " in " +
+               WithSeparator(textDirectory) + ".";
     return "Curve Number: " + curve + ": neither a text curve file with the extension " + curve + " in " +
            WithSeparator(textDirectory) + " nor the UDS file " + WithSeparator(udsDirectory) + name +
            " was found.";

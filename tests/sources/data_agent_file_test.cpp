@@ -298,8 +298,9 @@ TEST_F(FileAgent, ChosenDirectoryReadsEachCurveFromItsOwnFile)
                                          " nor the UDS file " + dir + "/" + GeneratedName(kTest, 4) +
                                          " was found.");
     EXPECT_FALSE(Load(2, signal));
-    EXPECT_EQ(agent_.GetLastError(), "Curve Number: 2: no text curve file with the extension 2 was found" +
-                                         in + ", and its row names no UDS file (Datstat: NO).");
+    EXPECT_EQ(
+        agent_.GetLastError(),
+        "No UDS file - Curve Number: 2 Datstat: NO, and no text curve file with the extension 2" + in + ".");
 }
 
 // A store root in the derived layout: any of its tests by number, and its list.
