@@ -17,11 +17,11 @@ namespace {
 // The agent's list of a database into the cache, when the cache is empty or a
 // reload is asked for.
 template <class Row>
-bool Refresh(ko::CDataAgent& agent, int kindCode, bool reload, std::vector<std::shared_ptr<Row>>& cache,
+bool Refresh(ko::CDataAgent& agent, ko::TestKind kind, bool reload, std::vector<std::shared_ptr<Row>>& cache,
              const std::vector<std::shared_ptr<Row>>& (ko::CDataAgent::*list)() const)
 {
     if (!cache.empty() && !reload) return true;
-    if (!agent.LoadTestList(kindCode)) return false;
+    if (!agent.LoadTestList(kind)) return false;
     cache = (agent.*list)();
     return true;
 }
@@ -39,17 +39,17 @@ std::vector<int> NumbersOf(const std::vector<std::shared_ptr<Row>>& rows)
 bool CBatchTestNumbers::EnsureTestList()
 {
     if (!agent_) return false;
-    const int kind = database_->GetKind();
+    const ko::TestKind kind = database_->GetKind();
     const bool reload = reload_->isChecked();
     bool loaded = true;
     switch (kind) {
-        case ko::kBiomechanicsKind:
+        case ko::TestKind::Biomechanics:
             loaded = Refresh(*agent_, kind, reload, bioList_, &ko::CDataAgent::GetBioTestList);
             break;
-        case ko::kComponentKind:
+        case ko::TestKind::Component:
             loaded = Refresh(*agent_, kind, reload, comList_, &ko::CDataAgent::GetComTestList);
             break;
-        case ko::kVehicleKind:
+        case ko::TestKind::Vehicle:
             loaded = Refresh(*agent_, kind, reload, vehList_, &ko::CDataAgent::GetVehTestList);
             break;
         default: return false;
@@ -64,8 +64,8 @@ bool CBatchTestNumbers::FillAvailable()
     if (!EnsureTestList()) return false;
     std::vector<int> numbers;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind: numbers = NumbersOf(bioList_); break;
-        case ko::kComponentKind: numbers = NumbersOf(comList_); break;
+        case ko::TestKind::Biomechanics: numbers = NumbersOf(bioList_); break;
+        case ko::TestKind::Component: numbers = NumbersOf(comList_); break;
         default: numbers = NumbersOf(vehList_); break;
     }
     available_->clear();
@@ -80,8 +80,8 @@ std::unique_ptr<CTestSelectionDialog> CBatchTestNumbers::MakeSelectionDialog()
 {
     if (!EnsureTestList()) return nullptr;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind: return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
-        case ko::kComponentKind: return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
+        case ko::TestKind::Biomechanics: return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
+        case ko::TestKind::Component: return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
         default: return std::make_unique<CDAVehTNDlg>(SelectionTexts(vehList_), this);
     }
 }

@@ -47,7 +47,7 @@ bool CBatchTestNumbers::RunSourceSelection(QWidget* parent)
 bool CBatchTestNumbers::TakeSource(const CSourceResult& source)
 {
     agent_ = source.agent;
-    database_->SetKind(source.kindCode);
+    database_->SetKind(source.kind);
     sourceKind_ = source.sourceKind;
     allowedKinds_ = source.allowedKinds;
     storeRoot_ = source.storeRoot;
@@ -56,9 +56,9 @@ bool CBatchTestNumbers::TakeSource(const CSourceResult& source)
     vehList_.clear();
     if (sourceKind_ != kSourceFiles || storeRoot_ || !agent_) return false;
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind: bioTests_ = {agent_->GetBioTest()}; break;
-        case ko::kComponentKind: comTests_ = {agent_->GetComTest()}; break;
-        case ko::kVehicleKind: vehicleTests_ = {agent_->GetVehicleTest()}; break;
+        case ko::TestKind::Biomechanics: bioTests_ = {agent_->GetBioTest()}; break;
+        case ko::TestKind::Component: comTests_ = {agent_->GetComTest()}; break;
+        case ko::TestKind::Vehicle: vehicleTests_ = {agent_->GetVehicleTest()}; break;
         default: break;
     }
     return true;
@@ -79,9 +79,9 @@ void CBatchTestNumbers::ChangeSource()
     Prepare();
 }
 
-void CBatchTestNumbers::ChooseDatabase(int kindCode)
+void CBatchTestNumbers::ChooseDatabase(ko::TestKind kind)
 {
-    database_->SetKind(kindCode);
+    database_->SetKind(kind);
     SetCaptions();
 }
 
@@ -199,9 +199,9 @@ QString CBatchTestNumbers::LoadChosenTests()
     CWaitCursor wait;
     if (!agent_) return {};
     switch (database_->GetKind()) {
-        case ko::kBiomechanicsKind: return LoadTests(bioTests_, &ko::CDataAgent::GetBioTest);
-        case ko::kComponentKind: return LoadTests(comTests_, &ko::CDataAgent::GetComTest);
-        case ko::kVehicleKind: return LoadTests(vehicleTests_, &ko::CDataAgent::GetVehicleTest);
+        case ko::TestKind::Biomechanics: return LoadTests(bioTests_, &ko::CDataAgent::GetBioTest);
+        case ko::TestKind::Component: return LoadTests(comTests_, &ko::CDataAgent::GetComTest);
+        case ko::TestKind::Vehicle: return LoadTests(vehicleTests_, &ko::CDataAgent::GetVehicleTest);
         default: return {};
     }
 }

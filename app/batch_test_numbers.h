@@ -38,13 +38,13 @@ class CBatchTestNumbers : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr unsigned kAllKinds = 0x10114;
+    static constexpr ko::KindMask kAllKinds = ko::kLoadableKinds | ko::TestKind::CollisionWarning;
 
     explicit CBatchTestNumbers(QWidget* parent = nullptr);
     ~CBatchTestNumbers() override;
 
-    void SetAllowedKinds(unsigned kinds) { allowedKinds_ = kinds; }
-    unsigned GetAllowedKinds() const { return allowedKinds_; }
+    void SetAllowedKinds(ko::KindMask kinds) { allowedKinds_ = kinds; }
+    ko::KindMask GetAllowedKinds() const { return allowedKinds_; }
     int GetSourceKind() const { return sourceKind_; }
     const std::shared_ptr<ko::CDataAgent>& GetAgent() const { return agent_; }
     const std::shared_ptr<ko::CDatabase>& GetDatabase() const { return database_; }
@@ -63,7 +63,7 @@ public:
 
     // What the controls do.
     void Prepare();
-    void ChooseDatabase(int kindCode);
+    void ChooseDatabase(ko::TestKind kind);
     void Add();
     void AddAll();
     void RemoveSelected();
@@ -109,7 +109,7 @@ private:
     template <class Test>
     QString LoadTests(std::vector<std::shared_ptr<Test>>& tests, CurrentTest<Test> current);
 
-    unsigned allowedKinds_ = kAllKinds;
+    ko::KindMask allowedKinds_ = kAllKinds;
     int sourceKind_ = kSourceFiles;
     bool storeRoot_ = false;
     std::shared_ptr<ko::CDataAgent> agent_;

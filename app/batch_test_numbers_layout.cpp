@@ -24,12 +24,12 @@ struct CKindCaptions {
     const char* button;
 };
 
-CKindCaptions CaptionsOf(int kindCode)
+CKindCaptions CaptionsOf(ko::TestKind kind)
 {
-    switch (kindCode) {
-        case ko::kBiomechanicsKind: return {"Select Biomechanics Test Number", "Occupant/Dummy"};
-        case ko::kComponentKind: return {"Select Component Test Number", "Performer/Reference"};
-        case ko::kVehicleKind: return {"Select Vehicle Test Number", "Make/Model/Year"};
+    switch (kind) {
+        case ko::TestKind::Biomechanics: return {"Select Biomechanics Test Number", "Occupant/Dummy"};
+        case ko::TestKind::Component: return {"Select Component Test Number", "Performer/Reference"};
+        case ko::TestKind::Vehicle: return {"Select Vehicle Test Number", "Make/Model/Year"};
         default: return {"Select Test Number", "..."};
     }
 }
@@ -115,12 +115,11 @@ QGroupBox* CBatchTestNumbers::BuildNumberGroup()
 
 void CBatchTestNumbers::SetCaptions()
 {
-    const int kind = database_->GetKind();
+    const ko::TestKind kind = database_->GetKind();
     const CKindCaptions captions = CaptionsOf(kind);
     numberGroup_->setTitle(captions.group);
     select_->setText(captions.button);
-    select_->setEnabled(kind == ko::kBiomechanicsKind || kind == ko::kComponentKind ||
-                        kind == ko::kVehicleKind);
+    select_->setEnabled(ko::kLoadableKinds.Has(kind));
     setWindowTitle(WindowTitleOf(sourceKind_));
 }
 

@@ -225,10 +225,10 @@ bool CChartWidget::ExportToFile(const QString& path)
     return m_hasGraph && CChartExport(*this).SaveFile(path);
 }
 
-int CChartWidget::RunExportDialog()
+CChartWidget::EExportResult CChartWidget::RunExportDialog()
 {
     if (!m_hasGraph) {
-        return kExportFailed;
+        return EExportResult::Failed;
     }
     const QString png = tr("PNG image (*.png)");
     const QString svg = tr("SVG image (*.svg)");
@@ -237,25 +237,25 @@ int CChartWidget::RunExportDialog()
     QString path = QFileDialog::getSaveFileName(this, tr("Save Graph"), QString(),
                                                 QStringList{png, svg, pdf}.join(";;"), &filter);
     if (path.isEmpty()) {
-        return kExportCancelled;
+        return EExportResult::Cancelled;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += filter == svg ? ".svg" : filter == pdf ? ".pdf" : ".png";
     }
-    return ExportToFile(path) ? kExportSaved : kExportFailed;
+    return ExportToFile(path) ? EExportResult::Saved : EExportResult::Failed;
 }
 
-int CChartWidget::RunCustomizeDialog()
+CChartWidget::ECustomizeResult CChartWidget::RunCustomizeDialog()
 {
     if (!m_hasGraph) {
-        return kCustomizeFailed;
+        return ECustomizeResult::Failed;
     }
     CCustomizeGraphDialog dialog(m_style, this);
     if (dialog.exec() != QDialog::Accepted) {
-        return kCustomizeCancelled;
+        return ECustomizeResult::Cancelled;
     }
     ApplyStyle(dialog.Style());
-    return kCustomizeApplied;
+    return ECustomizeResult::Applied;
 }
 
 bool CChartWidget::CopyToClipboard()

@@ -22,14 +22,8 @@ class CChartWidget : public QCustomPlot {
     Q_OBJECT
 
 public:
-    // Results of RunExportDialog.
-    static constexpr int kExportFailed = 0;
-    static constexpr int kExportSaved = 1;
-    static constexpr int kExportCancelled = 2;
-    // Results of RunCustomizeDialog.
-    static constexpr int kCustomizeFailed = -1;
-    static constexpr int kCustomizeCancelled = 0;
-    static constexpr int kCustomizeApplied = 1;
+    enum class EExportResult { Failed, Saved, Cancelled };
+    enum class ECustomizeResult { Failed, Cancelled, Applied };
 
     explicit CChartWidget(QWidget* parent = nullptr);
 
@@ -57,10 +51,10 @@ public:
     // Writes the graph as PNG, SVG or PDF by the file suffix; false on failure
     // or without a graph.
     bool ExportToFile(const QString& path);
-    // Asks for a file and writes it; kExportFailed on failure or without a graph.
-    int RunExportDialog();
-    // kCustomizeFailed without a graph.
-    int RunCustomizeDialog();
+    // Asks for a file and writes it; Failed on failure or without a graph.
+    EExportResult RunExportDialog();
+    // Failed without a graph.
+    ECustomizeResult RunCustomizeDialog();
     bool CopyToClipboard();
     // Print preview; false without a graph.
     bool Print();

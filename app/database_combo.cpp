@@ -3,41 +3,39 @@
 
 #include <QComboBox>
 
-#include "model/database.h"
-
 namespace kores {
 
 namespace {
-constexpr int kKinds[] = {ko::kBiomechanicsKind, ko::kComponentKind, ko::kVehicleKind,
-                          ko::kCollisionWarningKind};
+constexpr ko::TestKind kKinds[] = {ko::TestKind::Biomechanics, ko::TestKind::Component, ko::TestKind::Vehicle,
+                                   ko::TestKind::CollisionWarning};
 }  // namespace
 
-QString DatabaseEntryText(int kindCode)
+QString DatabaseEntryText(ko::TestKind kind)
 {
-    switch (kindCode) {
-        case ko::kBiomechanicsKind: return "Biomechanics";
-        case ko::kComponentKind: return "Component";
-        case ko::kVehicleKind: return "Vehicle";
-        case ko::kCollisionWarningKind: return "Crash Avoidance";
+    switch (kind) {
+        case ko::TestKind::Biomechanics: return "Biomechanics";
+        case ko::TestKind::Component: return "Component";
+        case ko::TestKind::Vehicle: return "Vehicle";
+        case ko::TestKind::CollisionWarning: return "Crash Avoidance";
         default: return {};
     }
 }
 
-int DatabaseEntryKind(const QString& text)
+ko::TestKind DatabaseEntryKind(const QString& text)
 {
-    for (const int kind : kKinds) {
+    for (const ko::TestKind kind : kKinds) {
         if (!text.isEmpty() && DatabaseEntryText(kind) == text) return kind;
     }
-    return ko::kNoKind;
+    return ko::TestKind::None;
 }
 
-void FillDatabaseCombo(QComboBox& combo, unsigned allowedKinds, int currentKind)
+void FillDatabaseCombo(QComboBox& combo, ko::KindMask allowedKinds, ko::TestKind currentKind)
 {
     combo.clear();
-    for (const int kind : kKinds) {
-        if (allowedKinds & static_cast<unsigned>(kind)) combo.addItem(DatabaseEntryText(kind), kind);
+    for (const ko::TestKind kind : kKinds) {
+        if (allowedKinds.Has(kind)) combo.addItem(DatabaseEntryText(kind), ko::KindCode(kind));
     }
-    combo.setCurrentIndex(combo.findData(currentKind));
+    combo.setCurrentIndex(combo.findData(ko::KindCode(currentKind)));
 }
 
 }  // namespace kores

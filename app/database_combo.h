@@ -3,16 +3,18 @@
 
 #include <QString>
 
+#include "model/test_kind.h"
+
 class QComboBox;
 
 namespace kores {
 
-// The name shown for a database kind: "Biomechanics" (0x4), "Component" (0x10),
-// "Vehicle" (0x100), "Crash Avoidance" (0x10000); empty for any other code.
-QString DatabaseEntryText(int kindCode);
-// The kind code of a shown name, 2 (none) for any other text.
-int DatabaseEntryKind(const QString& text);
+// The name shown for a database kind: "Biomechanics", "Component", "Vehicle",
+// "Crash Avoidance" (collision warning); empty for None.
+QString DatabaseEntryText(ko::TestKind kind);
+// The kind of a shown name, None for any other text.
+ko::TestKind DatabaseEntryKind(const QString& text);
 // One entry per allowed kind in the order above, the current kind selected.
-void FillDatabaseCombo(QComboBox& combo, unsigned allowedKinds, int currentKind);
+void FillDatabaseCombo(QComboBox& combo, ko::KindMask allowedKinds, ko::TestKind currentKind);
 
 }  // namespace kores

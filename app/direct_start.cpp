@@ -19,7 +19,7 @@ QString StartDirect(CMainFrame& frame, const CStartOptions& options)
         return QString::fromStdString(agent->GetLastError());
     CVelderDoc& doc = frame.Document();
     kores::CBatchTestNumbers& batch = doc.Batch();
-    batch.TakeSource({agent, options.kindCode, kores::kSourceFiles, CVelderDoc::kOpenKinds, true});
+    batch.TakeSource({agent, options.kind, kores::kSourceFiles, ko::kLoadableKinds, true});
     if (options.tests.empty()) return {};
 
     for (const int number : options.tests) batch.AddNumber(number);

@@ -60,13 +60,13 @@ void CPlotView::ShowGraph()
 
 void CPlotView::SaveGraph()
 {
-    if (chart_->RunExportDialog() == CChartWidget::kExportFailed)
+    if (chart_->RunExportDialog() == CChartWidget::EExportResult::Failed)
         ShowMessage(this, QMessageBox::Information, "Failure to save the graph.");
 }
 
 void CPlotView::CustomizeGraph()
 {
-    if (chart_->RunCustomizeDialog() == CChartWidget::kCustomizeFailed)
+    if (chart_->RunCustomizeDialog() == CChartWidget::ECustomizeResult::Failed)
         ShowMessage(this, QMessageBox::Information, "Failure to customize the graph.");
 }
 

@@ -37,13 +37,13 @@ bool HasFileWithSuffix(const QString& directory, const QStringList& patterns)
 
 }  // namespace
 
-CSourceSelection::CSourceSelection(int kindCode, unsigned allowedKinds, int sourceKind, QWidget* parent,
-                                   std::optional<CEntryDecision> decision)
+CSourceSelection::CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds, int sourceKind,
+                                   QWidget* parent, std::optional<CEntryDecision> decision)
     : QDialog(parent), allowedKinds_(allowedKinds), sourceKind_(sourceKind)
 {
-    result_.kindCode = kindCode;
+    result_.kind = kind;
     BuildLayout();
-    FillDatabaseCombo(*database_, allowedKinds_, kindCode);
+    FillDatabaseCombo(*database_, allowedKinds_, kind);
     userName_->setText(CSourceProfile::UserName());
     directory_->addItems(CSourceProfile::Paths(CSourceProfile::kFileDataSection));
     SetupMode(decision ? *decision : DecideEntryMode(WorkingDirectory(), AvailableDrives()));
@@ -211,7 +211,7 @@ bool CSourceSelection::HoldsTestFile(const QString& directory)
     return HasFileWithSuffix(directory, {"*.ev5", "*.EV5", "*.e5x", "*.E5X"});
 }
 
-int CSourceSelection::ChosenKind() const
+ko::TestKind CSourceSelection::ChosenKind() const
 {
     return DatabaseEntryKind(database_->currentText());
 }
@@ -236,7 +236,7 @@ bool CSourceSelection::Apply()
     if (!applied) return false;
     result_.sourceKind = Selection();
     result_.allowedKinds = allowedKinds_;
-    result_.kindCode = ChosenKind();
+    result_.kind = ChosenKind();
     CSourceProfile::SetSelection(result_.sourceKind);
     CSourceProfile::SetDatabase(database_->currentText());
     return true;
@@ -294,7 +294,7 @@ bool CSourceSelection::SetupFileAgent(ko::CDataAgentFile& agent, const QString& 
 // of the chosen database, which the batch dialog then lists.
 bool CSourceSelection::LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot)
 {
-    const int kind = ChosenKind();
+    const ko::TestKind kind = ChosenKind();
     if (!storeRoot) {
         if (agent.LoadTest(kind)) return true;
         ShowStop(this, QString::fromStdString(agent.GetLastError()));

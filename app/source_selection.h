@@ -7,6 +7,7 @@
 
 #include "app/entry_mode.h"
 #include "app/source_profile.h"
+#include "model/test_kind.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,9 +26,9 @@ namespace kores {
 // What the source selection hands to the batch test dialog.
 struct CSourceResult {
     std::shared_ptr<ko::CDataAgent> agent;
-    int kindCode = 0x100;
+    ko::TestKind kind = ko::TestKind::Vehicle;
     int sourceKind = kSourceUnknown;
-    unsigned allowedKinds = 0;
+    ko::KindMask allowedKinds;
     // Local files: the directory is a store root, so tests are chosen by number
     // in the batch dialog; otherwise the agent holds the one test of the directory.
     bool storeRoot = false;
@@ -41,7 +42,7 @@ class CSourceSelection : public QDialog {
 
 public:
     // decision: how to open; by default decided from the working directory and drives.
-    CSourceSelection(int kindCode, unsigned allowedKinds, int sourceKind, QWidget* parent = nullptr,
+    CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds, int sourceKind, QWidget* parent = nullptr,
                      std::optional<CEntryDecision> decision = std::nullopt);
     ~CSourceSelection() override;
 
@@ -86,10 +87,10 @@ private:
     bool ApplyLocalFiles();
     bool SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot);
     bool LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot);
-    int ChosenKind() const;
+    ko::TestKind ChosenKind() const;
 
     EEntryMode mode_ = EEntryMode::B;
-    unsigned allowedKinds_ = 0;
+    ko::KindMask allowedKinds_;
     int sourceKind_ = kSourceUnknown;
     QRadioButton* choices_[3] = {};
     QLineEdit* userName_ = nullptr;

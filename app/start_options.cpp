@@ -4,17 +4,9 @@
 #include <QCommandLineParser>
 
 #include "app/test_number_choice.h"
-#include "model/database.h"
+#include "model/test_kind.h"
 
 namespace {
-
-std::optional<int> DatabaseKind(const QString& name)
-{
-    if (name == "vehdb") return ko::kVehicleKind;
-    if (name == "comdb") return ko::kComponentKind;
-    if (name == "biodb") return ko::kBiomechanicsKind;
-    return std::nullopt;
-}
 
 bool ParseTests(const QString& list, std::vector<int>& tests)
 {
@@ -62,12 +54,12 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         return false;
     }
     options.store = parser.value(store);
-    const auto kind = DatabaseKind(parser.value(db));
+    const auto kind = ko::LoadableKindFromName(parser.value(db).toStdString());
     if (!kind) {
         error = "Unknown database: " + parser.value(db);
         return false;
     }
-    options.kindCode = *kind;
+    options.kind = *kind;
     if (parser.isSet(tests) && !ParseTests(parser.value(tests), options.tests)) {
         error = "Test numbers are whole numbers from 1 to 99999: " + parser.value(tests);
         return false;

@@ -6,12 +6,14 @@
 #include <optional>
 #include <vector>
 
+#include "model/test_kind.h"
+
 // A direct start: velder --store DIR [--db vehdb|comdb|biodb] [--tests N,...]
 // [--title ROW] [--screenshot FILE.png]. ROW counts the title rows in title
 // order from 0, as velder-cli titles does.
 struct CStartOptions {
     QString store;  // empty: the usual start with the test selection
-    int kindCode = 0x100;
+    ko::TestKind kind = ko::TestKind::Vehicle;
     std::vector<int> tests;
     std::optional<int> titleRow;  // from 0
     QString screenshot;

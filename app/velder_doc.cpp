@@ -16,14 +16,14 @@ CVelderDoc::CVelderDoc(QObject* parent)
 
 CVelderDoc::~CVelderDoc() = default;
 
-int CVelderDoc::GetKind() const
+ko::TestKind CVelderDoc::GetKind() const
 {
     return model_->GetKind();
 }
 
 void CVelderDoc::OnFileOpen()
 {
-    batch_->SetAllowedKinds(kOpenKinds);
+    batch_->SetAllowedKinds(ko::kLoadableKinds);
     if (batch_->Run() != QDialog::Accepted) return;
     LoadFromBatch();
 }
@@ -32,9 +32,9 @@ bool CVelderDoc::LoadFromBatch()
 {
     model_->SetAgent(batch_->GetAgent());
     switch (batch_->GetDatabase()->GetKind()) {
-        case ko::kBiomechanicsKind: model_->SetTests(batch_->GetBioTests()); break;
-        case ko::kComponentKind: model_->SetTests(batch_->GetComTests()); break;
-        case ko::kVehicleKind: model_->SetTests(batch_->GetVehicleTests()); break;
+        case ko::TestKind::Biomechanics: model_->SetTests(batch_->GetBioTests()); break;
+        case ko::TestKind::Component: model_->SetTests(batch_->GetComTests()); break;
+        case ko::TestKind::Vehicle: model_->SetTests(batch_->GetVehicleTests()); break;
         default: return false;
     }
     UpdateAllViews(kHintLoaded);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/test_kind.h"
+
 namespace ko {
 class CDocument;
 }
@@ -16,17 +18,13 @@ class CBatchTestNumbers;
 // The program's single document: the document model with the batch test
 // dialog that owns the data agent and the loaded tests. Views follow it
 // through update hints.
-//
-// The library names parameters "signals", Qt's keyword: a file that includes
-// document/document.h (or core/signal.h) does so before any Qt header.
 class CVelderDoc : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kHintFirst = 0;
-    static constexpr int kHintSignals = 100;     // the current signals changed
-    static constexpr int kHintLoaded = 120;      // new tests are loaded
-    static constexpr unsigned kOpenKinds = 276;  // biomechanics, component, vehicle
+    static constexpr int kHintSignals = 100;  // the current signals changed
+    static constexpr int kHintLoaded = 120;   // new tests are loaded
 
     explicit CVelderDoc(QObject* parent = nullptr);
     ~CVelderDoc() override;
@@ -34,7 +32,7 @@ public:
     ko::CDocument& Model() { return *model_; }
     const ko::CDocument& Model() const { return *model_; }
     kores::CBatchTestNumbers& Batch() const { return *batch_; }
-    int GetKind() const;
+    ko::TestKind GetKind() const;
 
     // Whether the plot view shows a graph (set by the plot view).
     bool HasGraph() const { return graph_; }

@@ -21,10 +21,7 @@ CVelderView::CVelderView(CVelderDoc& doc, QWidget* parent)
 
 void CVelderView::OnUpdate(int hint)
 {
-    const int kind = doc_.GetKind();
-    const bool known =
-        kind == ko::kBiomechanicsKind || kind == ko::kComponentKind || kind == ko::kVehicleKind;
-    if (hint == CVelderDoc::kHintLoaded && known) grid_->Rebuild();
+    if (hint == CVelderDoc::kHintLoaded && ko::kLoadableKinds.Has(doc_.GetKind())) grid_->Rebuild();
 }
 
 void CVelderView::OnRowChosen(int row)

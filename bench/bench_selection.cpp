@@ -32,7 +32,7 @@ ko::CDirectory StoreDirectory(const std::string& root, int test)
     ko::CDirectory directory;
     directory.SetPathStyle(ko::CDirectory::kSlashStyle);
     directory.SetRoot(root);
-    directory.SetDatabase(ko::kVehicleKind);
+    directory.SetDatabase(ko::TestKind::Vehicle);
     directory.SetTestNumber(test);
     return directory;
 }
@@ -122,7 +122,7 @@ std::shared_ptr<ko::CDocument> LoadedDocument(benchmark::State& state)
     auto agent = std::make_shared<ko::CDataAgentFile>();
     if (!agent->SetStoreRoot(Store())) state.SkipWithError(agent->GetLastError().c_str());
     auto document = std::make_shared<ko::CDocument>(agent);
-    document->LoadTests(ko::kVehicleKind, TestNumbers());
+    document->LoadTests(ko::TestKind::Vehicle, TestNumbers());
     if (document->GetTestCount() != kTests || document->GetTitleCount() != kChannels)
         state.SkipWithError("the store did not load whole");
     return document;

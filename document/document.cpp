@@ -9,7 +9,7 @@ template <class Test>
 void CDocument::Load(std::vector<std::shared_ptr<Test>> tests)
 {
     auto& lists = Lists<Test>();
-    kind_ = CKindTraits<Test>::kCode;
+    kind_ = CKindTraits<Test>::kKind;
     counts_.clear();
     signals_.clear();
     failures_.clear();
@@ -62,25 +62,25 @@ bool CDocument::LoadThroughAgent(const std::vector<int>& testNumbers, bool chose
     return true;
 }
 
-bool CDocument::LoadKind(int kindCode, const std::vector<int>& testNumbers, bool chosen)
+bool CDocument::LoadKind(TestKind kind, const std::vector<int>& testNumbers, bool chosen)
 {
     if (!agent_) return false;
-    switch (kindCode) {
-        case kVehicleKind: return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
-        case kComponentKind: return LoadThroughAgent<CComTest>(testNumbers, chosen);
-        case kBiomechanicsKind: return LoadThroughAgent<CBioTest>(testNumbers, chosen);
+    switch (kind) {
+        case TestKind::Vehicle: return LoadThroughAgent<CVehicleTest>(testNumbers, chosen);
+        case TestKind::Component: return LoadThroughAgent<CComTest>(testNumbers, chosen);
+        case TestKind::Biomechanics: return LoadThroughAgent<CBioTest>(testNumbers, chosen);
         default: return false;
     }
 }
 
-bool CDocument::LoadTests(int kindCode, const std::vector<int>& testNumbers)
+bool CDocument::LoadTests(TestKind kind, const std::vector<int>& testNumbers)
 {
-    return LoadKind(kindCode, testNumbers, false);
+    return LoadKind(kind, testNumbers, false);
 }
 
-bool CDocument::LoadChosenTest(int kindCode)
+bool CDocument::LoadChosenTest(TestKind kind)
 {
-    return LoadKind(kindCode, {}, true);
+    return LoadKind(kind, {}, true);
 }
 
 std::size_t CDocument::GetTestCount() const

@@ -27,7 +27,7 @@ struct CLoadFailure {
 // kind reduced to distinct signal titles with their counts, the chosen title,
 // its signals read through the data agent, the graph's arrays and titles, and
 // the commands on those signals. The lists of the other kinds keep what they
-// held but are not read while the kind code names another kind.
+// held but are not read while another kind is current.
 class CDocument {
 public:
     // The texts the titles hold before the first selection.
@@ -45,10 +45,10 @@ public:
     // Loads each test number through the agent into a new test of the kind and
     // makes the tests that loaded the kind's tests; the others go to the
     // failures. False, with nothing changed, without an agent or for a kind
-    // other than 0x4, 0x10, 0x100.
-    bool LoadTests(int kindCode, const std::vector<int>& testNumbers);
+    // other than biomechanics, component and vehicle.
+    bool LoadTests(TestKind kind, const std::vector<int>& testNumbers);
     // The same for the one test at the agent's chosen location.
-    bool LoadChosenTest(int kindCode);
+    bool LoadChosenTest(TestKind kind);
 
     // Makes tests the loaded tests of their kind and the kind current: every
     // row of them, sorted by title (stably), the distinct titles and counts;
@@ -57,8 +57,8 @@ public:
     void SetTests(std::vector<std::shared_ptr<CComTest>> tests);
     void SetTests(std::vector<std::shared_ptr<CBioTest>> tests);
 
-    // 0x4, 0x10, 0x100, or 2 before any tests are loaded.
-    int GetKind() const { return kind_; }
+    // Biomechanics, component or vehicle; None before any tests are loaded.
+    TestKind GetKind() const { return kind_; }
     template <class Test>
     const CKindLists<Test>& GetLists() const
     {
@@ -133,12 +133,12 @@ private:
     // Calls visit with the lists of the current kind; false for no kind.
     template <class Visit>
     bool VisitKind(Visit&& visit) const;
-    bool LoadKind(int kindCode, const std::vector<int>& testNumbers, bool chosen);
+    bool LoadKind(TestKind kind, const std::vector<int>& testNumbers, bool chosen);
     void BuildCurrentSignals();
     void BuildPlot();
 
     std::shared_ptr<CDataAgent> agent_;
-    int kind_ = kNoKind;
+    TestKind kind_ = TestKind::None;
     std::tuple<CKindLists<CBioTest>, CKindLists<CComTest>, CKindLists<CVehicleTest>> lists_;
     std::vector<std::uint32_t> counts_;
     CSignalList signals_;
@@ -151,9 +151,9 @@ template <class Visit>
 bool CDocument::VisitKind(Visit&& visit) const
 {
     switch (kind_) {
-        case kVehicleKind: visit(GetLists<CVehicleTest>()); return true;
-        case kComponentKind: visit(GetLists<CComTest>()); return true;
-        case kBiomechanicsKind: visit(GetLists<CBioTest>()); return true;
+        case TestKind::Vehicle: visit(GetLists<CVehicleTest>()); return true;
+        case TestKind::Component: visit(GetLists<CComTest>()); return true;
+        case TestKind::Biomechanics: visit(GetLists<CBioTest>()); return true;
         default: return false;
     }
 }

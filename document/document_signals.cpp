@@ -24,9 +24,9 @@ void CDocument::Select(const std::vector<std::string>& fieldTexts)
 bool CDocument::SelectTitle(const std::vector<std::string>& fieldTexts)
 {
     switch (kind_) {
-        case kVehicleKind: Select<CVehicleTest>(fieldTexts); break;
-        case kComponentKind: Select<CComTest>(fieldTexts); break;
-        case kBiomechanicsKind: Select<CBioTest>(fieldTexts); break;
+        case TestKind::Vehicle: Select<CVehicleTest>(fieldTexts); break;
+        case TestKind::Component: Select<CComTest>(fieldTexts); break;
+        case TestKind::Biomechanics: Select<CBioTest>(fieldTexts); break;
         default: return false;
     }
     Reload();
@@ -81,9 +81,9 @@ void CDocument::BuildCurrentSignals()
     failures_.clear();
     if (!agent_) return;
     switch (kind_) {
-        case kVehicleKind: BuildSignals<CVehicleTest>(); break;
-        case kComponentKind: BuildSignals<CComTest>(); break;
-        case kBiomechanicsKind: BuildSignals<CBioTest>(); break;
+        case TestKind::Vehicle: BuildSignals<CVehicleTest>(); break;
+        case TestKind::Component: BuildSignals<CComTest>(); break;
+        case TestKind::Biomechanics: BuildSignals<CBioTest>(); break;
         default: break;
     }
 }

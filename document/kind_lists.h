@@ -10,26 +10,26 @@
 
 namespace ko {
 
-// The instrumentation row class and kind code of each test aggregate.
+// The instrumentation row class and kind of each test aggregate.
 template <class Test>
 struct CKindTraits;
 
 template <>
 struct CKindTraits<CVehicleTest> {
     using Row = veh::CInstrumentation;
-    static constexpr int kCode = kVehicleKind;
+    static constexpr TestKind kKind = TestKind::Vehicle;
 };
 
 template <>
 struct CKindTraits<CComTest> {
     using Row = com::CInstrumentation;
-    static constexpr int kCode = kComponentKind;
+    static constexpr TestKind kKind = TestKind::Component;
 };
 
 template <>
 struct CKindTraits<CBioTest> {
     using Row = bio::CInstrumentation;
-    static constexpr int kCode = kBiomechanicsKind;
+    static constexpr TestKind kKind = TestKind::Biomechanics;
 };
 
 // What the document holds for one kind of test.

@@ -76,12 +76,12 @@ std::span<const CTitleField<BioRow>> TitleFields(const BioRow*)
     return kBiomechanicsFields;
 }
 
-std::vector<std::string> TitleFieldNames(int kindCode)
+std::vector<std::string> TitleFieldNames(TestKind kind)
 {
-    switch (kindCode) {
-        case kVehicleKind: return NamesOf<VehRow>();
-        case kComponentKind: return NamesOf<ComRow>();
-        case kBiomechanicsKind: return NamesOf<BioRow>();
+    switch (kind) {
+        case TestKind::Vehicle: return NamesOf<VehRow>();
+        case TestKind::Component: return NamesOf<ComRow>();
+        case TestKind::Biomechanics: return NamesOf<BioRow>();
         default: return {};
     }
 }

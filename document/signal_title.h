@@ -68,8 +68,8 @@ struct TitleOrder {
 };
 
 // The column names of the kind's title fields ("VEHNO", "SENLOC", "SENATT", ...);
-// empty for a kind code other than 0x4, 0x10 and 0x100.
-std::vector<std::string> TitleFieldNames(int kindCode);
+// empty for a kind other than biomechanics, component and vehicle.
+std::vector<std::string> TitleFieldNames(TestKind kind);
 
 // The title fields of a row as texts, integers in decimal.
 template <class Row>

@@ -7,10 +7,10 @@ namespace ko {
 
 CDirectory::CDirectory() = default;
 
-void CDirectory::SetDatabase(int kindCode)
+void CDirectory::SetDatabase(TestKind kind)
 {
     auto database = std::make_shared<CDatabase>();
-    database->SetKind(kindCode);
+    database->SetKind(kind);
     database_ = database;
 }
 

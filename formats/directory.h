@@ -25,7 +25,7 @@ public:
 
     // Replace the database; the string form throws the CDatabase texts and
     // then keeps the previous database.
-    void SetDatabase(int kindCode);
+    void SetDatabase(TestKind kind);
     void SetDatabase(const std::string& database);
     // Throws the CTestNumber range text and keeps the previous number.
     void SetTestNumber(int number);

@@ -40,7 +40,7 @@ struct CTimeBase {
 };
 
 struct CSampleTest {
-    int kind = kVehicleKind;
+    TestKind kind = TestKind::Vehicle;
     int number = 0;
     bool extension = false;   // EV5 Extension file (.e5x) instead of EV5 (.ev5)
     bool pointFiles = false;  // curves as ASCII point files beside the test file

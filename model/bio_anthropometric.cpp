@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CAnthropometric::CAnthropometric() : CRecord(kBiomechanicsKind) {}
+CAnthropometric::CAnthropometric() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CAnthropometric, KO_BIO_ANTHROPOMETRIC_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CBiologicalOccupant::CBiologicalOccupant() : ko::COccupant(kBiomechanicsKind) {}
+CBiologicalOccupant::CBiologicalOccupant() : ko::COccupant(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CBiologicalOccupant, KO_BIO_BIOLOGICAL_OCCUPANT_COLUMNS)
 

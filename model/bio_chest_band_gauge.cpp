@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CChestBandGauge::CChestBandGauge() : CRecord(kBiomechanicsKind) {}
+CChestBandGauge::CChestBandGauge() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CChestBandGauge, KO_BIO_CHEST_BAND_GAUGE_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CChestBandOccupant::CChestBandOccupant() : CRecord(kBiomechanicsKind) {}
+CChestBandOccupant::CChestBandOccupant() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CChestBandOccupant, KO_BIO_CHEST_BAND_OCCUPANT_COLUMNS)
 

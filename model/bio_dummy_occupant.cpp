@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CDummyOccupant::CDummyOccupant() : ko::COccupant(kBiomechanicsKind) {}
+CDummyOccupant::CDummyOccupant() : ko::COccupant(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CDummyOccupant, KO_BIO_DUMMY_OCCUPANT_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CInstrumentation::CInstrumentation() : ko::CInstrumentation(kBiomechanicsKind) {}
+CInstrumentation::CInstrumentation() : ko::CInstrumentation(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CInstrumentation, KO_BIO_INSTRUMENTATION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-COccupantInjury::COccupantInjury() : CRecord(kBiomechanicsKind) {}
+COccupantInjury::COccupantInjury() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(COccupantInjury, KO_BIO_OCCUPANT_INJURY_COLUMNS)
 

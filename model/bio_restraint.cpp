@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CRestraint::CRestraint() : CRecord(kBiomechanicsKind) {}
+CRestraint::CRestraint() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CRestraint, KO_BIO_RESTRAINT_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CRibBending::CRibBending() : CRecord(kBiomechanicsKind) {}
+CRibBending::CRibBending() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CRibBending, KO_BIO_RIB_BENDING_COLUMNS)
 

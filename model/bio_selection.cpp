@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CSelection::CSelection() : CRecord(kBiomechanicsKind) {}
+CSelection::CSelection() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CSelection, KO_BIO_SELECTION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::bio {
 
-CTest::CTest() : CRecord(kBiomechanicsKind) {}
+CTest::CTest() : CRecord(TestKind::Biomechanics) {}
 
 KO_DEFINE_COLUMNS(CTest, KO_BIO_TEST_COLUMNS)
 

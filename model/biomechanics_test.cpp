@@ -17,7 +17,7 @@ std::string CurveNotFound(int curveNumber)
 
 CBioTest::CBioTest()
 {
-    SetDatabase(kBiomechanicsKind);
+    SetDatabase(TestKind::Biomechanics);
 }
 
 bio::CTest& CBioTest::TestRecord() const

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CComponent::CComponent() : CRecord(kComponentKind) {}
+CComponent::CComponent() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CComponent, KO_COM_COMPONENT_COLUMNS)
 

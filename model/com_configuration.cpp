@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CConfiguration::CConfiguration() : CRecord(kComponentKind) {}
+CConfiguration::CConfiguration() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CConfiguration, KO_COM_CONFIGURATION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CInstrumentation::CInstrumentation() : ko::CInstrumentation(kComponentKind) {}
+CInstrumentation::CInstrumentation() : ko::CInstrumentation(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CInstrumentation, KO_COM_INSTRUMENTATION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CRollover::CRollover() : CRecord(kComponentKind) {}
+CRollover::CRollover() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CRollover, KO_COM_ROLLOVER_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CSelection::CSelection() : CRecord(kComponentKind) {}
+CSelection::CSelection() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CSelection, KO_COM_SELECTION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CTest::CTest() : CRecord(kComponentKind) {}
+CTest::CTest() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CTest, KO_COM_TEST_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::com {
 
-CVehicle::CVehicle() : CRecord(kComponentKind) {}
+CVehicle::CVehicle() : CRecord(TestKind::Component) {}
 
 KO_DEFINE_COLUMNS(CVehicle, KO_COM_VEHICLE_COLUMNS)
 

@@ -8,7 +8,7 @@ namespace ko {
 
 CComTest::CComTest()
 {
-    SetDatabase(kComponentKind);
+    SetDatabase(TestKind::Component);
 }
 
 com::CTest& CComTest::TestRecord() const

@@ -11,7 +11,7 @@ namespace {
 struct DatabaseRow {
     char letter;
     int index;
-    int kind;
+    TestKind kind;
     const char* name;
     const char* schema;
     const char* description;
@@ -19,10 +19,10 @@ struct DatabaseRow {
 };
 
 constexpr std::array<DatabaseRow, 4> kRows{{
-    {'v', 1, kVehicleKind, "vehdb", "VEHDB", "Vehicle Database", "veh"},
-    {'b', 2, kBiomechanicsKind, "biodb", "BIODB", "Biomechanics Database", "bio"},
-    {'c', 3, kComponentKind, "comdb", "COMDB", "Component Database", "com"},
-    {'t', 4, kCollisionWarningKind, "tcadb", "TCADB", "Collision Warning", "tca"},
+    {'v', 1, TestKind::Vehicle, "vehdb", "VEHDB", "Vehicle Database", "veh"},
+    {'b', 2, TestKind::Biomechanics, "biodb", "BIODB", "Biomechanics Database", "bio"},
+    {'c', 3, TestKind::Component, "comdb", "COMDB", "Component Database", "com"},
+    {'t', 4, TestKind::CollisionWarning, "tcadb", "TCADB", "Collision Warning", "tca"},
 }};
 
 }  // namespace
@@ -51,10 +51,10 @@ void CDatabase::Set(const std::string& value)
     throw std::invalid_argument("Value: " + value + " is not a valid database.");
 }
 
-void CDatabase::SetKind(int kindCode)
+void CDatabase::SetKind(TestKind kind)
 {
     for (const DatabaseRow& row : kRows) {
-        if (row.kind == kindCode) {
+        if (row.kind == kind) {
             Set(std::string(1, row.letter));
             return;
         }

@@ -2,15 +2,9 @@
 #pragma once
 #include <string>
 
-namespace ko {
+#include "model/test_kind.h"
 
-// Kind codes: distinct bits, so a set of databases is their bitwise OR. Media
-// kinds reuse the bits (photo 0x4, report 0x10, video 0x100); 2 means "none".
-inline constexpr int kBiomechanicsKind = 0x4;
-inline constexpr int kComponentKind = 0x10;
-inline constexpr int kVehicleKind = 0x100;
-inline constexpr int kCollisionWarningKind = 0x10000;
-inline constexpr int kNoKind = 2;
+namespace ko {
 
 // Which of the agency's databases a test belongs to: always one complete row
 // of the four below, the vehicle row by default.
@@ -31,11 +25,11 @@ public:
     // rest is ignored). Throws std::invalid_argument "Database value is empty."
     // or "Value: <value> is not a valid database." and keeps the previous row.
     void Set(const std::string& value);
-    // Selects the row by kind code; any other code changes nothing.
-    void SetKind(int kindCode);
+    // Selects the row of the kind; TestKind::None changes nothing.
+    void SetKind(TestKind kind);
 
     int GetIndex() const { return index_; }
-    int GetKind() const { return kind_; }
+    TestKind GetKind() const { return kind_; }
     const std::string& GetName() const { return name_; }
     const std::string& GetSchema() const { return schema_; }
     const std::string& GetDescription() const { return description_; }
@@ -44,7 +38,7 @@ public:
 
 private:
     int index_ = 0;
-    int kind_ = 0;
+    TestKind kind_ = TestKind::Vehicle;
     std::string name_;
     std::string schema_;
     std::string description_;

@@ -3,8 +3,8 @@
 
 namespace ko {
 
-CInstrumentation::CInstrumentation() : CRecord(kVehicleKind) {}
+CInstrumentation::CInstrumentation() : CRecord(TestKind::Vehicle) {}
 
-CInstrumentation::CInstrumentation(int kindCode) : CRecord(kindCode) {}
+CInstrumentation::CInstrumentation(TestKind kind) : CRecord(kind) {}
 
 }  // namespace ko

@@ -72,7 +72,7 @@ public:
     KO_INSTRUMENTATION_DATA_COLUMNS(KO_COLUMN_ACCESS)
     KO_ACCESS_Security(SECURITY)
 
-        protected : explicit CInstrumentation(int kindCode);
+        protected : explicit CInstrumentation(TestKind kind);
 
 private:
     std::shared_ptr<CCurveNumber> curveNumber_ = std::make_shared<CCurveNumber>();

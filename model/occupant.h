@@ -29,7 +29,7 @@ public:
     void SetOccupantNumber(int number) { occupantNumber_ = number; }
 
 protected:
-    explicit COccupant(int kindCode) : CRecord(kindCode) {}
+    explicit COccupant(TestKind kind) : CRecord(kind) {}
 
     int occupantNumber_ = 1;
     std::string location_;

@@ -3,9 +3,9 @@
 
 namespace ko {
 
-CRecord::CRecord(int kindCode) : database_(std::make_shared<CDatabase>())
+CRecord::CRecord(TestKind kind) : database_(std::make_shared<CDatabase>())
 {
-    database_->SetKind(kindCode);
+    database_->SetKind(kind);
 }
 
 }  // namespace ko

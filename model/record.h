@@ -13,7 +13,7 @@ namespace ko {
 // objects with the copy.
 class CRecord : public CTestNumber {
 public:
-    explicit CRecord(int kindCode);
+    explicit CRecord(TestKind kind);
     CRecord(const CRecord&) = default;
     CRecord& operator=(const CRecord&) = default;
     ~CRecord() override = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <optional>
+#include <string_view>
 
 namespace ko {
 
@@ -90,5 +91,14 @@ constexpr KindMask operator|(TestKind a, TestKind b)
 
 // Vehicle, component and biomechanics: the kinds whose tests can be loaded.
 inline constexpr KindMask kLoadableKinds = TestKind::Vehicle | TestKind::Component | TestKind::Biomechanics;
+
+// The loadable kind named by its database name ("vehdb", "comdb", "biodb").
+constexpr std::optional<TestKind> LoadableKindFromName(std::string_view name)
+{
+    if (name == "vehdb") return TestKind::Vehicle;
+    if (name == "comdb") return TestKind::Component;
+    if (name == "biodb") return TestKind::Biomechanics;
+    return std::nullopt;
+}
 
 }  // namespace ko

@@ -7,10 +7,10 @@ namespace ko {
 
 CTestType::CTestType() : database_(std::make_shared<CDatabase>()) {}
 
-void CTestType::SetDatabase(int kindCode)
+void CTestType::SetDatabase(TestKind kind)
 {
     try {
-        database_->SetKind(kindCode);
+        database_->SetKind(kind);
     } catch (const std::exception& e) {
         lastError_ = e.what();
     }

@@ -18,7 +18,7 @@ public:
 
     // Forwards to CDatabase::SetKind; a failure on the way becomes the
     // last-error text instead of propagating.
-    void SetDatabase(int kindCode);
+    void SetDatabase(TestKind kind);
 
     const std::shared_ptr<CDatabase>& GetDatabase() const { return database_; }
     const std::string& GetLastError() const { return lastError_; }

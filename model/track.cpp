@@ -3,7 +3,7 @@
 
 namespace ko {
 
-CTrack::CTrack(int kindCode) : CRecord(kindCode) {}
+CTrack::CTrack(TestKind kind) : CRecord(kind) {}
 
 KO_DEFINE_COLUMNS(CTrack, KO_TRACK_COLUMNS)
 

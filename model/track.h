@@ -31,10 +31,10 @@ namespace ko {
 
 // The TRACK row of a test in any of the three databases. STATUS "HOLDING"
 // (any case) means the test's rows are in the H_ tables. The database is the
-// vehicle row unless the constructor is given another kind code.
+// vehicle row unless the constructor is given another kind.
 class CTrack : public CRecord {
 public:
-    explicit CTrack(int kindCode = kVehicleKind);
+    explicit CTrack(TestKind kind = TestKind::Vehicle);
     KO_RECORD_COLUMNS(CTrack, KO_TRACK_COLUMNS)
 };
 

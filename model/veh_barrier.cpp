@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CBarrier::CBarrier() : CRecord(kVehicleKind) {}
+CBarrier::CBarrier() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CBarrier, KO_VEH_BARRIER_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CInstrumentation::CInstrumentation() : ko::CInstrumentation(kVehicleKind)
+CInstrumentation::CInstrumentation() : ko::CInstrumentation(TestKind::Vehicle)
 {
     SetSENTYP("AC");
     SetSENATT("HDCG");

@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CIntrusion::CIntrusion() : CRecord(kVehicleKind) {}
+CIntrusion::CIntrusion() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CIntrusion, KO_VEH_INTRUSION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-COccupant::COccupant() : ko::COccupant(kVehicleKind) {}
+COccupant::COccupant() : ko::COccupant(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(COccupant, KO_VEH_OCCUPANT_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CRestraint::CRestraint() : CRecord(kVehicleKind) {}
+CRestraint::CRestraint() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CRestraint, KO_VEH_RESTRAINT_COLUMNS)
 

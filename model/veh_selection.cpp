@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CSelection::CSelection() : CRecord(kVehicleKind) {}
+CSelection::CSelection() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CSelection, KO_VEH_SELECTION_COLUMNS)
 

@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CTest::CTest() : CRecord(kVehicleKind) {}
+CTest::CTest() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CTest, KO_VEH_TEST_COLUMNS)
 

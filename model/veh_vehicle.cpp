@@ -3,7 +3,7 @@
 
 namespace ko::veh {
 
-CVehicle::CVehicle() : CRecord(kVehicleKind) {}
+CVehicle::CVehicle() : CRecord(TestKind::Vehicle) {}
 
 KO_DEFINE_COLUMNS(CVehicle, KO_VEH_VEHICLE_COLUMNS)
 

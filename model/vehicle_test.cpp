@@ -15,7 +15,7 @@ std::string VehicleLoadFailureText(int number)
 
 CVehicleTest::CVehicleTest()
 {
-    SetDatabase(kVehicleKind);
+    SetDatabase(TestKind::Vehicle);
 }
 
 veh::CTest& CVehicleTest::TestRecord() const

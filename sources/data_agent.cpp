@@ -12,13 +12,13 @@ namespace {
 
 constexpr const char* kWrongClass = "Failure to determine the correct database.";
 
-// The kind code of a test aggregate's class, or 0 for any other class.
-int KindOf(const CTestType* test)
+// The kind of a test aggregate's class, or None for any other class.
+TestKind KindOf(const CTestType* test)
 {
-    if (dynamic_cast<const CBioTest*>(test)) return kBiomechanicsKind;
-    if (dynamic_cast<const CComTest*>(test)) return kComponentKind;
-    if (dynamic_cast<const CVehicleTest*>(test)) return kVehicleKind;
-    return 0;
+    if (dynamic_cast<const CBioTest*>(test)) return TestKind::Biomechanics;
+    if (dynamic_cast<const CComTest*>(test)) return TestKind::Component;
+    if (dynamic_cast<const CVehicleTest*>(test)) return TestKind::Vehicle;
+    return TestKind::None;
 }
 
 // Numbers above INT_MAX cannot reach the range checks as int; kMaximum + 1
@@ -75,30 +75,30 @@ bool CDataAgent::LoadTest(const std::shared_ptr<CTestType>& test)
     });
 }
 
-bool CDataAgent::LoadTest(int kindCode)
+bool CDataAgent::LoadTest(TestKind kind)
 {
-    return Guard([&] { return BeginLoad(kindCode); });
+    return Guard([&] { return BeginLoad(kind); });
 }
 
 void CDataAgent::BeginLoad(const CTestType& test)
 {
     lastError_.clear();
-    const int kind = KindOf(&test);
-    if (kind == 0) throw std::logic_error(kWrongClass);
+    const TestKind kind = KindOf(&test);
+    if (kind == TestKind::None) throw std::logic_error(kWrongClass);
     BeginLoad(kind);
 }
 
-bool CDataAgent::BeginLoad(int kindCode)
+bool CDataAgent::BeginLoad(TestKind kind)
 {
     lastError_.clear();
-    switch (kindCode) {
-        case kBiomechanicsKind: bioTest_ = std::make_shared<CBioTest>(); break;
-        case kComponentKind: comTest_ = std::make_shared<CComTest>(); break;
-        case kVehicleKind: vehicleTest_ = std::make_shared<CVehicleTest>(); break;
-        case kCollisionWarningKind: database_->SetKind(kVehicleKind); return true;
+    switch (kind) {
+        case TestKind::Biomechanics: bioTest_ = std::make_shared<CBioTest>(); break;
+        case TestKind::Component: comTest_ = std::make_shared<CComTest>(); break;
+        case TestKind::Vehicle: vehicleTest_ = std::make_shared<CVehicleTest>(); break;
+        case TestKind::CollisionWarning: database_->SetKind(TestKind::Vehicle); return true;
         default: return false;
     }
-    database_->SetKind(kindCode);
+    database_->SetKind(kind);
     return true;
 }
 
@@ -115,7 +115,7 @@ void CDataAgent::CopyCurrentTest(CTestType& test) const
     }
 }
 
-bool CDataAgent::LoadTestList(int)
+bool CDataAgent::LoadTestList(TestKind)
 {
     return true;
 }
@@ -125,7 +125,7 @@ bool CDataAgent::Validate()
     return true;
 }
 
-bool CDataAgent::LoadCodes(int, int)
+bool CDataAgent::LoadCodes(int, TestKind)
 {
     return true;
 }
@@ -138,11 +138,11 @@ bool CDataAgent::LoadValues(int)
     });
 }
 
-bool CDataAgent::LoadMedia(int kindCode, int mediaKind, unsigned, int sequenceNumber)
+bool CDataAgent::LoadMedia(TestKind kind, MediaKind mediaKind, unsigned, int sequenceNumber)
 {
     return Guard([&] {
-        if (kindCode == kNoKind) throw std::logic_error("Unknown Database");
-        if (mediaKind == kNoKind) throw std::logic_error("Unknown Media");
+        if (kind == TestKind::None) throw std::logic_error("Unknown Database");
+        if (mediaKind == MediaKind::None) throw std::logic_error("Unknown Media");
         if (sequenceNumber <= 0) throw std::logic_error("Invalid Sequence Number");
         return true;
     });
@@ -169,12 +169,12 @@ bool CDataAgent::SetCurveNumber(unsigned curveNumber)
 bool CDataAgent::SetTest(const std::shared_ptr<CTestType>& test)
 {
     return Guard([&] {
-        const int kind = KindOf(test.get());
-        if (kind == kBiomechanicsKind)
+        const TestKind kind = KindOf(test.get());
+        if (kind == TestKind::Biomechanics)
             bioTest_ = std::make_shared<CBioTest>(static_cast<const CBioTest&>(*test));
-        else if (kind == kComponentKind)
+        else if (kind == TestKind::Component)
             comTest_ = std::make_shared<CComTest>(static_cast<const CComTest&>(*test));
-        else if (kind == kVehicleKind)
+        else if (kind == TestKind::Vehicle)
             vehicleTest_ = std::make_shared<CVehicleTest>(static_cast<const CVehicleTest&>(*test));
         else
             throw std::logic_error(kWrongClass);
@@ -200,9 +200,9 @@ bool CDataAgent::FillSignal(CUDSFile& file)
 {
     return Guard([&] {
         switch (database_->GetKind()) {
-            case kBiomechanicsKind: FillBioSignal(file); break;
-            case kComponentKind: FillComSignal(file); break;
-            case kVehicleKind: FillVehSignal(file); break;
+            case TestKind::Biomechanics: FillBioSignal(file); break;
+            case TestKind::Component: FillComSignal(file); break;
+            case TestKind::Vehicle: FillVehSignal(file); break;
             default: throw std::logic_error("Invalid Database");
         }
         return true;
@@ -255,11 +255,11 @@ void CDataAgent::AddListRow(const std::shared_ptr<veh::CSelection>& row)
         vehList_.push_back(row);
 }
 
-void CDataAgent::ClearTestList(int kindCode)
+void CDataAgent::ClearTestList(TestKind kind)
 {
-    if (kindCode == kBiomechanicsKind) bioList_.clear();
-    if (kindCode == kComponentKind) comList_.clear();
-    if (kindCode == kVehicleKind) vehList_.clear();
+    if (kind == TestKind::Biomechanics) bioList_.clear();
+    if (kind == TestKind::Component) comList_.clear();
+    if (kind == TestKind::Vehicle) vehList_.clear();
 }
 
 }  // namespace ko

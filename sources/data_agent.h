@@ -52,19 +52,19 @@ public:
     // database and selects the database. Concrete agents then load the records of
     // the current test number and copy them into test.
     virtual bool LoadTest(const std::shared_ptr<CTestType>& test);
-    // Kind 0x4, 0x10, 0x100: a new empty current test of that database; 0x10000
-    // selects the vehicle database and creates nothing; any other code: false.
-    virtual bool LoadTest(int kindCode);
+    // Biomechanics, component, vehicle: a new empty current test of that database;
+    // collision warning selects the vehicle database and creates nothing; None: false.
+    virtual bool LoadTest(TestKind kind);
     // Fills the test list of the database (or hands its rows to the list sink).
-    virtual bool LoadTestList(int kindCode);
+    virtual bool LoadTestList(TestKind kind);
     // Returns true in every agent.
     virtual bool Validate();
-    virtual bool LoadCodes(int codeIdentifier, int kindCode);
+    virtual bool LoadCodes(int codeIdentifier, TestKind kind);
     // Creates an empty value table when there is none.
     virtual bool LoadValues(int valueIdentifier);
-    // Base checks: database kind 2 "Unknown Database", media kind 2 "Unknown
+    // Base checks: database kind None "Unknown Database", media kind None "Unknown
     // Media", sequence number <= 0 "Invalid Sequence Number".
-    virtual bool LoadMedia(int kindCode, int mediaKind, unsigned testNumber, int sequenceNumber);
+    virtual bool LoadMedia(TestKind kind, MediaKind mediaKind, unsigned testNumber, int sequenceNumber);
 
     // Range-checked setters; a failure becomes the last-error text.
     bool SetTestNumber(unsigned testNumber);
@@ -75,7 +75,7 @@ public:
     // On failure it holds an empty signal and the result is false.
     bool LoadSignal(std::shared_ptr<CNSignal>& signal);
     // Fills file for the current curve by the database kind; "Invalid Database"
-    // for a kind other than 0x4, 0x10, 0x100.
+    // for a kind other than biomechanics, component and vehicle.
     bool FillSignal(CUDSFile& file);
     void ClearTests();
 
@@ -112,7 +112,7 @@ protected:
 
     // Throwing forms of the base LoadTest operations, for the concrete agents.
     void BeginLoad(const CTestType& test);
-    bool BeginLoad(int kindCode);
+    bool BeginLoad(TestKind kind);
     // Copies the current test of the selected database into test.
     void CopyCurrentTest(CTestType& test) const;
 
@@ -126,7 +126,7 @@ protected:
     void AddListRow(const std::shared_ptr<com::CSelection>& row);
     void AddListRow(const std::shared_ptr<veh::CSelection>& row);
     // Empties the list of the database before a new one is loaded.
-    void ClearTestList(int kindCode);
+    void ClearTestList(TestKind kind);
 
     // Runs body; an exception becomes the last-error text and false.
     bool Guard(const std::function<bool()>& body);

@@ -28,13 +28,13 @@ void NameRows(const Test& test, const CDatabase& database)
     }
 }
 
-// The description of the database of a kind code, or the code for one that names none.
-std::string KindDescription(int kindCode)
+// The description of the database of a kind, or the kind's code for None.
+std::string KindDescription(TestKind kind)
 {
     CDatabase database;
-    database.SetKind(kindCode);
-    return database.GetKind() == kindCode ? database.GetDescription()
-                                          : "kind code " + std::to_string(kindCode);
+    database.SetKind(kind);
+    return database.GetKind() == kind ? database.GetDescription()
+                                      : "kind code " + std::to_string(KindCode(kind));
 }
 
 }  // namespace
@@ -104,12 +104,12 @@ bool CDataAgentFile::LoadTest(const std::shared_ptr<CTestType>& test)
     });
 }
 
-bool CDataAgentFile::LoadTest(int kindCode)
+bool CDataAgentFile::LoadTest(TestKind kind)
 {
     return Loading([&] {
         // Collision-warning tests are vehicle tests on disk: read them as such.
-        if (!BeginLoad(kindCode == kCollisionWarningKind ? kVehicleKind : kindCode))
-            throw std::logic_error("Invalid Database: " + KindDescription(kindCode));
+        if (!BeginLoad(kind == TestKind::CollisionWarning ? TestKind::Vehicle : kind))
+            throw std::logic_error("Invalid Database: " + KindDescription(kind));
         LoadTestFromFiles();
         return true;
     });
@@ -136,23 +136,23 @@ void CDataAgentFile::LoadFailed(const std::string& text)
 
 void CDataAgentFile::LoadTestFromFiles()
 {
-    const int kind = GetDatabase()->GetKind();
-    if (kind != kBiomechanicsKind && kind != kComponentKind && kind != kVehicleKind)
+    const TestKind kind = GetDatabase()->GetKind();
+    if (!kLoadableKinds.Has(kind))
         throw std::logic_error("Invalid Database: " + GetDatabase()->GetDescription());
     LocateTestFile();
     ReadTestFile();
     NameSignals();
-    if (kind == kVehicleKind) ReadIntrusionFile();
+    if (kind == TestKind::Vehicle) ReadIntrusionFile();
 }
 
-CDirectory CDataAgentFile::StoreDirectory(int kindCode, int testNumber) const
+CDirectory CDataAgentFile::StoreDirectory(TestKind kind, int testNumber) const
 {
     CDirectory directory;
     if (!storeRoot_.empty()) {
         directory.SetPathStyle(CDirectory::kSlashStyle);
         directory.SetRoot(storeRoot_);
     }
-    directory.SetDatabase(kindCode);
+    directory.SetDatabase(kind);
     directory.SetTestNumber(testNumber);
     return directory;
 }
@@ -191,8 +191,12 @@ void CDataAgentFile::ReadTestFile()
     const bool extension = testFile_->GetKind() == kExtensionKind;
     const int number = GetTestNumber()->GetNumber();
     switch (GetDatabase()->GetKind()) {
-        case kBiomechanicsKind: ReadEV5Test(GetBioTest(), testFile_->GetContents(), number, extension); break;
-        case kComponentKind: ReadEV5Test(GetComTest(), testFile_->GetContents(), number, extension); break;
+        case TestKind::Biomechanics:
+            ReadEV5Test(GetBioTest(), testFile_->GetContents(), number, extension);
+            break;
+        case TestKind::Component:
+            ReadEV5Test(GetComTest(), testFile_->GetContents(), number, extension);
+            break;
         default: ReadEV5Test(GetVehicleTest(), testFile_->GetContents(), number, extension); break;
     }
 }
@@ -200,8 +204,8 @@ void CDataAgentFile::ReadTestFile()
 void CDataAgentFile::NameSignals()
 {
     switch (GetDatabase()->GetKind()) {
-        case kBiomechanicsKind: NameRows(*GetBioTest(), *GetDatabase()); break;
-        case kComponentKind: NameRows(*GetComTest(), *GetDatabase()); break;
+        case TestKind::Biomechanics: NameRows(*GetBioTest(), *GetDatabase()); break;
+        case TestKind::Component: NameRows(*GetComTest(), *GetDatabase()); break;
         default: NameRows(*GetVehicleTest(), *GetDatabase()); break;
     }
 }
@@ -217,7 +221,7 @@ void CDataAgentFile::ReadIntrusionFile()
     for (const auto& intrusion : reader.GetIntrusions()) GetVehicleTest()->AddIntrusion(intrusion);
 }
 
-bool CDataAgentFile::LoadCodes(int, int)
+bool CDataAgentFile::LoadCodes(int, TestKind)
 {
     return false;
 }

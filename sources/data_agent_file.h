@@ -59,17 +59,17 @@ public:
     // Ascending numbers of the tests of a database under the store root (those
     // whose test directory holds an EV5 or EV5 extension file); false without
     // a store root.
-    bool GetStoreTestNumbers(int kindCode, std::vector<int>& numbers);
+    bool GetStoreTestNumbers(TestKind kind, std::vector<int>& numbers);
 
     bool LoadTest(const std::shared_ptr<CTestType>& test) override;
-    bool LoadTest(int kindCode) override;
+    bool LoadTest(TestKind kind) override;
     using CDataAgent::LoadTest;
     // With a store root: one selection row per test of the database, filled
     // from its TEST record, in ascending test number; a test that cannot be
     // read gives no row and is named, with its failure text, in the list
     // warning. Without a store root: true, no rows.
-    bool LoadTestList(int kindCode) override;
-    bool LoadCodes(int codeIdentifier, int kindCode) override;
+    bool LoadTestList(TestKind kind) override;
+    bool LoadCodes(int codeIdentifier, TestKind kind) override;
     bool LoadValues(int valueIdentifier) override;
 
     int GetTestFileMode() const { return testFileMode_; }
@@ -98,7 +98,7 @@ private:
     // Under a store root: the test file (EV5, else EV5 extension) and IP5 file of directory.
     void LocateStoreTest(const std::string& directory);
     // The store directories of a test of a database.
-    CDirectory StoreDirectory(int kindCode, int testNumber) const;
+    CDirectory StoreDirectory(TestKind kind, int testNumber) const;
     void ReadTestFile();
     void ReadIntrusionFile();
     void NameSignals();

@@ -123,8 +123,8 @@ std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const
 {
     const int curve = GetCurveNumber()->GetNumber();
     switch (GetDatabase()->GetKind()) {
-        case kBiomechanicsKind: return GetBioTest() ? GetBioTest()->GetInstrumentation(curve) : nullptr;
-        case kComponentKind: return GetComTest() ? GetComTest()->GetInstrumentation(curve) : nullptr;
+        case TestKind::Biomechanics: return GetBioTest() ? GetBioTest()->GetInstrumentation(curve) : nullptr;
+        case TestKind::Component: return GetComTest() ? GetComTest()->GetInstrumentation(curve) : nullptr;
         default: return GetVehicleTest() ? GetVehicleTest()->GetInstrumentation(curve) : nullptr;
     }
 }
@@ -132,8 +132,8 @@ std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const
 void CDataAgentFile::FillBaseHeader(CUDSFile& file)
 {
     switch (GetDatabase()->GetKind()) {
-        case kBiomechanicsKind: CDataAgent::FillBioSignal(file); break;
-        case kComponentKind: CDataAgent::FillComSignal(file); break;
+        case TestKind::Biomechanics: CDataAgent::FillBioSignal(file); break;
+        case TestKind::Component: CDataAgent::FillComSignal(file); break;
         default: CDataAgent::FillVehSignal(file); break;
     }
 }

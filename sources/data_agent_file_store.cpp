@@ -79,14 +79,14 @@ void CDataAgentFile::LocateStoreTest(const std::string& directory)
     if (!FirstWithExtension(directory, "ip5").empty()) intrusionFile_ = FileIn(directory, kTextKind);
 }
 
-bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers)
+bool CDataAgentFile::GetStoreTestNumbers(TestKind kind, std::vector<int>& numbers)
 {
     numbers.clear();
     return Guard([&] {
         if (storeRoot_.empty()) throw std::logic_error("No store root is set.");
         CDatabase database;
-        database.SetKind(kindCode);
-        if (database.GetKind() != kindCode) throw std::logic_error("Invalid Database");
+        database.SetKind(kind);
+        if (database.GetKind() != kind) throw std::logic_error("Invalid Database");
         const fs::path base = fs::path(storeRoot_) / "evdata" / database.GetName();
         if (!fs::is_directory(base)) return true;
         for (auto it = fs::recursive_directory_iterator(base); it != fs::recursive_directory_iterator();
@@ -96,7 +96,7 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
             const std::string name = it->path().filename().string();
             CTestNumber number;
             if (name.size() != 6 || !SetTestNumberFromName(number, name)) continue;
-            CDirectory expected = StoreDirectory(kindCode, number.GetNumber());
+            CDirectory expected = StoreDirectory(kind, number.GetNumber());
             if (fs::path(expected.GetEVDataDirectory()).lexically_normal() != it->path().lexically_normal())
                 continue;
             const std::string directory = it->path().string();
@@ -109,22 +109,22 @@ bool CDataAgentFile::GetStoreTestNumbers(int kindCode, std::vector<int>& numbers
     });
 }
 
-bool CDataAgentFile::LoadTestList(int kindCode)
+bool CDataAgentFile::LoadTestList(TestKind kind)
 {
     SetListWarning({});
     if (storeRoot_.empty()) return true;
     std::vector<int> numbers;
-    if (!GetStoreTestNumbers(kindCode, numbers)) return false;
-    ClearTestList(kindCode);
+    if (!GetStoreTestNumbers(kind, numbers)) return false;
+    ClearTestList(kind);
     std::string unread;
     for (int number : numbers) {
         const bool read = Guard([&] {
-            const std::string directory = StoreDirectory(kindCode, number).GetEVDataDirectory();
-            if (kindCode == kBiomechanicsKind)
+            const std::string directory = StoreDirectory(kind, number).GetEVDataDirectory();
+            if (kind == TestKind::Biomechanics)
                 AddListRow(SelectionRow(*ReadStoreTest<CBioTest>(directory, number)));
-            if (kindCode == kComponentKind)
+            if (kind == TestKind::Component)
                 AddListRow(SelectionRow(*ReadStoreTest<CComTest>(directory, number)));
-            if (kindCode == kVehicleKind)
+            if (kind == TestKind::Vehicle)
                 AddListRow(SelectionRow(*ReadStoreTest<CVehicleTest>(directory, number)));
             return true;
         });

@@ -140,7 +140,7 @@ TEST_F(BatchDialog, UnreadableOrUnwritableListFileIsReported)
 
 TEST_F(BatchDialog, DatabaseChoiceSetsCaptionsAndAllowedEntries)
 {
-    dialog.SetAllowedKinds(276);
+    dialog.SetAllowedKinds(ko::kLoadableKinds);
     dialog.Prepare();
     QStringList entries;
     for (int i = 0; i < dialog.DatabaseBox()->count(); ++i) entries << dialog.DatabaseBox()->itemText(i);
@@ -150,11 +150,11 @@ TEST_F(BatchDialog, DatabaseChoiceSetsCaptionsAndAllowedEntries)
     EXPECT_EQ(dialog.SelectButton()->text(), "Make/Model/Year");
     EXPECT_EQ(dialog.windowTitle(), "KORVA File Selection");
 
-    dialog.ChooseDatabase(0x4);
-    EXPECT_EQ(dialog.GetDatabase()->GetKind(), 0x4);
+    dialog.ChooseDatabase(ko::TestKind::Biomechanics);
+    EXPECT_EQ(dialog.GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
     EXPECT_EQ(dialog.NumberGroup()->title(), "Select Biomechanics Test Number");
     EXPECT_EQ(dialog.SelectButton()->text(), "Occupant/Dummy");
-    dialog.ChooseDatabase(0x10000);
+    dialog.ChooseDatabase(ko::TestKind::CollisionWarning);
     EXPECT_EQ(dialog.SelectButton()->text(), "...");
     EXPECT_FALSE(dialog.SelectButton()->isEnabled());
 }

@@ -216,8 +216,8 @@ TEST_F(ChartWidgetTest, StyleChangesEveryCurveGridAndLegend)
 TEST_F(ChartWidgetTest, WithoutGraphCommandsReportFailure)
 {
     EXPECT_FALSE(chart.HasGraph());
-    EXPECT_EQ(chart.RunExportDialog(), CChartWidget::kExportFailed);
-    EXPECT_EQ(chart.RunCustomizeDialog(), CChartWidget::kCustomizeFailed);
+    EXPECT_EQ(chart.RunExportDialog(), CChartWidget::EExportResult::Failed);
+    EXPECT_EQ(chart.RunCustomizeDialog(), CChartWidget::ECustomizeResult::Failed);
     EXPECT_FALSE(chart.CopyToClipboard());
     EXPECT_FALSE(chart.Print());
     const CPulseArrays pulses = CrashPulses(2, 100);

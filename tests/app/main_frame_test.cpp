@@ -51,7 +51,7 @@ protected:
     // The store root chosen in the source selection and handed to the batch dialog.
     kores::CBatchTestNumbers& OpenStore()
     {
-        CSourceSelection selection(0x100, CVelderDoc::kOpenKinds, kores::kSourceUnknown, &frame,
+        CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, &frame,
                                    EntryMode(kores::EEntryMode::B));
         selection.DirectoryBox()->setEditText(SampleStoreRoot());
         EXPECT_TRUE(selection.Apply());
@@ -167,7 +167,7 @@ TEST_F(MainFrame, LoadsTestsChosenInTheDialogsAndReportsTheMissingOne)
     EXPECT_EQ(Grid().Model().Heading(0), "#");
     EXPECT_FALSE(frame.Action(cmd::kCfc60)->isEnabled()) << "no graph before a title is chosen";
 
-    batch.ChooseDatabase(0x10000);
+    batch.ChooseDatabase(ko::TestKind::CollisionWarning);
     EXPECT_FALSE(Doc().LoadFromBatch()) << "collision-warning tests load nothing";
     EXPECT_EQ(updates.count(), 1);
 }

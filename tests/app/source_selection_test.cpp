@@ -24,8 +24,6 @@ using kores::CEntryDecision;
 using kores::CSourceSelection;
 using kores::EEntryMode;
 
-constexpr unsigned kOpenKinds = 276;
-
 void Touch(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -60,7 +58,7 @@ TEST(EntryMode, MarkerFileAndDrivesDecideTheMode)
 TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
 {
     CVelderTestEnv env;
-    CSourceSelection dialog(0x100, kOpenKinds, kores::kSourceUnknown, nullptr,
+    CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
                             EntryMode(EEntryMode::B, std::nullopt, true));
     ASSERT_EQ(env.Messages().size(), 1u);
     EXPECT_TRUE(
@@ -71,7 +69,8 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
     EXPECT_EQ(dialog.Selection(), kores::kSourceFiles);
     EXPECT_EQ(dialog.windowTitle(), "Entry Selection, KORVA ZEB, US MTD");
 
-    CSourceSelection unreadable(0x100, kOpenKinds, kores::kSourceUnknown, nullptr, EntryMode(EEntryMode::W));
+    CSourceSelection unreadable(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
+                                EntryMode(EEntryMode::W));
     EXPECT_EQ(unreadable.windowTitle(), "KORVA ZEB R&D Database, US MTD");
     EXPECT_EQ(env.Messages().size(), 1u);
 }
@@ -79,7 +78,8 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
 TEST(SourceSelectionDialog, DatabaseChoiceNeedsNameAndPasswordAndIsNotAvailableYet)
 {
     CVelderTestEnv env;
-    CSourceSelection dialog(0x100, kOpenKinds, kores::kSourceUnknown, nullptr, EntryMode(EEntryMode::A, 'J'));
+    CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
+                            EntryMode(EEntryMode::A, 'J'));
     EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceDatabase));
     EXPECT_EQ(dialog.Selection(), kores::kSourceDatabase);
     EXPECT_FALSE(dialog.Apply()) << "empty user name";
@@ -127,9 +127,9 @@ TEST(SourceProfile, SelectionTextsAndRememberedPaths)
 
 class LocalFiles : public ::testing::Test {
 protected:
-    CSourceSelection& Dialog(int kindCode = 0x100)
+    CSourceSelection& Dialog(ko::TestKind kind = ko::TestKind::Vehicle)
     {
-        dialog = std::make_unique<CSourceSelection>(kindCode, kOpenKinds, kores::kSourceUnknown, nullptr,
+        dialog = std::make_unique<CSourceSelection>(kind, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
                                                     EntryMode(EEntryMode::B));
         return *dialog;
     }
@@ -164,12 +164,12 @@ TEST_F(LocalFiles, StoreRootGivesAnAgentForEveryTestAndWritesTheProfile)
     ASSERT_TRUE(dialog->Apply()) << (env.Messages().empty() ? "" : env.Messages()[0].second.toStdString());
     const kores::CSourceResult& result = dialog->Result();
     EXPECT_TRUE(result.storeRoot);
-    EXPECT_EQ(result.kindCode, 0x10);
+    EXPECT_EQ(result.kind, ko::TestKind::Component);
     EXPECT_EQ(result.sourceKind, kores::kSourceFiles);
     auto agent = std::dynamic_pointer_cast<ko::CDataAgentFile>(result.agent);
     ASSERT_TRUE(agent);
     std::vector<int> numbers;
-    ASSERT_TRUE(agent->GetStoreTestNumbers(0x10, numbers));
+    ASSERT_TRUE(agent->GetStoreTestNumbers(ko::TestKind::Component, numbers));
     EXPECT_EQ(numbers, (std::vector<int>{201, 202}));
 
     EXPECT_EQ(kores::CSourceProfile::Selection(), kores::kSourceFiles);
@@ -178,7 +178,8 @@ TEST_F(LocalFiles, StoreRootGivesAnAgentForEveryTestAndWritesTheProfile)
     EXPECT_EQ(kores::CSourceProfile::Paths(kores::CSourceProfile::kFileDataSection),
               QStringList{SampleStoreRoot()});
     QSettings().setValue("Settings/UserName", "tester");
-    CSourceSelection again(0x100, kOpenKinds, kores::kSourceFiles, nullptr, EntryMode(EEntryMode::B));
+    CSourceSelection again(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceFiles, nullptr,
+                           EntryMode(EEntryMode::B));
     EXPECT_EQ(again.DirectoryBox()->itemText(0), SampleStoreRoot()) << "the directory list is read back";
     EXPECT_EQ(again.UserNameEdit()->text(), "tester");
 }

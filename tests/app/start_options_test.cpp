@@ -33,11 +33,11 @@ TEST(StartOptions, StoreWithDatabaseTestsTitleAndScreenshot)
                                  "0", "--screenshot", "w.png"});
     ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
     EXPECT_EQ(parsed.options.store, "/data/store");
-    EXPECT_EQ(parsed.options.kindCode, 0x4);
+    EXPECT_EQ(parsed.options.kind, ko::TestKind::Biomechanics);
     EXPECT_EQ(parsed.options.tests, (std::vector<int>{12, 7, 40}));
     EXPECT_EQ(parsed.options.titleRow, 0);
     EXPECT_EQ(parsed.options.screenshot, "w.png");
-    EXPECT_EQ(Parse({"--store", "s"}).options.kindCode, 0x100) << "vehicle tests by default";
+    EXPECT_EQ(Parse({"--store", "s"}).options.kind, ko::TestKind::Vehicle) << "vehicle tests by default";
 }
 
 TEST(StartOptions, BadValuesAreRefusedWithAReason)

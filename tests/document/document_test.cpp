@@ -35,10 +35,10 @@ protected:
 
 TEST_F(DocumentTest, LoadingBuildsDistinctTitlesWithCounts)
 {
-    EXPECT_EQ(document_.GetKind(), ko::kNoKind);
+    EXPECT_EQ(document_.GetKind(), ko::TestKind::None);
     EXPECT_EQ(document_.GetPlotTitles().main, "Rendal - MTD");
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2, 3}));
-    EXPECT_EQ(document_.GetKind(), ko::kVehicleKind);
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2, 3}));
+    EXPECT_EQ(document_.GetKind(), ko::TestKind::Vehicle);
     EXPECT_EQ(document_.GetTestCount(), 2u);
     ASSERT_EQ(document_.GetFailures().size(), 1u);
     EXPECT_EQ(document_.GetFailures()[0].testNumber, 3);
@@ -57,16 +57,16 @@ TEST_F(DocumentTest, LoadingBuildsDistinctTitlesWithCounts)
 
 TEST_F(DocumentTest, OtherKindsLoadNothing)
 {
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1}));
-    EXPECT_FALSE(document_.LoadTests(ko::kCollisionWarningKind, {1}));
-    EXPECT_EQ(document_.GetKind(), ko::kVehicleKind);
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1}));
+    EXPECT_FALSE(document_.LoadTests(ko::TestKind::CollisionWarning, {1}));
+    EXPECT_EQ(document_.GetKind(), ko::TestKind::Vehicle);
     EXPECT_EQ(document_.GetTitleCount(), 2u);
-    EXPECT_FALSE(ko::CDocument().LoadTests(ko::kVehicleKind, {1}));  // no agent
+    EXPECT_FALSE(ko::CDocument().LoadTests(ko::TestKind::Vehicle, {1}));  // no agent
 }
 
 TEST_F(DocumentTest, SelectingReadsEveryRowOfTheTitleInSortedOrder)
 {
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));  // HDCG: test 1 curve 1, test 2 curves 2 and 3
     EXPECT_TRUE(document_.HasSelection());
     EXPECT_EQ(SignalIds(), (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {2, 3}}));
@@ -85,7 +85,7 @@ TEST_F(DocumentTest, SelectingReadsEveryRowOfTheTitleInSortedOrder)
 
 TEST_F(DocumentTest, GridTextsSelectAndUnparsableIntegersMatchNothing)
 {
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     auto texts = document_.GetTitleTexts(0);
     ASSERT_TRUE(document_.SelectTitle(texts));
     EXPECT_EQ(SignalIds(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}}));
@@ -98,7 +98,7 @@ TEST_F(DocumentTest, GridTextsSelectAndUnparsableIntegersMatchNothing)
 TEST_F(DocumentTest, AFailedCurveIsSkippedWithTheAgentsText)
 {
     agent_->FailCurve(2, 2, "No UDS file - Curve Number: 2 Datstat: NO");
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));
     EXPECT_EQ(SignalIds(), (std::vector<std::pair<int, int>>{{1, 1}, {2, 3}}));
     ASSERT_EQ(document_.GetFailures().size(), 1u);
@@ -111,7 +111,7 @@ TEST_F(DocumentTest, ARowThatCannotBeAddressedReadsNoOtherCurve)
     // A row without a curve number: SetCurveNumber fails, and the curve set
     // before must not be read again in its place.
     agent_->Add(doc_test::VehicleTest(4, {Titled(4, 1, "HDCG"), Titled(4, 0, "HDCG")}), 4);
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {4}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {4}));
     ASSERT_TRUE(document_.SelectTitle(0));
     EXPECT_EQ(SignalIds(), (std::vector<std::pair<int, int>>{{4, 1}}));
     ASSERT_EQ(document_.GetFailures().size(), 1u);
@@ -123,7 +123,7 @@ TEST_F(DocumentTest, RowsOfTestsNotLoadedAreSkipped)
 {
     // A test's rows may name another test number: no loaded test, no signal.
     agent_->Add(doc_test::VehicleTest(5, {Titled(6, 1, "HDCG")}), 5);
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {5}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {5}));
     ASSERT_TRUE(document_.SelectTitle(0));
     EXPECT_TRUE(document_.GetCurrentSignals().empty());
     EXPECT_TRUE(document_.GetFailures().empty());
@@ -137,7 +137,7 @@ std::pair<std::vector<double>, std::string> Shown(const ko::CDocument& document)
 
 TEST_F(DocumentTest, AFailedCommandLeavesTheSignalsAsTheyWere)
 {
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));
     const auto before = Shown(document_);
     int calls = 0;
@@ -163,7 +163,7 @@ TEST_F(DocumentTest, AFailedCommandLeavesTheSignalsAsTheyWere)
 
 TEST_F(DocumentTest, OperationsChangeSignalsAndReloadDropsThem)
 {
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));
     document_.ApplyToSignals([](ko::CNSignal& s) { s.YValues()[0] = -1.0; });
     EXPECT_EQ(document_.GetCurrentSignals()[2]->GetY()[0], -1.0);
@@ -184,7 +184,7 @@ TEST_F(DocumentTest, OperationsChangeSignalsAndReloadDropsThem)
 TEST_F(DocumentTest, SummaryAndCopyTextUseTheCurrentKind)
 {
     EXPECT_TRUE(document_.Summary().empty());
-    ASSERT_TRUE(document_.LoadTests(ko::kVehicleKind, {1, 2}));
+    ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     const auto lines = document_.Summary();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].total, 3u);
@@ -209,7 +209,7 @@ TEST(DocumentKinds, BiomechanicsTitlesIgnoreTheSensorLocation)
         agent->Add(test, number);
     }
     ko::CDocument document(agent);
-    ASSERT_TRUE(document.LoadTests(ko::kBiomechanicsKind, {7, 8}));
+    ASSERT_TRUE(document.LoadTests(ko::TestKind::Biomechanics, {7, 8}));
     EXPECT_EQ(document.GetTitleHeadings().size(), 8u);
     EXPECT_EQ(document.GetTitleCounts(), (std::vector<std::uint32_t>{2}));
     ASSERT_TRUE(document.SelectTitle(0));

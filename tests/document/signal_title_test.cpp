@@ -57,13 +57,13 @@ TEST(SignalTitle, ComponentAndBiomechanicsFields)
 
 TEST(SignalTitle, FieldNamesPerKind)
 {
-    const auto vehicle = ko::TitleFieldNames(ko::kVehicleKind);
+    const auto vehicle = ko::TitleFieldNames(ko::TestKind::Vehicle);
     EXPECT_EQ(vehicle, (std::vector<std::string>{"VEHNO", "SENLOC", "SENATT", "SENTYP", "YUNITS", "AXIS",
                                                  "CHSTAT", "DASTAT", "XUNITS"}));
-    EXPECT_EQ(ko::TitleFieldNames(ko::kComponentKind)[1], "CNFNO");
-    EXPECT_EQ(ko::TitleFieldNames(ko::kBiomechanicsKind),
+    EXPECT_EQ(ko::TitleFieldNames(ko::TestKind::Component)[1], "CNFNO");
+    EXPECT_EQ(ko::TitleFieldNames(ko::TestKind::Biomechanics),
               std::vector<std::string>(vehicle.begin() + 2, vehicle.end()));
-    EXPECT_TRUE(ko::TitleFieldNames(ko::kCollisionWarningKind).empty());
+    EXPECT_TRUE(ko::TitleFieldNames(ko::TestKind::CollisionWarning).empty());
 }
 
 TEST(SignalTitle, IntegerCellsParseAsTheGridReadsThem)

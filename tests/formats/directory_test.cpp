@@ -23,7 +23,7 @@ CDirectory Directory(const std::string& database, int test)
 TEST(Directory, NewDirectoryIsVehicleOnDriveQ)
 {
     CDirectory directory;
-    EXPECT_EQ(directory.GetDatabase()->GetKind(), ko::kVehicleKind);
+    EXPECT_EQ(directory.GetDatabase()->GetKind(), ko::TestKind::Vehicle);
     EXPECT_EQ(directory.GetPathStyle(), CDirectory::kBackslashStyle);
     EXPECT_EQ(directory.GetRoot(), "Q:\\");
     EXPECT_EQ(directory.GetPath(), "Q:\\");
@@ -91,10 +91,10 @@ TEST(Directory, FailedSettersKeepTheirValues)
     EXPECT_THROW(directory.SetTestNumber(0), std::out_of_range);
     EXPECT_EQ(directory.GetTestNumber()->GetNumber(), 42);
 
-    directory.SetDatabase(ko::kComponentKind);
+    directory.SetDatabase(ko::TestKind::Component);
     EXPECT_EQ(directory.GetDatabase()->GetName(), "comdb");
     EXPECT_NE(directory.GetDatabase(), database);
-    directory.SetDatabase(3);  // not a kind code: a new vehicle database
+    directory.SetDatabase(ko::TestKind::None);  // no kind: a new vehicle database
     EXPECT_EQ(directory.GetDatabase()->GetName(), "vehdb");
 }
 

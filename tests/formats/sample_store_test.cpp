@@ -47,7 +47,7 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(dir_); }
 
-    std::string Directory(int kind, int number, bool uds) const
+    std::string Directory(ko::TestKind kind, int number, bool uds) const
     {
         ko::CDirectory directory;
         directory.SetPathStyle(ko::CDirectory::kSlashStyle);
@@ -58,7 +58,7 @@ protected:
     }
 
     // The test file of the test, found as the file agent finds it.
-    std::string TestText(int kind, int number, const std::string& extension) const
+    std::string TestText(ko::TestKind kind, int number, const std::string& extension) const
     {
         ko::CFile file;
         file.SetDirectory(Directory(kind, number, false));
@@ -70,7 +70,7 @@ protected:
 
     // Every curve of a test read back from its UDS file (rows with data only).
     template <class Test>
-    std::map<int, CCurve> UDSCurves(const Test& test, int kind, int number) const
+    std::map<int, CCurve> UDSCurves(const Test& test, ko::TestKind kind, int number) const
     {
         std::map<int, CCurve> curves;
         for (const auto& row : test.GetInstrumentations()) {
@@ -116,7 +116,7 @@ TEST_F(SampleStoreTest, VehicleTestsReadBackWithTheirCurves)
     std::set<std::string> statuses;
     for (const auto& [number, expected] : tests) {
         auto test = std::make_shared<ko::CVehicleTest>();
-        const std::string text = TestText(ko::kVehicleKind, number, expected.first);
+        const std::string text = TestText(ko::TestKind::Vehicle, number, expected.first);
         if (expected.first == "e5x")
             ko::CEV5VehExt(test, number).Read(text);
         else
@@ -124,7 +124,7 @@ TEST_F(SampleStoreTest, VehicleTestsReadBackWithTheirCurves)
         ASSERT_EQ(test->GetInstrumentations().size(), expected.second) << number;
         EXPECT_EQ(test->GetTest()->GetTOTCRV(), static_cast<int>(expected.second));
         for (const auto& row : test->GetInstrumentations()) statuses.insert(row->GetDASTAT());
-        const auto curves = UDSCurves(*test, ko::kVehicleKind, number);
+        const auto curves = UDSCurves(*test, ko::TestKind::Vehicle, number);
         EXPECT_NEAR(SpeedChange(curves.at(1)), 56.0 * (number == 103 ? 1840.0 / 3460.0 * 2.0 : 1.0), 0.5);
         EXPECT_NEAR(SpeedChange(curves.at(7)), SpeedChange(curves.at(1)), 0.5);  // the driver's chest
     }
@@ -134,9 +134,9 @@ TEST_F(SampleStoreTest, VehicleTestsReadBackWithTheirCurves)
 TEST_F(SampleStoreTest, CarIntoCarChannelStatuses)
 {
     auto test = std::make_shared<ko::CVehicleTest>();
-    ko::CEV5VehExt(test, 103).Read(TestText(ko::kVehicleKind, 103, "e5x"));
+    ko::CEV5VehExt(test, 103).Read(TestText(ko::TestKind::Vehicle, 103, "e5x"));
     EXPECT_EQ(test->GetVehicles().size(), 2u);
-    const auto curves = UDSCurves(*test, ko::kVehicleKind, 103);
+    const auto curves = UDSCurves(*test, ko::TestKind::Vehicle, 103);
     EXPECT_EQ(curves.size(), 20u);  // curve 18 has no data and no file
     EXPECT_EQ(curves.count(18), 0u);
     EXPECT_EQ(curves.at(11).status, "QUESTIONABLE DATA");
@@ -155,12 +155,12 @@ TEST_F(SampleStoreTest, CarIntoCarChannelStatuses)
 TEST_F(SampleStoreTest, TextCurvesAndIntrusions)
 {
     auto test = std::make_shared<ko::CVehicleTest>();
-    ko::CEV5Veh(test, 104).Read(TestText(ko::kVehicleKind, 104, "ev5"));
+    ko::CEV5Veh(test, 104).Read(TestText(ko::TestKind::Vehicle, 104, "ev5"));
     ASSERT_EQ(test->GetInstrumentations().size(), 18u);
-    EXPECT_FALSE(fs::exists(Directory(ko::kVehicleKind, 104, true)) &&
-                 !fs::is_empty(Directory(ko::kVehicleKind, 104, true)));
+    EXPECT_FALSE(fs::exists(Directory(ko::TestKind::Vehicle, 104, true)) &&
+                 !fs::is_empty(Directory(ko::TestKind::Vehicle, 104, true)));
     ko::CFile file;
-    file.SetDirectory(Directory(ko::kVehicleKind, 104, false));
+    file.SetDirectory(Directory(ko::TestKind::Vehicle, 104, false));
     file.SetKind(ko::CFile::kCurveInExtension);
     for (const auto& row : test->GetInstrumentations()) {
         std::string name;
@@ -176,7 +176,7 @@ TEST_F(SampleStoreTest, TextCurvesAndIntrusions)
         }
     }
     ko::CIP5File intrusions(104);
-    intrusions.Read(TestText(ko::kVehicleKind, 104, "ip5"));
+    intrusions.Read(TestText(ko::TestKind::Vehicle, 104, "ip5"));
     ASSERT_EQ(intrusions.GetIntrusions().size(), 6u);
     EXPECT_EQ(intrusions.GetIntrusions()[0]->GetIPLOC(), "STEERING COLUMN");
     EXPECT_EQ(intrusions.GetIntrusions()[0]->GetTSTNO(), 104);
@@ -185,29 +185,29 @@ TEST_F(SampleStoreTest, TextCurvesAndIntrusions)
 TEST_F(SampleStoreTest, ComponentAndBiomechanicsTests)
 {
     auto sled = std::make_shared<ko::CComTest>();
-    ko::CEV5ComExt(sled, 201).Read(TestText(ko::kComponentKind, 201, "e5x"));
-    EXPECT_EQ(UDSCurves(*sled, ko::kComponentKind, 201).size(), 5u);
+    ko::CEV5ComExt(sled, 201).Read(TestText(ko::TestKind::Component, 201, "e5x"));
+    EXPECT_EQ(UDSCurves(*sled, ko::TestKind::Component, 201).size(), 5u);
     auto tilt = std::make_shared<ko::CComTest>();
-    ko::CEV5Com(tilt, 202).Read(TestText(ko::kComponentKind, 202, "ev5"));
+    ko::CEV5Com(tilt, 202).Read(TestText(ko::TestKind::Component, 202, "ev5"));
     ASSERT_TRUE(tilt->GetRollover());
     EXPECT_EQ(tilt->GetRollover()->GetSTAR(), 4);
-    const auto tilted = UDSCurves(*tilt, ko::kComponentKind, 202);
+    const auto tilted = UDSCurves(*tilt, ko::TestKind::Component, 202);
     EXPECT_NEAR(tilted.at(1).y.back(), 48.0, 0.3);  // the table angle at the end
 
     auto dummy = std::make_shared<ko::CBioTest>();
-    ko::CEV5BioExt(dummy, 301).Read(TestText(ko::kBiomechanicsKind, 301, "e5x"));
+    ko::CEV5BioExt(dummy, 301).Read(TestText(ko::TestKind::Biomechanics, 301, "e5x"));
     ASSERT_TRUE(dummy->GetDummyOccupant());
     EXPECT_FALSE(dummy->GetBiologicalOccupant());
-    EXPECT_NEAR(SpeedChange(UDSCurves(*dummy, ko::kBiomechanicsKind, 301).at(1)), 48.0, 0.5);
+    EXPECT_NEAR(SpeedChange(UDSCurves(*dummy, ko::TestKind::Biomechanics, 301).at(1)), 48.0, 0.5);
     auto human = std::make_shared<ko::CBioTest>();
-    ko::CEV5Bio(human, 302).Read(TestText(ko::kBiomechanicsKind, 302, "ev5"));
+    ko::CEV5Bio(human, 302).Read(TestText(ko::TestKind::Biomechanics, 302, "ev5"));
     ASSERT_TRUE(human->GetBiologicalOccupant() && human->GetAnthropometric());
     EXPECT_EQ(human->GetTest()->GetOCCTYP(), "CD");
     EXPECT_EQ(human->GetAnthropometric()->GetSTATUR(), 1760);
     EXPECT_EQ(human->GetRibBendings().size(), 3u);
     EXPECT_EQ(human->GetInjuries().size(), 3u);
     ASSERT_EQ(human->GetChestBandGauges().size(), 3u);
-    const auto curves = UDSCurves(*human, ko::kBiomechanicsKind, 302);
+    const auto curves = UDSCurves(*human, ko::TestKind::Biomechanics, 302);
     for (const auto& gauge : human->GetChestBandGauges()) EXPECT_EQ(curves.count(gauge->GetCURNO()), 1u);
 }
 
@@ -223,7 +223,8 @@ TEST_F(SampleStoreTest, SameBytesOnEveryRunAndNothingElseLeft)
     ASSERT_EQ(again, written_);
     for (const std::string& path : written_) EXPECT_EQ(Bytes(path), first[path]) << path;
     // The headers carry the test date, not the day of writing.
-    EXPECT_EQ(TestText(ko::kVehicleKind, 102, "ev5").substr(0, 35), "# Source: EV5\n# Date: <04/21/2004>\n");
+    EXPECT_EQ(TestText(ko::TestKind::Vehicle, 102, "ev5").substr(0, 35),
+              "# Source: EV5\n# Date: <04/21/2004>\n");
     EXPECT_EQ(ko::SampleStoreContents().size(), 8u);
 }
 

@@ -77,7 +77,7 @@ TEST(CurveNumber, TextsAndRange)
 TEST(Database, SelectsARowByTheFirstLetterOnly)
 {
     CDatabase db;
-    EXPECT_EQ(std::pair(db.GetIndex(), db.GetKind()), std::pair(1, 0x100));
+    EXPECT_EQ(std::pair(db.GetIndex(), KindCode(db.GetKind())), std::pair(1, 0x100));
     const struct {
         const char* value;
         int index, kind;
@@ -86,7 +86,7 @@ TEST(Database, SelectsARowByTheFirstLetterOnly)
                 {"Biodb", 2, 0x4, "BIODB"},  {"t", 4, 0x10000, "TCADB"}, {"VEHDB", 1, 0x100, "VEHDB"}};
     for (const auto& row : rows) {
         db.Set(row.value);
-        EXPECT_EQ(std::tuple(db.GetIndex(), db.GetKind(), db.GetSchema()),
+        EXPECT_EQ(std::tuple(db.GetIndex(), KindCode(db.GetKind()), db.GetSchema()),
                   std::tuple(row.index, row.kind, row.schema))
             << row.value;
     }
@@ -107,15 +107,34 @@ TEST(Database, BadValuesAndUnknownKindsKeepThePreviousRow)
     EXPECT_TRUE(FailsWith<std::invalid_argument>([&] { db.Set(" vehdb"); },
                                                  "Value:  vehdb is not a valid database."));
     EXPECT_EQ(db.GetName(), "comdb");
-    db.SetKind(0x4);
-    for (int code : {3, 2, 0, 0x14, -1}) {
-        db.SetKind(code);
-        EXPECT_EQ(db.GetSchema(), "BIODB") << code;
-    }
+    db.SetKind(TestKind::Biomechanics);
+    db.SetKind(TestKind::None);
+    EXPECT_EQ(db.GetSchema(), "BIODB");
+}
+
+// Stored codes: the kinds' own codes come back as their kinds, any other code names none.
+TEST(TestKind, StoredCodesAndSets)
+{
+    for (const TestKind kind : {TestKind::None, TestKind::Biomechanics, TestKind::Component,
+                                TestKind::Vehicle, TestKind::CollisionWarning})
+        EXPECT_EQ(TestKindFromCode(KindCode(kind)), kind) << KindCode(kind);
+    for (const int code : {3, 0, 0x14, 0x114, -1}) EXPECT_EQ(TestKindFromCode(code), std::nullopt) << code;
+    for (const MediaKind kind : {MediaKind::None, MediaKind::Photo, MediaKind::Report, MediaKind::Video})
+        EXPECT_EQ(MediaKindFromCode(KindCode(kind)), kind) << KindCode(kind);
+    EXPECT_EQ(MediaKindFromCode(0x10000), std::nullopt);
+
+    EXPECT_EQ(kLoadableKinds.Bits(), 276u) << "the set the settings store";
+    EXPECT_FALSE(kLoadableKinds.Has(TestKind::CollisionWarning));
+    EXPECT_FALSE(kLoadableKinds.Has(TestKind::None));
+    EXPECT_TRUE(KindMask().Empty());
+    EXPECT_EQ(KindMask::FromBits(0x10114), kLoadableKinds | TestKind::CollisionWarning);
+    EXPECT_EQ(LoadableKindFromName("comdb"), TestKind::Component);
+    for (const char* name : {"tcadb", "VEHDB", "vehdb ", ""})
+        EXPECT_EQ(LoadableKindFromName(name), std::nullopt);
 }
 
 template <class... T>
-std::vector<int> KindsOf()
+std::vector<TestKind> KindsOf()
 {
     return {T().GetDatabase()->GetKind()...};
 }
@@ -123,10 +142,11 @@ std::vector<int> KindsOf()
 TEST(Database, EachRecordAndAggregateUsesItsDatabase)
 {
     EXPECT_EQ((KindsOf<CVehicleTest, veh::CInstrumentation, veh::COccupant, veh::CSelection>()),
-              std::vector<int>(4, 0x100));
-    EXPECT_EQ((KindsOf<CComTest, com::CInstrumentation, com::CSelection>()), std::vector<int>(3, 0x10));
+              std::vector<TestKind>(4, TestKind::Vehicle));
+    EXPECT_EQ((KindsOf<CComTest, com::CInstrumentation, com::CSelection>()),
+              std::vector<TestKind>(3, TestKind::Component));
     EXPECT_EQ((KindsOf<CBioTest, bio::CInstrumentation, bio::CBiologicalOccupant, bio::CSelection>()),
-              std::vector<int>(4, 0x4));
+              std::vector<TestKind>(4, TestKind::Biomechanics));
 }
 
 TEST(Security, OnlyExactPublicIsPublic)
@@ -146,11 +166,11 @@ TEST(TestType, CopiesShareTheDatabase)
     CTestType a;
     a.SetLastError("old");
     CTestType b = a;
-    b.SetDatabase(0x10);
-    EXPECT_EQ(a.GetDatabase()->GetKind(), 0x10);
+    b.SetDatabase(TestKind::Component);
+    EXPECT_EQ(a.GetDatabase()->GetKind(), TestKind::Component);
     EXPECT_EQ(b.GetLastError(), "old");
-    b.SetDatabase(7);
-    EXPECT_EQ(b.GetDatabase()->GetKind(), 0x10);
+    b.SetDatabase(TestKind::None);
+    EXPECT_EQ(b.GetDatabase()->GetKind(), TestKind::Component);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ TEST(Instrumentation, AssignmentSharesCurveNumberDatabaseAndSecurity)
     EXPECT_EQ(a->GetCURNO(), 9);
     b->SetSECURITY("PUBLIC");
     EXPECT_EQ(a->GetSECURITY(), "PUBLIC");
-    b->GetDatabase()->SetKind(0x4);
-    EXPECT_EQ(a->GetDatabase()->GetKind(), 0x4);
+    b->GetDatabase()->SetKind(ko::TestKind::Biomechanics);
+    EXPECT_EQ(a->GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
     b->SetSENTYP("AC");
     b->Set(5);
     EXPECT_EQ(a->GetSENTYP(), "LC");

@@ -23,7 +23,7 @@ TEST(Media, ClearResetsOwnColumnsAndReplacesSharedObjects)
     video.SetCOMMENTS("slow");
     video.SetFILENAME("v4711_3.avi");
     video.SetSECURITY("PUBLIC");
-    video.GetDatabase()->SetKind(0x10);
+    video.GetDatabase()->SetKind(ko::TestKind::Component);
     const CVideos copy = video;
     static_cast<CElectricMediaBase&>(video).Clear();
     for (const char* column : {"VSCFACTOR", "CAMNO", "VIDEOTSTNO"})
@@ -31,12 +31,12 @@ TEST(Media, ClearResetsOwnColumnsAndReplacesSharedObjects)
     for (const char* column : {"VIEWDESC", "COMMENTS", "FILENAME"})
         EXPECT_EQ(GetFieldText(video, column), "");
     EXPECT_EQ(video.GetSECURITY(), "PRIVATE");
-    EXPECT_EQ(video.GetDatabase()->GetKind(), 0x100);
+    EXPECT_EQ(video.GetDatabase()->GetKind(), ko::TestKind::Vehicle);
     EXPECT_EQ(video.GetMIMETYPE(), "video/msvideo");
     // The copy kept the objects it shared before the clear.
     EXPECT_EQ(copy.GetVIDEOTSTNO(), 4711);
     EXPECT_EQ(copy.GetSECURITY(), "PUBLIC");
-    EXPECT_EQ(copy.GetDatabase()->GetKind(), 0x10);
+    EXPECT_EQ(copy.GetDatabase()->GetKind(), ko::TestKind::Component);
 }
 
 TEST(Media, TestNumberColumnChecksItsRange)

@@ -71,7 +71,7 @@ protected:
         ko::CDirectory directory;
         directory.SetPathStyle(ko::CDirectory::kSlashStyle);
         directory.SetRoot(Dir());
-        directory.SetDatabase(ko::kVehicleKind);
+        directory.SetDatabase(ko::TestKind::Vehicle);
         directory.SetTestNumber(number);
         const std::string evdata = directory.GetEVDataDirectory();
         const std::string uds = directory.GetUDSDirectory();

@@ -98,27 +98,27 @@ TEST_F(FileAgent, TestFileKindsAndMessages)
     EXPECT_EQ(agent_.GetVehicleTest(), nullptr);
 
     ASSERT_TRUE(agent_.SetZipFile(Dir() + "/tests.zip"));
-    EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Vehicle));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nZip File Type: Not Developed.");
     ASSERT_TRUE(agent_.SetTestFileDirectory(Dir(), 22));
-    EXPECT_FALSE(agent_.LoadTest(ko::kComponentKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Component));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nXML File Type: Not Developed.");
     ASSERT_TRUE(agent_.SetTestFileDirectory(Dir(), 21));
-    EXPECT_FALSE(agent_.LoadTest(ko::kBiomechanicsKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Biomechanics));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nUnknown File Type.");
     ASSERT_TRUE(agent_.SetTestFileDirectory(Dir(), 5));
-    EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Vehicle));
     EXPECT_EQ(agent_.GetLastError(),
               "Failure to load test number: 7\nA file with the extension: ev5 was not found.");
-    EXPECT_FALSE(agent_.LoadTest(3));
-    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nInvalid Database: kind code 3");
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::None));
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 7\nInvalid Database: kind code 2");
     EXPECT_EQ(agent_.GetVehicleTest(), nullptr);
 }
 
 TEST_F(FileAgent, NoTestNumberNoFirstLine)
 {
     ASSERT_TRUE(agent_.SetTestFileDirectory(Dir(), 24));
-    EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Vehicle));
     EXPECT_EQ(agent_.GetLastError(), "A file with the extension: e5x was not found.");
 }
 
@@ -158,7 +158,7 @@ TEST_F(FileAgent, SignalNamesStayInTheCurveDirectory)
     PutEV5(dir + "/v01234_000.e5x", test, kTest, true);
     ASSERT_TRUE(agent_.SetTestFileDirectory(dir, 24));
     ASSERT_TRUE(agent_.SetCurveFileDirectory(dir, 21));
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     EXPECT_EQ(agent_.GetVehicleTest()->GetInstrumentation(1)->GetSIGNALNAME(), "../outside.uds");
     PutUDS(Dir() + "/outside.uds", {1.0, 2.0});
     std::shared_ptr<ko::CNSignal> signal;
@@ -171,7 +171,7 @@ TEST_F(FileAgent, TextCurvesFromNFPAndDELT)
     // Kinds 1 to 4 find the curve by the name's curve piece, kind 5 by the extension.
     const std::string dir = ChosenTest(1);
     PutText(dir + "/v01234_001.asc", "1.5\n2.5\n3.5\n");
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     std::shared_ptr<ko::CNSignal> signal;
     ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
     ASSERT_EQ(signal->GetX().size(), 3u);
@@ -193,7 +193,7 @@ TEST_F(FileAgent, TextCurveWithStrayTrailingMaterial)
 {
     const std::string dir = ChosenTest(5);
     PutText(dir + "/curve.001", "0.0,1\r\n0.1,2\r\n0.2,3\r\n\r\nEnd of data\r\n\tchecksum 99\r\n");
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     std::shared_ptr<ko::CNSignal> signal;
     ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
     EXPECT_EQ(signal->GetY(), (std::vector<double>{1, 2, 3}));
@@ -207,7 +207,7 @@ TEST_F(FileAgent, TextCurveWithStrayTrailingMaterial)
 TEST_F(FileAgent, CurveFileKinds)
 {
     ChosenTest(22);
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     std::shared_ptr<ko::CNSignal> signal;
     EXPECT_FALSE(Load(1, signal));
     EXPECT_EQ(agent_.GetLastError(), "Unknown File Type.");
@@ -223,12 +223,12 @@ TEST_F(FileAgent, IntrusionFile)
             "# Source: Intrusion Data\n# Date: <01/02/2003>\n----- INTRUSION -----\n"
             "1|1|DASH|10|20|30|11|21|31|R1\n1|2|TOE|10|20|30|12|22|32|R1\n----- END -----\n");
     ASSERT_TRUE(agent_.SetIntrusionFileDirectory(dir));
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     ASSERT_EQ(agent_.GetVehicleTest()->GetIntrusions().size(), 2u);
     EXPECT_EQ(agent_.GetVehicleTest()->GetIntrusions()[1]->GetIPLOC(), "TOE");
 
     PutText(dir + "/v01234.ip5", "# Source: Intrusion Data\n1|1|DASH\n");
-    EXPECT_FALSE(agent_.LoadTest(ko::kVehicleKind));
+    EXPECT_FALSE(agent_.LoadTest(ko::TestKind::Vehicle));
     EXPECT_EQ(agent_.GetLastError(),
               "Failure to load test number: 1234\nIntrusion pipe count is 2 and not 9 or 10.");
     EXPECT_EQ(agent_.GetVehicleTest(), nullptr);
@@ -249,7 +249,7 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
     EXPECT_NE(agent_.GetIntrusionFile(), nullptr);
 
     // The test number comes from the test file's name when none is set.
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     EXPECT_EQ(agent_.GetTestNumber()->GetNumber(), kTest);
     EXPECT_EQ(agent_.GetVehicleTest()->TestRecord().GetTSTNO(), kTest);
     std::shared_ptr<ko::CNSignal> signal;
@@ -260,7 +260,7 @@ TEST_F(FileAgent, ChosenDirectoryWithUDSCurves)
     const std::string other = Sub("other");
     PutEV5(other + "/v00042_000.ev5", SampleTest(42), 42);
     ASSERT_TRUE(agent_.SetChosenDirectory(other));
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
     EXPECT_EQ(agent_.GetVehicleTest()->TestRecord().GetTSTNO(), 42);
 
     EXPECT_FALSE(agent_.SetChosenDirectory(Sub("empty")));
@@ -282,7 +282,7 @@ TEST_F(FileAgent, ChosenDirectoryReadsEachCurveFromItsOwnFile)
     PutUDS(dir + "/earlier_export.uds", {9.0, 9.0});
     PutUDS(dir + "/" + GeneratedName(kTest, 3), {3.0, 4.0});
     ASSERT_TRUE(agent_.SetChosenDirectory(dir)) << agent_.GetLastError();
-    ASSERT_TRUE(agent_.LoadTest(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTest(ko::TestKind::Vehicle)) << agent_.GetLastError();
 
     std::shared_ptr<ko::CNSignal> signal;
     ASSERT_TRUE(Load(1, signal)) << agent_.GetLastError();
@@ -321,16 +321,16 @@ TEST_F(FileAgent, StoreRoot)
     PutText(StoreDirs(20).first + "/v00020.ip5", "# Source: Intrusion Data\n1|1|DASH|1|2|3|4|5|6|R\n");
     StoreDirs(77);  // a test directory without a test file
     std::vector<int> numbers;
-    EXPECT_FALSE(agent_.GetStoreTestNumbers(ko::kVehicleKind, numbers));
+    EXPECT_FALSE(agent_.GetStoreTestNumbers(ko::TestKind::Vehicle, numbers));
     EXPECT_FALSE(agent_.SetStoreRoot(Dir() + "/missing"));
     ASSERT_TRUE(agent_.SetStoreRoot(Dir())) << agent_.GetLastError();
 
-    ASSERT_TRUE(agent_.GetStoreTestNumbers(ko::kVehicleKind, numbers)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.GetStoreTestNumbers(ko::TestKind::Vehicle, numbers)) << agent_.GetLastError();
     EXPECT_EQ(numbers, (std::vector<int>{3, 20, 1234}));
-    EXPECT_TRUE(agent_.GetStoreTestNumbers(ko::kComponentKind, numbers));
+    EXPECT_TRUE(agent_.GetStoreTestNumbers(ko::TestKind::Component, numbers));
     EXPECT_TRUE(numbers.empty());
 
-    ASSERT_TRUE(agent_.LoadTestList(ko::kVehicleKind)) << agent_.GetLastError();
+    ASSERT_TRUE(agent_.LoadTestList(ko::TestKind::Vehicle)) << agent_.GetLastError();
     ASSERT_EQ(agent_.GetVehTestList().size(), 3u);
     EXPECT_EQ(agent_.GetVehTestList()[1]->GetTSTNO(), 20);
     EXPECT_EQ(agent_.GetVehTestList()[1]->GetTSTTYP(), "NCAP");
@@ -363,7 +363,7 @@ TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
     agent_.SetVehListSink(
         [&](const std::shared_ptr<ko::veh::CSelection>& row) { seen.push_back(row->GetTSTNO()); });
     // The readable tests are listed; the unreadable ones are named in the list warning.
-    EXPECT_TRUE(agent_.LoadTestList(ko::kVehicleKind)) << agent_.GetLastError();
+    EXPECT_TRUE(agent_.LoadTestList(ko::TestKind::Vehicle)) << agent_.GetLastError();
     EXPECT_EQ(seen, (std::vector<int>{5}));
     EXPECT_TRUE(agent_.GetVehTestList().empty());
     const std::string& warning = agent_.GetListWarning();
@@ -375,17 +375,17 @@ TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
     EXPECT_EQ(warning.find("number: 5"), std::string::npos) << warning;
 
     PutEV5(broken.first + "/v00006_000.ev5", SampleTest(6), 6);
-    EXPECT_TRUE(agent_.LoadTestList(ko::kVehicleKind));
+    EXPECT_TRUE(agent_.LoadTestList(ko::TestKind::Vehicle));
     EXPECT_EQ(seen, (std::vector<int>{5, 5, 6}));
     EXPECT_EQ(agent_.GetListWarning(), "");
 }
 
 TEST_F(FileAgent, CodesValuesAndListWithoutStore)
 {
-    EXPECT_FALSE(agent_.LoadCodes(1, ko::kVehicleKind));
+    EXPECT_FALSE(agent_.LoadCodes(1, ko::TestKind::Vehicle));
     EXPECT_FALSE(agent_.LoadValues(3));
     EXPECT_NE(agent_.GetValues(), nullptr);
-    EXPECT_TRUE(agent_.LoadTestList(ko::kVehicleKind));
+    EXPECT_TRUE(agent_.LoadTestList(ko::TestKind::Vehicle));
     EXPECT_TRUE(agent_.GetVehTestList().empty());
 }
 

@@ -43,19 +43,19 @@ std::shared_ptr<ko::CVehicleTest> VehicleWithCurve(int test, int curve)
 TEST(DataAgent, LoadTestByKind)
 {
     CFixedAgent agent;
-    EXPECT_TRUE(agent.LoadTest(ko::kBiomechanicsKind));
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kBiomechanicsKind);
+    EXPECT_TRUE(agent.LoadTest(ko::TestKind::Biomechanics));
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
     ASSERT_NE(agent.GetBioTest(), nullptr);
     EXPECT_EQ(agent.GetBioTest()->GetTest(), nullptr);
 
     // Collision warning selects the vehicle database and creates nothing.
-    EXPECT_TRUE(agent.LoadTest(ko::kCollisionWarningKind));
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kVehicleKind);
+    EXPECT_TRUE(agent.LoadTest(ko::TestKind::CollisionWarning));
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Vehicle);
     EXPECT_EQ(agent.GetVehicleTest(), nullptr);
 
-    EXPECT_FALSE(agent.LoadTest(5));
+    EXPECT_FALSE(agent.LoadTest(ko::TestKind::None));
     EXPECT_EQ(agent.GetLastError(), "");
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kVehicleKind);
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Vehicle);
 }
 
 TEST(DataAgent, LoadTestByClass)
@@ -67,7 +67,7 @@ TEST(DataAgent, LoadTestByClass)
     EXPECT_TRUE(agent.LoadTest(12, std::make_shared<ko::CComTest>()));
     EXPECT_EQ(agent.GetLastError(), "");
     EXPECT_EQ(agent.GetTestNumber()->GetNumber(), 12);
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kComponentKind);
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Component);
     ASSERT_NE(agent.GetComTest(), nullptr);
 
     EXPECT_FALSE(agent.LoadTest(std::make_shared<ko::CTestType>()));
@@ -98,13 +98,13 @@ TEST(DataAgent, NumberRanges)
 TEST(DataAgent, MediaChecksAndValueTable)
 {
     CFixedAgent agent;
-    EXPECT_FALSE(agent.LoadMedia(ko::kNoKind, 0x4, 1, 1));
+    EXPECT_FALSE(agent.LoadMedia(ko::TestKind::None, ko::MediaKind::Photo, 1, 1));
     EXPECT_EQ(agent.GetLastError(), "Unknown Database");
-    EXPECT_FALSE(agent.LoadMedia(ko::kVehicleKind, ko::kNoKind, 1, 1));
+    EXPECT_FALSE(agent.LoadMedia(ko::TestKind::Vehicle, ko::MediaKind::None, 1, 1));
     EXPECT_EQ(agent.GetLastError(), "Unknown Media");
-    EXPECT_FALSE(agent.LoadMedia(ko::kVehicleKind, 0x4, 1, 0));
+    EXPECT_FALSE(agent.LoadMedia(ko::TestKind::Vehicle, ko::MediaKind::Photo, 1, 0));
     EXPECT_EQ(agent.GetLastError(), "Invalid Sequence Number");
-    EXPECT_TRUE(agent.LoadMedia(ko::kVehicleKind, 0x100, 1, 2));
+    EXPECT_TRUE(agent.LoadMedia(ko::TestKind::Vehicle, ko::MediaKind::Video, 1, 2));
 
     EXPECT_EQ(agent.GetValues(), nullptr);
     EXPECT_TRUE(agent.LoadValues(7));
@@ -119,13 +119,13 @@ TEST(DataAgent, SetTestCopiesAndSelects)
     CFixedAgent agent;
     auto bio = MakeBioTest(3, "H3");
     EXPECT_TRUE(agent.SetTest(bio));
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kBiomechanicsKind);
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
     ASSERT_NE(agent.GetBioTest(), nullptr);
     EXPECT_NE(agent.GetBioTest(), bio);
     EXPECT_EQ(agent.GetBioTest()->TestRecord().GetTSTNO(), 3);
     EXPECT_FALSE(agent.SetTest(std::make_shared<ko::CTestType>()));
     EXPECT_EQ(agent.GetLastError(), "Failure to determine the correct database.");
-    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::kBiomechanicsKind);
+    EXPECT_EQ(agent.GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
     agent.ClearTests();
     EXPECT_EQ(agent.GetBioTest(), nullptr);
 }
@@ -165,7 +165,7 @@ TEST(DataAgent, FailuresLeaveAnEmptySignal)
     EXPECT_EQ(agent.GetLastError(), "Curve Number: 8 could not be found in the Intrumentation.");
     EXPECT_TRUE(signal->GetY().empty());
 
-    agent.GetDatabase()->SetKind(ko::kCollisionWarningKind);
+    agent.GetDatabase()->SetKind(ko::TestKind::CollisionWarning);
     ko::CUDSFile file;
     EXPECT_FALSE(agent.FillSignal(file));
     EXPECT_EQ(agent.GetLastError(), "Invalid Database");

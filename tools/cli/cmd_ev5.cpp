@@ -112,9 +112,9 @@ int EV5(const std::vector<std::string>& argv)
     const CArguments args = Parse(argv);
     const std::string text = ko::ReadFileText(args.file);
     switch (args.database.GetKind()) {
-        case ko::kVehicleKind: return Run<ko::CEV5Veh, ko::CEV5VehExt, ko::CVehicleTest>(args, text);
-        case ko::kComponentKind: return Run<ko::CEV5Com, ko::CEV5ComExt, ko::CComTest>(args, text);
-        case ko::kBiomechanicsKind: return Run<ko::CEV5Bio, ko::CEV5BioExt, ko::CBioTest>(args, text);
+        case ko::TestKind::Vehicle: return Run<ko::CEV5Veh, ko::CEV5VehExt, ko::CVehicleTest>(args, text);
+        case ko::TestKind::Component: return Run<ko::CEV5Com, ko::CEV5ComExt, ko::CComTest>(args, text);
+        case ko::TestKind::Biomechanics: return Run<ko::CEV5Bio, ko::CEV5BioExt, ko::CBioTest>(args, text);
         default: throw std::invalid_argument("Invalid Database: " + args.database.GetDescription());
     }
 }

@@ -20,8 +20,8 @@ void PrintTests(const ko::CDocument& document)
 int Tests(const std::vector<std::string>& args)
 {
     const auto source = cli::ParseSourceArgs(args);
-    if (source.store.empty() || source.kind == 0 || !source.rest.empty() || !source.tests.empty() ||
-        !source.dir.empty())
+    if (source.store.empty() || source.kind == ko::TestKind::None || !source.rest.empty() ||
+        !source.tests.empty() || !source.dir.empty())
         throw std::invalid_argument("usage: velder-cli tests --store DIR --db vehdb|comdb|biodb");
     const auto agent = cli::OpenStore(source.store);
     std::vector<int> numbers;
@@ -31,8 +31,8 @@ int Tests(const std::vector<std::string>& args)
     cli::PrintFailures(document, std::cerr);
     if (document.GetTestCount() == 0) throw std::runtime_error("No test could be loaded.");
     switch (source.kind) {
-        case ko::kVehicleKind: PrintTests<ko::CVehicleTest>(document); break;
-        case ko::kComponentKind: PrintTests<ko::CComTest>(document); break;
+        case ko::TestKind::Vehicle: PrintTests<ko::CVehicleTest>(document); break;
+        case ko::TestKind::Component: PrintTests<ko::CComTest>(document); break;
         default: PrintTests<ko::CBioTest>(document); break;
     }
     return 0;

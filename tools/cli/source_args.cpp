@@ -6,17 +6,14 @@
 #include <stdexcept>
 
 #include "document/document.h"
-#include "model/database.h"
 #include "sources/data_agent_file.h"
 #include "tools/cli/op_args.h"
 
 namespace cli {
 
-int ParseDatabase(const std::string& text)
+ko::TestKind ParseDatabase(const std::string& text)
 {
-    if (text == "vehdb") return ko::kVehicleKind;
-    if (text == "comdb") return ko::kComponentKind;
-    if (text == "biodb") return ko::kBiomechanicsKind;
+    if (const auto kind = ko::LoadableKindFromName(text)) return *kind;
     throw std::invalid_argument("--db: not vehdb, comdb or biodb: '" + text + "'");
 }
 
@@ -68,7 +65,7 @@ void PrintFailures(const ko::CDocument& document, std::ostream& err)
 
 void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err)
 {
-    if (source.kind == 0) throw std::invalid_argument("--db is required");
+    if (source.kind == ko::TestKind::None) throw std::invalid_argument("--db is required");
     const bool fromStore = !source.store.empty() && !source.tests.empty();
     if (fromStore == !source.dir.empty() || (source.store.empty() != source.tests.empty()))
         throw std::invalid_argument(std::string("give either --store DIR --tests N[,N...] or --dir TESTDIR"));

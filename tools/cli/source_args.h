@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/test_kind.h"
+
 namespace ko {
 class CDataAgentFile;
 class CDocument;
@@ -23,16 +25,16 @@ struct SourceArgs {
     std::string store;
     std::vector<int> tests;
     std::string dir;
-    int kind = 0;
-    std::vector<std::string> rest;  // every other argument, in order
+    ko::TestKind kind = ko::TestKind::None;  // None: no --db
+    std::vector<std::string> rest;           // every other argument, in order
 };
 
 // Takes the source options out of args. Throws std::invalid_argument for a
 // missing or malformed value.
 SourceArgs ParseSourceArgs(const std::vector<std::string>& args);
 
-// 0x100, 0x10 or 0x4 for "vehdb", "comdb", "biodb"; throws std::invalid_argument otherwise.
-int ParseDatabase(const std::string& text);
+// The kind of "vehdb", "comdb", "biodb"; throws std::invalid_argument otherwise.
+ko::TestKind ParseDatabase(const std::string& text);
 
 // "12,40,7" as numbers; throws std::invalid_argument naming the option.
 std::vector<int> ParseTestNumbers(const std::string& text);
