@@ -14,15 +14,16 @@ namespace {
 struct CUnitText {
     CQuantity quantity;
     std::string_view units;
+    std::string_view code;  // the database's unit code, as curves read from test files carry it
     double factor;
 };
 
 constexpr std::array<CUnitText, 5> kUnits{{
-    {CQuantity::Acceleration, "METERS/SEC**2", 1.0 / kStandardGravity},
-    {CQuantity::Force, "NEWTONS", 1.0},
-    {CQuantity::Force, "KILONEWTONS", 1000.0},
-    {CQuantity::Moment, "NEWTON-METERS", 1.0},
-    {CQuantity::Deflection, "MILLIMETERS", 1.0},
+    {CQuantity::Acceleration, "METERS/SEC**2", "MS2", 1.0 / kStandardGravity},
+    {CQuantity::Force, "NEWTONS", "NWT", 1.0},
+    {CQuantity::Force, "KILONEWTONS", "", 1000.0},
+    {CQuantity::Moment, "NEWTON-METERS", "NWM", 1.0},
+    {CQuantity::Deflection, "MILLIMETERS", "MM", 1.0},
 }};
 
 const char* QuantityName(CQuantity quantity)
@@ -55,7 +56,7 @@ double ScaleToBase(CQuantity quantity, const std::string& yunits, const std::str
     std::string accepted = quantity == CQuantity::Acceleration ? "G'S" : "";
     for (const auto& unit : kUnits) {
         if (unit.quantity != quantity) continue;
-        if (unit.units == yunits) return unit.factor;
+        if (unit.units == yunits || (!unit.code.empty() && unit.code == yunits)) return unit.factor;
         accepted += (accepted.empty() ? "" : " or ") + std::string(unit.units);
     }
     throw std::logic_error(label + ": " + QuantityName(quantity) + " must be in " + accepted + ", not '" +

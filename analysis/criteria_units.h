@@ -9,14 +9,15 @@ namespace ko {
 inline constexpr double kStandardGravity = 9.80665;
 
 enum class CQuantity {
-    Acceleration,  // g: "G'S"; m/s^2: "METERS/SEC**2"
-    Force,         // N: "NEWTONS"; kN: "KILONEWTONS"
-    Moment,        // N·m: "NEWTON-METERS"
-    Deflection,    // mm: "MILLIMETERS"
+    Acceleration,  // g: "G'S"; m/s^2: "METERS/SEC**2" or "MS2"
+    Force,         // N: "NEWTONS" or "NWT"; kN: "KILONEWTONS"
+    Moment,        // N·m: "NEWTON-METERS" or "NWM"
+    Deflection,    // mm: "MILLIMETERS" or "MM"
 };
 
-// The factor that takes values in yunits to g, N, N·m or mm. Throws
-// std::logic_error "<label>: <quantity> must be in <texts>, not '<yunits>'".
+// The factor that takes values in yunits (a unit text or its code) to g, N,
+// N·m or mm. Throws std::logic_error "<label>: <quantity> must be in <texts>,
+// not '<yunits>'", the texts without the codes.
 double ScaleToBase(CQuantity quantity, const std::string& yunits, const std::string& label);
 
 // The base unit's text: "G'S", "NEWTONS", "NEWTON-METERS", "MILLIMETERS".

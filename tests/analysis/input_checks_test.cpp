@@ -92,6 +92,25 @@ TEST(CriterionInput, RefusedWithAClearText)
     }
 }
 
+// Curves read from test files carry the database's unit codes.
+TEST(CriterionInput, UnitCodesReadAsTheirUnits)
+{
+    struct Case {
+        const char* criterion;
+        Channels coded, named;
+    };
+    const Case rows[] = {
+        {"hic15", {Pulse("MS2")}, {Pulse("METERS/SEC**2")}},
+        {"vc", {Pulse("MM")}, {Pulse("MILLIMETERS")}},
+        {"nij", {Pulse("NWT"), Pulse("NWM")}, {Pulse("NEWTONS"), Pulse("NEWTON-METERS")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.criterion);
+        const ko::CCriterionInfo& info = *ko::FindCriterion(row.criterion);
+        EXPECT_EQ(ko::EvaluateCriterion(info, row.coded).value, ko::EvaluateCriterion(info, row.named).value);
+    }
+}
+
 TEST(CriterionCells, MillisecondsAndUnitsInTheCLocale)
 {
     const auto* hic = ko::FindCriterion("hic15");
