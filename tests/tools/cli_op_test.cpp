@@ -81,6 +81,29 @@ TEST_F(CliOpTest, OperationsRunInTheOrderGiven)
     EXPECT_EQ(Column(Text(Path("b.txt")), 0).size(), 100u);
 }
 
+TEST_F(CliOpTest, ResampleToPointsAndTruncateToAWindow)
+{
+    const std::string in = Signal("in.uds", {0, 1, 2, 3, 4}, 0.5);
+    CliRun r = Run("resample " + in + " " + Path("p.txt") + " --points 9");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto x = Column(Text(Path("p.txt")), 0), y = Column(Text(Path("p.txt")), 1);
+    ASSERT_EQ(y.size(), 9u);
+    EXPECT_DOUBLE_EQ(x[1], 0.25);
+    EXPECT_DOUBLE_EQ(y[1], 0.5);
+    r = Run("resample " + in + " " + Path("s.txt") + " --step 1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Column(Text(Path("s.txt")), 1), (std::vector<double>{0, 2, 4}));
+    r = Run("truncate " + in + " " + Path("t.txt") + " 0.5 1.5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Column(Text(Path("t.txt")), 1), (std::vector<double>{1, 2}));
+    ExpectFails("resample " + in + " " + Path("f.txt") + " --points 1",
+                "--resample-points: Number of Points: 1 needs to be greater then one.\n");
+    ExpectFails("resample " + in + " " + Path("f.txt") + " --step 0", "Requested Time step <= 0\n");
+    ExpectFails("truncate " + in + " " + Path("f.txt") + " 7 9", "No X or Y Signal Data\n");
+    ExpectFails("truncate " + in + " " + Path("f.txt") + " 1",
+                "usage: velder-cli truncate IN OUT START STOP\n");
+}
+
 TEST_F(CliOpTest, TextOutputIsXTabY)
 {
     const std::string in = Signal("in.uds", {1.0 / 3, -4, 1e-7, 8}, 0.5);

@@ -167,6 +167,30 @@ TEST_F(CliSelectionTest, ChannelSavesUDSFilesUnderTheirNames)
     EXPECT_EQ(saved.GetSENATT(), original.GetSENATT());
 }
 
+TEST_F(CliSelectionTest, ChannelReplacesFilesOnlyWithForceAndNeverItsInputs)
+{
+    ASSERT_EQ(Run("channel " + Vehicles() + " --title 0 --out " + out_.string()).status, 0);
+    const auto name = Cells(Lines(Run("channel " + Vehicles() + " --title 0").out)[0])[2];
+    std::ofstream(out_ / name, std::ios::binary) << "keep";
+    auto run = Run("channel " + Vehicles() + " --title 0 --out " + out_.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("File exists: " + (out_ / name).string() + " (--force replaces it)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Text(out_ / name), "keep");
+    ASSERT_EQ(Run("channel " + Vehicles() + " --title 0 --force --out " + out_.string()).status, 0);
+    EXPECT_NE(Text(out_ / name), "keep");
+
+    const std::string source = TestDir("uds", "v00101");
+    const std::string before = Text(fs::path(source) / name);
+    run = Run("channel " + Vehicles() + " --title 0 --cfc 60 --force --out " + source);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Not written over the input file: " + source + "/" + name), std::string::npos)
+        << run.err;
+    EXPECT_EQ(Text(fs::path(source) / name), before);
+    EXPECT_EQ(Run("channel " + Vehicles() + " --title 0 --force").status, 1);
+}
+
 TEST_F(CliSelectionTest, AFailingOperationStopsWithItsMessageAndWritesNothing)
 {
     const auto run = Run("channel " + Vehicles() + " --title 0 --truncate 5 1 --out " + out_.string());

@@ -3,10 +3,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <iostream>
 #include <map>
 #include <stdexcept>
 
 #include "core/signal.h"
+#include "document/resample_input.h"
+#include "tools/cli/signal_files.h"
 
 namespace cli {
 
@@ -45,6 +48,13 @@ const std::map<std::string, OptionInfo>& Options()
           [](const std::string& o, Values v) -> Apply {
               const double dt = ParseNumber(v[0], o);
               return [dt](ko::CNSignal& s) { s.Resample(dt); };
+          }}},
+        {"--resample-points",
+         {1,
+          [](const std::string& o, Values v) -> Apply {
+              const auto points = ko::CheckPointCount(v[0]);
+              if (!points.Ok()) throw std::invalid_argument(o + ": " + points.message);
+              return [n = points.value](ko::CNSignal& s) { s.Resample(ko::TimeStepForPoints(s, n)); };
           }}},
         {"--truncate",
          {2,
@@ -103,6 +113,21 @@ std::vector<SignalOperation> ParseOperations(std::span<const std::string> args)
 void ApplyOperations(ko::CNSignal& signal, const std::vector<SignalOperation>& operations)
 {
     for (const auto& operation : operations) operation.apply(signal);
+}
+
+int RunOnFile(const std::string& in, const std::string& out, const std::vector<SignalOperation>& operations)
+{
+    const auto signal = LoadSignal(in);
+    try {
+        ApplyOperations(*signal, operations);
+    } catch (...) {
+        PrintWarnings(*signal, std::cerr);
+        throw;
+    }
+    PrintWarnings(*signal, std::cerr);
+    SaveSignals({{signal.get(), out}});
+    std::cout << "wrote " << signal->GetY().size() << " points to " << out << "\n";
+    return 0;
 }
 
 }  // namespace cli

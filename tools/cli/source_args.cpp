@@ -39,6 +39,14 @@ bool TakeOption(std::vector<std::string>& rest, const std::string& name, std::st
     return true;
 }
 
+bool TakeFlag(std::vector<std::string>& rest, const std::string& name)
+{
+    const auto found = std::find(rest.begin(), rest.end(), name);
+    if (found == rest.end()) return false;
+    rest.erase(found);
+    return true;
+}
+
 SourceArgs ParseSourceArgs(const std::vector<std::string>& args)
 {
     SourceArgs source;

@@ -41,6 +41,8 @@ std::vector<int> ParseTestNumbers(const std::string& text);
 
 // Takes "name VALUE" out of rest into value; false when name is absent.
 bool TakeOption(std::vector<std::string>& rest, const std::string& name, std::string& value);
+// Takes the flag name out of rest; false when it is absent.
+bool TakeFlag(std::vector<std::string>& rest, const std::string& name);
 
 // A file agent on a store root; throws std::runtime_error with its failure text.
 std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root);
