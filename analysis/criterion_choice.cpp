@@ -6,8 +6,8 @@
 
 #include "analysis/clip.h"
 #include "analysis/hic.h"
-#include "analysis/number_text.h"
 #include "analysis/peak.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 
 namespace ko {
@@ -99,8 +99,9 @@ CCriterionValue EvaluateCriterion(const CCriterionInfo& info,
 
 std::vector<std::string> CriterionCells(const CCriterionInfo& info, const CCriterionValue& value)
 {
-    std::vector<std::string> cells{GeneralText(value.value), FixedText(value.start * 1000.0, 3)};
-    if (info.window) cells.push_back(FixedText(value.end * 1000.0, 3));
+    std::vector<std::string> cells{WithoutNegativeZero(GeneralText(value.value)),
+                                   WithoutNegativeZero(FixedText(value.start * 1000.0, 3))};
+    if (info.window) cells.push_back(WithoutNegativeZero(FixedText(value.end * 1000.0, 3)));
     cells.push_back(!value.note.empty() ? value.note : value.units.empty() ? "-" : value.units);
     return cells;
 }

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "analysis/criteria_units.h"
-#include "analysis/number_text.h"
 #include "analysis/samples.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 
 namespace ko {

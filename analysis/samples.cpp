@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "analysis/number_text.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "core/units.h"
 
@@ -34,7 +34,7 @@ bool OneStep(double previous, double x, double step)
 
 std::string MillisecondsText(double seconds)
 {
-    return FixedText(seconds * 1000.0, 3) + " ms";
+    return WithoutNegativeZero(FixedText(seconds * 1000.0, 3)) + " ms";
 }
 
 CTimeBase CheckedTimeBase(const CData& signal, const std::string& label)

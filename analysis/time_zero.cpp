@@ -6,8 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "analysis/number_text.h"
 #include "analysis/samples.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 
 namespace ko {

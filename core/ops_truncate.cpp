@@ -2,23 +2,15 @@
 // Truncation of a signal to a time interval or to an index interval.
 #include <algorithm>
 #include <limits>
-#include <sstream>
 #include <stdexcept>
 
+#include "core/number_text.h"
 #include "core/ops_interpolate.h"
 #include "core/signal.h"
 
 namespace ko {
 
 namespace {
-
-// A double as a default-formatted output stream writes it (6 significant digits).
-std::string StreamText(double value)
-{
-    std::ostringstream out;
-    out << value;
-    return out.str();
-}
 
 // The number of samples an index walk may visit: the point count, never more
 // than the data hold.
@@ -38,8 +30,8 @@ bool FitsIndex(std::int64_t v)
 bool CData::Truncate(double start, double stop)
 {
     if (start >= stop)
-        throw std::logic_error("Stop time (" + StreamText(stop) + ") is before or equals Start Time (" +
-                               StreamText(start) + ")");
+        throw std::logic_error("Stop time (" + GeneralText(stop) + ") is before or equals Start Time (" +
+                               GeneralText(start) + ")");
     const std::size_t n = UsableCount(*this);
     std::size_t first = 0;
     while (first < n && !(x_[first] >= start)) ++first;

@@ -2,8 +2,8 @@
 #include "document/plot_data.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "core/number_text.h"
 #include "core/signal.h"
 
 namespace ko {
@@ -11,13 +11,6 @@ namespace ko {
 namespace {
 
 constexpr std::size_t kMainTitleLimit = 240;
-
-std::string Fixed(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 // "TYPE - UNITS" with stand-ins for an empty type or empty units.
 std::string AxisTitle(const std::string& type, const std::string& units, const char* axis)
@@ -97,8 +90,8 @@ std::string PeakSubtitle(const CNSignal& signal)
 {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
     if (!signal.MinPeak(minX, minY) || !signal.MaxPeak(maxX, maxY)) minX = minY = maxX = maxY = 0.0;
-    return "Ymin " + Fixed(minY, 3) + " @ " + Fixed(minX, 2) + ", Ymax " + Fixed(maxY, 3) + " @ " +
-           Fixed(maxX, 2);
+    return "Ymin " + FixedText(minY, 3) + " @ " + FixedText(minX, 2) + ", Ymax " + FixedText(maxY, 3) +
+           " @ " + FixedText(maxX, 2);
 }
 
 CPlotTitles BuildPlotTitles(const CSignalList& signals)

@@ -1,49 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/signal_output.h"
 
-#include <cstdio>
-#include <sstream>
+#include <algorithm>
 
 #include "core/atomic_file.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 
 namespace ko {
 
 namespace {
 
-void CopyHeader(std::ostringstream& text, const CSignalList& signals)
+void CopyHeader(std::string& text, const CSignalList& signals)
 {
     for (std::size_t i = 0; i < signals.size(); ++i) {
-        if (i > 0) text << '\t';
-        text << "Test/Curve Number: " << signals[i]->GetTSTNO() << '/' << signals[i]->GetCURNO() << '\t';
+        if (i > 0) text += '\t';
+        text += "Test/Curve Number: " + std::to_string(signals[i]->GetTSTNO()) + '/' +
+                std::to_string(signals[i]->GetCURNO()) + '\t';
     }
-    text << "\r\n";
+    text += "\r\n";
 }
 
-void CopyLine(std::ostringstream& text, const CSignalList& signals, std::size_t point)
+void CopyLine(std::string& text, const CSignalList& signals, std::size_t point)
 {
     for (std::size_t i = 0; i < signals.size(); ++i) {
         const auto& x = signals[i]->GetX();
         const auto& y = signals[i]->GetY();
-        if (i > 0) text << '\t';
-        if (point < y.size() && point < x.size())
-            text << x[point] << '\t' << y[point];
-        else
-            text << '\t';
+        if (i > 0) text += '\t';
+        if (point < y.size() && point < x.size()) {
+            AppendGeneral(text, x[point]);
+            text += '\t';
+            AppendGeneral(text, y[point]);
+        } else {
+            text += '\t';
+        }
     }
-    text << "\r\n";
+    text += "\r\n";
 }
 
 }  // namespace
 
 std::string CopyDataText(const CSignalList& signals)
 {
-    std::ostringstream text;
+    std::string text;
     CopyHeader(text, signals);
     std::size_t points = 0;
     for (const auto& signal : signals) points = std::max(points, PlotPoints(*signal));
     for (std::size_t point = 0; point < points; ++point) CopyLine(text, signals, point);
-    return text.str();
+    return text;
 }
 
 std::string ProposedTextName(const CNSignal& signal)
@@ -65,14 +69,11 @@ std::string XYFileText(const CNSignal& signal)
     const auto& x = signal.GetX();
     const auto& y = signal.GetY();
     std::string text;
-    char line[128];
     for (std::size_t i = 0; i < x.size() && i < y.size(); ++i) {
-        const int n = std::snprintf(line, sizeof line, "%f\t%f\r\n", x[i], y[i]);
-        if (n >= static_cast<int>(sizeof line)) {
-            text += std::to_string(x[i]) + "\t" + std::to_string(y[i]) + "\r\n";
-        } else {
-            text.append(line, static_cast<std::size_t>(n));
-        }
+        AppendFixed(text, x[i], 6);
+        text += '\t';
+        AppendFixed(text, y[i], 6);
+        text += "\r\n";
     }
     return text;
 }

@@ -2,13 +2,13 @@
 #include "formats/sample_store.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <system_error>
 
 #include "core/atomic_file.h"
+#include "core/number_text.h"
 #include "formats/directory.h"
 #include "formats/ev5_biomechanics.h"
 #include "formats/ev5_component.h"
@@ -75,11 +75,12 @@ std::map<int, std::vector<double>> Curves(const CSampleTest& test)
 std::string PointText(const std::vector<double>& values, const sample::CTimeBase& time)
 {
     std::string text;
-    char line[64];
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double t = (time.nfp + static_cast<double>(i)) * time.delt * 1e-6;
-        std::snprintf(line, sizeof line, "%.4f\t%.6g\n", t, values[i]);
-        text += line;
+        AppendFixed(text, t, 4);
+        text += '\t';
+        AppendGeneral(text, values[i], 6);
+        text += '\n';
     }
     return text;
 }

@@ -9,6 +9,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/number_text.h"
+
 namespace ko {
 
 namespace {
@@ -32,12 +34,11 @@ std::string_view NumberBody(std::string_view text)
     return text;
 }
 
-template <class T, class... Format>
-bool ReadNumber(std::string_view text, T& value, Format... format)
+bool ReadInteger(std::string_view text, int& value)
 {
     const std::string_view body = NumberBody(text);
     const char* end = body.data() + body.size();
-    const auto result = std::from_chars(body.data(), end, value, format...);
+    const auto result = std::from_chars(body.data(), end, value);
     return result.ec == std::errc() && result.ptr == end;
 }
 
@@ -45,7 +46,7 @@ int ParseInt(std::string_view text)
 {
     int value = 0;
     if (Trimmed(text).empty()) return 0;
-    if (!ReadNumber(text, value)) throw std::invalid_argument("Invalid Integer: " + std::string(text));
+    if (!ReadInteger(text, value)) throw std::invalid_argument("Invalid Integer: " + std::string(text));
     return value;
 }
 
@@ -53,18 +54,9 @@ double ParseDouble(std::string_view text)
 {
     double value = 0.0;
     if (Trimmed(text).empty()) return 0.0;
-    if (!ReadNumber(text, value, std::chars_format::general)) {
+    if (!ReadNumber(Trimmed(text), value))
         throw std::invalid_argument("Invalid Number: " + std::string(text));
-    }
     return value;
-}
-
-std::string FormatDouble(double value)
-{
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 6);
-    return std::string(buffer.data(), result.ptr);
 }
 
 bool ReadDigits(std::string_view text, int& value)
@@ -132,7 +124,7 @@ std::string FormatFieldValue(const CFieldValue& value)
 {
     switch (value.index()) {
         case 0: return std::to_string(std::get<int>(value));
-        case 1: return FormatDouble(std::get<double>(value));
+        case 1: return GeneralText(std::get<double>(value));
         case 2: return std::get<std::string>(value);
         default: return FormatDate(std::get<std::tm>(value));
     }
@@ -161,7 +153,7 @@ CFieldValue ConvertFieldValue(ColumnType type, const CFieldValue& value)
             number <= std::numeric_limits<int>::max()) {
             return static_cast<int>(number);
         }
-        throw std::invalid_argument("Invalid Integer: " + FormatDouble(number));
+        throw std::invalid_argument("Invalid Integer: " + GeneralText(number));
     }
     // The alternatives are in ColumnType order.
     if (static_cast<int>(value.index()) != static_cast<int>(type)) {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/signal.h"
+#include "tests/core/comma_locale.h"
 #include "tests/formats/temp_dir_test.h"
 
 namespace {
@@ -128,6 +129,17 @@ TEST_F(CliUdsTest, LibraryWrittenSignal)
         EXPECT_TRUE(Contains(lines, expected)) << expected;
     const CliResult d = Run("dump " + Path("lib.uds"));
     EXPECT_EQ(d.out, "0\t0.333333343\n0.5\t-4\n2\t1.00000001e-07\n");
+}
+
+TEST_F(CliUdsTest, NumbersKeepTheDecimalPointUnderACommaLocale)
+{
+    VELDER_UNDER_COMMA_LOCALE(comma);
+    EXPECT_EQ(Run("dump " + Sample("sun_xy.uds")).out, "0\t1.5\n0.25\t-2\n0.75\t3.25\n");
+    EXPECT_TRUE(Contains(Lines(Run("header " + Sample("sun_xy.uds")).out), "CLSSPD=56.2999992"));
+    const CliResult op = Run("op " + Sample("sun_xy.uds") + " " + Path("out.txt") + " --resample 0.25");
+    ASSERT_EQ(op.status, 0) << op.err;
+    const auto text = Bytes(Path("out.txt"));
+    EXPECT_EQ(std::string(text.begin(), text.end()).substr(0, 14), "0\t1.5\n0.25\t-2\n");
 }
 
 TEST_F(CliUdsTest, DemoWritesAPulseThatHeaderAndDumpShow)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velder-cli dump FILE: the points of a UDS-1992 file, one "x<TAB>y" line each.
-#include <cstdio>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 
+#include "core/number_text.h"
 #include "formats/uds_file.h"
 #include "tools/cli/command_registry.h"
 
@@ -16,10 +16,11 @@ int Dump(const std::vector<std::string>& args)
     ko::CUDSFile file;
     file.Read(args[0]);
     std::string out;
-    char line[64];
     for (std::size_t i = 0; i < file.GetPointCount(); ++i) {
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", file.GetX()[i], file.GetY()[i]);
-        out += line;
+        ko::AppendGeneral(out, file.GetX()[i], 9);
+        out += '\t';
+        ko::AppendGeneral(out, file.GetY()[i], 9);
+        out += '\n';
     }
     std::cout << out;
     return 0;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velder-cli header FILE: the UDS-1992 header as NAME=value lines in file order.
-#include <cstdio>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 
+#include "core/number_text.h"
 #include "formats/uds_file.h"
 #include "tools/cli/command_registry.h"
 
@@ -22,9 +22,7 @@ std::string Text(std::int32_t value)
 
 std::string Text(float value)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return buffer;
+    return ko::GeneralText(value, 9);
 }
 
 int Header(const std::vector<std::string>& args)

@@ -7,6 +7,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "document/resample_input.h"
 #include "tools/cli/signal_files.h"
@@ -77,9 +78,7 @@ const std::map<std::string, OptionInfo>& Options()
 double ParseNumber(const std::string& text, const std::string& option)
 {
     double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value))
+    if (!ko::ReadNumber(text, value) || !std::isfinite(value))
         throw std::invalid_argument(option + ": not a number: '" + text + "'");
     return value;
 }

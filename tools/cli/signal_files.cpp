@@ -4,12 +4,12 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
 
 #include "core/atomic_file.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "formats/uds_file.h"
 
@@ -61,12 +61,13 @@ std::vector<std::shared_ptr<ko::CNSignal>> LoadSignals(std::span<const std::stri
 std::string XYText(const ko::CNSignal& signal)
 {
     std::string text;
-    char line[64];
     const auto& x = signal.GetX();
     const auto& y = signal.GetY();
     for (std::size_t i = 0; i < y.size() && i < x.size(); ++i) {
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", x[i], y[i]);
-        text += line;
+        ko::AppendGeneral(text, x[i], 9);
+        text += '\t';
+        ko::AppendGeneral(text, y[i], 9);
+        text += '\n';
     }
     return text;
 }
