@@ -28,12 +28,19 @@ void CDirectory::SetTestNumber(int number)
     testNumber_ = replacement;
 }
 
+// Characters rather than literals: GCC 12 warns falsely (-Wrestrict) on a
+// std::string assigned a one-character literal.
+void CDirectory::SetSeparators(char separator, bool trailing)
+{
+    separator_.assign(1, separator);
+    trailing_.assign(trailing ? 1 : 0, separator);
+}
+
 void CDirectory::SetPathStyle(int style)
 {
     const bool slash = style == kSlashStyle;
     style_ = slash ? kSlashStyle : kBackslashStyle;
-    separator_ = slash ? "/" : "\\";
-    trailing_ = slash ? "" : "\\";
+    SetSeparators(slash ? '/' : '\\', !slash);
     root_ = slash ? slashRoot_ : kDefaultDriveRoot;
     path_ = root_;
 }
@@ -45,8 +52,7 @@ void CDirectory::SetRoot(const std::string& text)
         std::string root = text;
         while (root.size() > 1 && root.back() == '/') root.pop_back();
         slashRoot_ = root;
-        separator_ = "/";
-        trailing_.clear();
+        SetSeparators('/', false);
         root_ = root;
         path_ = root_;
         return;
@@ -59,8 +65,7 @@ void CDirectory::SetRoot(const std::string& text)
         path_.clear();
         throw std::logic_error("No alphabet letter dir root.");
     }
-    separator_ = "\\";
-    trailing_ = "\\";
+    SetSeparators('\\', true);
     root_ = std::string(1, text[0]) + ":\\";
     path_ = root_;
 }

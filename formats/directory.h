@@ -57,6 +57,8 @@ public:
 private:
     // Builds root + area + database levels; the test level only when withTest.
     const std::string& Build(const char* area, bool withTest);
+    // One separator character; the trailing one only when trailing.
+    void SetSeparators(char separator, bool trailing);
 
     std::shared_ptr<CDatabase> database_ = std::make_shared<CDatabase>();
     std::shared_ptr<CTestNumber> testNumber_ = std::make_shared<CTestNumber>();
