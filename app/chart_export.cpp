@@ -20,6 +20,18 @@
 
 CChartExport::CChartExport(QCustomPlot& plot) : m_plot(plot) {}
 
+const QList<CChartExport::CFormat>& CChartExport::Formats()
+{
+    static const QList<CFormat> formats = {
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+#ifdef VELDER_HAVE_QT_SVG
+        {QStringLiteral("SVG image (*.svg)"), QStringLiteral("svg")},
+#endif
+        {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf")},
+    };
+    return formats;
+}
+
 bool CChartExport::SaveFile(const QString& path) const
 {
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -13,7 +14,16 @@ class QPrinter;
 // Writes a plot as a PNG, SVG or PDF file, as an image and onto a printer page.
 class CChartExport {
 public:
+    // A file format this build writes: its file-dialog filter and its suffix.
+    struct CFormat {
+        QString filter;
+        QString suffix;
+    };
+
     explicit CChartExport(QCustomPlot& plot);
+
+    // The formats SaveFile writes, PNG first; SVG only when built with Qt SVG.
+    static const QList<CFormat>& Formats();
 
     // The format follows the file suffix (png, svg, pdf, any case). The file is
     // written atomically; false on any failure, and an existing file then stays

@@ -230,17 +230,19 @@ CChartWidget::EExportResult CChartWidget::RunExportDialog()
     if (!m_hasGraph) {
         return EExportResult::Failed;
     }
-    const QString png = tr("PNG image (*.png)");
-    const QString svg = tr("SVG image (*.svg)");
-    const QString pdf = tr("PDF document (*.pdf)");
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Graph"), QString(),
-                                                QStringList{png, svg, pdf}.join(";;"), &filter);
+    const auto& formats = CChartExport::Formats();
+    QStringList filters;
+    for (const auto& format : formats) {
+        filters << format.filter;
+    }
+    QString filter = filters.front();
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Graph"), QString(), filters.join(";;"), &filter);
     if (path.isEmpty()) {
         return EExportResult::Cancelled;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += filter == svg ? ".svg" : filter == pdf ? ".pdf" : ".png";
+        path += "." + formats.at(std::max<qsizetype>(filters.indexOf(filter), 0)).suffix;
     }
     return ExportToFile(path) ? EExportResult::Saved : EExportResult::Failed;
 }

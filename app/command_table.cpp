@@ -151,7 +151,10 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kExit:
         case kAbout:
         case kViewToolBar:
-        case kViewStatusBar: return true;
+        case kViewStatusBar:
+        case kSplit:
+        case kSpawnPath:
+        case kHelpTopics: return true;
         case kSaveGraph:
         case kPrint:
         case kCopyPlot:

@@ -29,5 +29,5 @@ const std::vector<int>& ToolBarCommands();
 
 // Whether the command can run now. Commands whose bodies are not part of this
 // build (the save and viewer commands, filter, resample, truncate, compare,
-// summary, signal list, spawn path, help topics) stay disabled.
+// summary, signal list) stay disabled.
 bool IsCommandEnabled(int id, const CVelderDoc& doc);

@@ -3,8 +3,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -14,6 +18,8 @@
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/help_topics.h"
+#include "app/message_box.h"
 #include "app/plot_view.h"
 #include "app/signal_commands.h"
 #include "app/tool_icons.h"
@@ -120,13 +126,16 @@ void CMainFrame::CreateClient()
     titleView_->setFocus();
 }
 
-// The upper pane asks for a third of the client width as its height, but
-// never more than half the client height.
 void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (sized_) return;
     sized_ = true;
+    DivideClient();
+}
+
+void CMainFrame::DivideClient()
+{
     const int height = splitter_->height();
     const int top = std::min(splitter_->width() / 3, height / 2);
     splitter_->setSizes({top, height - top});
@@ -142,6 +151,9 @@ void CMainFrame::ConnectCommands()
     On(cmd::kFileOpen, [this] { doc_->OnFileOpen(); });
     On(cmd::kExit, [this] { close(); });
     On(cmd::kAbout, [this] { ShowAbout(); });
+    On(cmd::kSpawnPath, [this] { EditSpawnPath(); });
+    On(cmd::kSplit, [this] { DivideClient(); });
+    On(cmd::kHelpTopics, [this] { ShowHelpTopics(this); });
     On(cmd::kSaveGraph, [this] { plotView_->SaveGraph(); });
     On(cmd::kCustomizeGraph, [this] { plotView_->CustomizeGraph(); });
     On(cmd::kPrint, [this] { plotView_->PrintGraph(); });
@@ -188,6 +200,24 @@ void CMainFrame::PostOpen()
 {
     QMetaObject::invokeMethod(
         this, [this] { doc_->OnFileOpen(); }, Qt::QueuedConnection);
+}
+
+// The folder of the sibling applications, kept in the profile.
+void CMainFrame::EditSpawnPath()
+{
+    QSettings settings;
+    const QString key = "Setting/SpawnPath";
+    bool ok = false;
+    QString path = QInputDialog::getText(this, "Option - Select a Path",
+                                         "Directory for lauching Applications", QLineEdit::Normal,
+                                         settings.value(key, "J:\\WIN32APP\\QUORLIB\\").toString(), &ok);
+    if (!ok) return;
+    if (!QFileInfo(path).isDir()) {
+        ShowStop(this, "Invalid Path: " + path);
+        return;
+    }
+    if (!path.endsWith('/') && !path.endsWith('\\')) path += QDir::separator();
+    settings.setValue(key, path);
 }
 
 void CMainFrame::ShowAbout()

@@ -52,6 +52,9 @@ private:
     void CreatePaneKeys();
     void On(int id, const std::function<void()>& body);
     void ShowAbout();
+    // The upper pane a third of the client width high, at most half the client height.
+    void DivideClient();
+    void EditSpawnPath();
 
     std::unique_ptr<CVelderDoc> doc_;
     std::unique_ptr<CSignalCommands> commands_;

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/chart_export.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -63,6 +65,27 @@ TEST_F(ChartExportTest, WritesPngSvgAndPdf)
 #else
     EXPECT_FALSE(chart.ExportToFile(Path("graph.svg")));
     GTEST_SKIP() << "built without Qt SVG";
+#endif
+}
+
+TEST_F(ChartExportTest, OffersExactlyTheFormatsItWrites)
+{
+    ShowPulses();
+    QStringList offered;
+    for (const auto& format : CChartExport::Formats()) {
+        offered << format.suffix;
+        EXPECT_TRUE(format.filter.endsWith("(*." + format.suffix + ")")) << format.filter.toStdString();
+        EXPECT_TRUE(chart.ExportToFile(Path("offered." + format.suffix))) << format.suffix.toStdString();
+    }
+    for (const QString suffix : {"png", "svg", "pdf", "bmp"}) {
+        if (!offered.contains(suffix)) {
+            EXPECT_FALSE(chart.ExportToFile(Path("other." + suffix)));
+        }
+    }
+#ifdef VELDER_HAVE_QT_SVG
+    EXPECT_EQ(offered, QStringList({"png", "svg", "pdf"}));
+#else
+    EXPECT_EQ(offered, QStringList({"png", "pdf"}));
 #endif
 }
 

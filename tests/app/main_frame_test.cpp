@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -33,6 +36,17 @@
 namespace {
 
 using kores::CSourceSelection;
+
+// Takes the URLs the desktop would open.
+class CUrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void Open(const QUrl& url) { urls << url; }
+};
 
 class MainFrame : public ::testing::Test {
 protected:
@@ -109,11 +123,11 @@ protected:
     CMainFrame frame;
 };
 
-TEST_F(MainFrame, StartsWithOnlyOpenExitAboutAndBarTogglesEnabled)
+TEST_F(MainFrame, StartsWithOnlyOpenSpawnPathAboutExitViewCommandsAndHelpEnabled)
 {
     EXPECT_EQ(frame.windowTitle(), "Velder");
-    const std::set<int> enabled = {cmd::kFileOpen, cmd::kExit, cmd::kAbout, cmd::kViewToolBar,
-                                   cmd::kViewStatusBar};
+    const std::set<int> enabled = {cmd::kFileOpen,      cmd::kExit,  cmd::kAbout,     cmd::kViewToolBar,
+                                   cmd::kViewStatusBar, cmd::kSplit, cmd::kSpawnPath, cmd::kHelpTopics};
     for (const CCommandInfo& info : Commands()) {
         ASSERT_NE(frame.Action(info.id), nullptr) << info.id;
         EXPECT_EQ(frame.Action(info.id)->isEnabled(), enabled.count(info.id) == 1) << info.text;
@@ -135,6 +149,35 @@ TEST_F(MainFrame, StartsWithOnlyOpenExitAboutAndBarTogglesEnabled)
     EXPECT_EQ(frame.Splitter().widget(1), &frame.PlotView());
     EXPECT_EQ(Grid().Model().RowCount(), 0);
     EXPECT_FALSE(Doc().HasGraph());
+}
+
+TEST_F(MainFrame, HelpTopicsOpensTheHelpPageInTheBrowser)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    CUrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    Trigger(cmd::kHelpTopics);
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    QFile page(catcher.urls.front().toLocalFile());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+    const QString html = QString::fromUtf8(page.readAll());
+    page.remove();
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>"));
+    for (const char* text : {"<h2>Operate</h2>", "<dt>Standard Deviation</dt>", "<dt>Open...</dt>",
+                             "<dd>Filter Signal - CFC 60</dd>", "<dt>Help Topics</dt>"})
+        EXPECT_TRUE(html.contains(text)) << text;
+    EXPECT_TRUE(env.Messages().empty());
+}
+
+TEST_F(MainFrame, SplitRestoresThePaneDivision)
+{
+    QApplication::processEvents();
+    const QList<int> standard = frame.Splitter().sizes();
+    frame.Splitter().setSizes({standard[0] + standard[1] - 40, 40});
+    ASSERT_NE(frame.Splitter().sizes(), standard);
+    Trigger(cmd::kSplit);
+    EXPECT_EQ(frame.Splitter().sizes(), standard);
 }
 
 TEST_F(MainFrame, LoadsTestsChosenInTheDialogsAndReportsTheMissingOne)
@@ -377,3 +420,5 @@ TEST_F(MainFrame, ScreenshotOfThePlottedTitle)
 }
 
 }  // namespace
+
+#include "main_frame_test.moc"
