@@ -6,8 +6,8 @@
 
 #include "app/batch_test_numbers.h"
 #include "app/message_box.h"
-#include "app/selection_texts.h"
 #include "app/test_selection_dialog.h"
+#include "document/selection_texts.h"
 #include "sources/data_agent.h"
 
 namespace kores {
@@ -15,12 +15,13 @@ namespace kores {
 namespace {
 
 // The agent's list of a database into the cache, when the cache is empty or a
-// reload is asked for.
+// reload is asked for; asked tells whether the agent was asked for it.
 template <class Row>
 bool Refresh(ko::CDataAgent& agent, ko::TestKind kind, bool reload, std::vector<std::shared_ptr<Row>>& cache,
-             const std::vector<std::shared_ptr<Row>>& (ko::CDataAgent::*list)() const)
+             const std::vector<std::shared_ptr<Row>>& (ko::CDataAgent::*list)() const, bool& asked)
 {
-    if (!cache.empty() && !reload) return true;
+    asked = cache.empty() || reload;
+    if (!asked) return true;
     if (!agent.LoadTestList(kind)) return false;
     cache = (agent.*list)();
     return true;
@@ -42,20 +43,24 @@ bool CBatchTestNumbers::EnsureTestList()
     const ko::TestKind kind = database_->GetKind();
     const bool reload = reload_->isChecked();
     bool loaded = true;
+    bool asked = false;
     switch (kind) {
         case ko::TestKind::Biomechanics:
-            loaded = Refresh(*agent_, kind, reload, bioList_, &ko::CDataAgent::GetBioTestList);
+            loaded = Refresh(*agent_, kind, reload, bioList_, &ko::CDataAgent::GetBioTestList, asked);
             break;
         case ko::TestKind::Component:
-            loaded = Refresh(*agent_, kind, reload, comList_, &ko::CDataAgent::GetComTestList);
+            loaded = Refresh(*agent_, kind, reload, comList_, &ko::CDataAgent::GetComTestList, asked);
             break;
         case ko::TestKind::Vehicle:
-            loaded = Refresh(*agent_, kind, reload, vehList_, &ko::CDataAgent::GetVehTestList);
+            loaded = Refresh(*agent_, kind, reload, vehList_, &ko::CDataAgent::GetVehTestList, asked);
             break;
         default: return false;
     }
     reload_->setChecked(false);
     if (!loaded) ShowStop(this, QString::fromStdString(agent_->GetLastError()));
+    // The tests left out of a list just read are named once, with the list kept.
+    if (loaded && asked && !agent_->GetListWarning().empty())
+        ShowExclamation(this, QString::fromStdString(agent_->GetListWarning()));
     return loaded;
 }
 
@@ -80,9 +85,11 @@ std::unique_ptr<CTestSelectionDialog> CBatchTestNumbers::MakeSelectionDialog()
 {
     if (!EnsureTestList()) return nullptr;
     switch (database_->GetKind()) {
-        case ko::TestKind::Biomechanics: return std::make_unique<CDABioTNDlg>(SelectionTexts(bioList_), this);
-        case ko::TestKind::Component: return std::make_unique<CDAComTNDlg>(SelectionTexts(comList_), this);
-        default: return std::make_unique<CDAVehTNDlg>(SelectionTexts(vehList_), this);
+        case ko::TestKind::Biomechanics:
+            return std::make_unique<CDABioTNDlg>(ko::SelectionTexts(bioList_), this);
+        case ko::TestKind::Component:
+            return std::make_unique<CDAComTNDlg>(ko::SelectionTexts(comList_), this);
+        default: return std::make_unique<CDAVehTNDlg>(ko::SelectionTexts(vehList_), this);
     }
 }
 

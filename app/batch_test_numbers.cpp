@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "app/database_combo.h"
 #include "app/message_box.h"
 #include "sources/data_agent.h"
 
@@ -15,6 +16,8 @@ CBatchTestNumbers::CBatchTestNumbers(QWidget* parent)
     : QDialog(parent), database_(std::make_shared<ko::CDatabase>())
 {
     setWindowTitle("Multi Test Number Selection");
+    const ko::TestKind remembered = DatabaseEntryKind(CSourceProfile::Database());
+    if (ko::kLoadableKinds.Has(remembered)) database_->SetKind(remembered);
     BuildLayout();
 }
 
@@ -27,7 +30,7 @@ bool CBatchTestNumbers::NeedsSourceSelection() const
 
 int CBatchTestNumbers::Run()
 {
-    if (!agent_) sourceKind_ = CSourceProfile::Selection();
+    sourceKind_ = CSourceProfile::Selection();
     if (NeedsSourceSelection()) {
         if (!RunSourceSelection(parentWidget())) return QDialog::Rejected;
         if (sourceKind_ == kSourceFiles && !storeRoot_) return QDialog::Accepted;

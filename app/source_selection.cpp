@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -19,6 +20,7 @@
 #include "app/database_combo.h"
 #include "app/message_box.h"
 #include "sources/data_agent_file.h"
+#include "sources/store_files.h"
 
 namespace kores {
 
@@ -30,9 +32,20 @@ const QStringList kTnsShortNames = {"KORVA", "KORVADEV"};
 
 const char* const kChoiceTexts[] = {"KORVA Database", "via KORVA Website", "Local File System"};
 
-bool HasFileWithSuffix(const QString& directory, const QStringList& patterns)
+std::string LocalPath(const QString& path)
 {
-    return !QDir(directory).entryList(patterns, QDir::Files).isEmpty();
+    return QFile::encodeName(path).toStdString();
+}
+
+// The drive message names the entry chosen in its place: the web entry is not
+// part of this build, so the local files are.
+QString DriveMissingText(int selection)
+{
+    QString text = QString::fromStdString(DriveMissingMessage());
+    if (selection == kSourceFiles)
+        text.replace("The WEB entry is selected automatically.",
+                     "The Local File System entry is selected automatically.");
+    return text;
 }
 
 }  // namespace
@@ -45,7 +58,7 @@ CSourceSelection::CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds,
     BuildLayout();
     FillDatabaseCombo(*database_, allowedKinds_, kind);
     userName_->setText(CSourceProfile::UserName());
-    directory_->addItems(CSourceProfile::Paths(CSourceProfile::kFileDataSection));
+    ShowRememberedPaths();
     SetupMode(decision ? *decision : DecideEntryMode(WorkingDirectory(), AvailableDrives()));
 }
 
@@ -128,9 +141,19 @@ QGroupBox* CSourceSelection::BuildFilesGroup()
     connect(browse_, &QPushButton::clicked, this, &CSourceSelection::Browse);
     connect(directory_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { fileData_->setText(FileDataText(text)); });
-    connect(zipData_, &QCheckBox::toggled, this,
-            [this](bool zip) { browse_->setText(zip ? "Select: Zip File" : "Select: Directory"); });
+    connect(zipData_, &QCheckBox::toggled, this, [this](bool zip) {
+        browse_->setText(zip ? "Select: Zip File" : "Select: Directory");
+        ShowRememberedPaths();
+    });
     return box;
+}
+
+// The directories or, with the archive ticked, the archives used before, the latest first.
+void CSourceSelection::ShowRememberedPaths()
+{
+    directory_->clear();
+    directory_->addItems(CSourceProfile::Paths(zipData_->isChecked() ? CSourceProfile::kZipDataSection
+                                                                     : CSourceProfile::kFileDataSection));
 }
 
 // A: database, web and local files, the database chosen. B and W: web and
@@ -139,8 +162,6 @@ QGroupBox* CSourceSelection::BuildFilesGroup()
 void CSourceSelection::SetupMode(const CEntryDecision& decision)
 {
     mode_ = decision.mode;
-    if (decision.driveMissing)
-        ShowMessage(this, QMessageBox::Information, QString::fromStdString(DriveMissingMessage()));
     setWindowTitle(mode_ == EEntryMode::W ? "KORVA ZEB R&D Database, US MTD"
                                           : "Entry Selection, KORVA ZEB, US MTD");
     choices_[0]->setVisible(mode_ == EEntryMode::A);
@@ -154,6 +175,7 @@ void CSourceSelection::SetupMode(const CEntryDecision& decision)
     }
     UpdateTnsShown();
     UpdateEnabling();
+    if (decision.driveMissing) ShowMessage(this, QMessageBox::Information, DriveMissingText(Selection()));
 }
 
 int CSourceSelection::Selection() const
@@ -202,13 +224,8 @@ void CSourceSelection::Browse()
 
 QString CSourceSelection::FileDataText(const QString& directory)
 {
-    return HasFileWithSuffix(directory, {"*.ip5", "*.IP5"}) ? "IP5 && EV5 && ASCII Signal data"
-                                                            : "EV5 && ASCII Signal data";
-}
-
-bool CSourceSelection::HoldsTestFile(const QString& directory)
-{
-    return HasFileWithSuffix(directory, {"*.ev5", "*.EV5", "*.e5x", "*.E5X"});
+    return ko::HoldsIntrusionFile(LocalPath(directory)) ? "IP5 && EV5 && ASCII Signal data"
+                                                        : "EV5 && ASCII Signal data";
 }
 
 ko::TestKind CSourceSelection::ChosenKind() const
@@ -251,6 +268,7 @@ bool CSourceSelection::ApplyDatabase()
         userName_->setFocus();
         return false;
     }
+    CSourceProfile::SetUserName(userName_->text());
     if (password_->text().isEmpty()) {
         password_->setFocus();
         return false;
@@ -285,9 +303,9 @@ bool CSourceSelection::ApplyLocalFiles()
 
 bool CSourceSelection::SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot)
 {
-    if (zipData_->isChecked()) return agent.SetZipFile(path.toStdString());
-    storeRoot = !HoldsTestFile(path);
-    return storeRoot ? agent.SetStoreRoot(path.toStdString()) : agent.SetChosenDirectory(path.toStdString());
+    if (zipData_->isChecked()) return agent.SetZipFile(LocalPath(path));
+    storeRoot = !ko::HoldsTestFile(LocalPath(path));
+    return storeRoot ? agent.SetStoreRoot(LocalPath(path)) : agent.SetChosenDirectory(LocalPath(path));
 }
 
 // A test directory or archive loads its test now; a store root must hold tests

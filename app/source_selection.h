@@ -69,8 +69,6 @@ public:
     // The text of the local-files check box for a directory: "IP5 && EV5 &&
     // ASCII Signal data" when it holds an IP5 file, else "EV5 && ASCII Signal data".
     static QString FileDataText(const QString& directory);
-    // Whether the directory holds a test's EV5 or EV5 extension file.
-    static bool HoldsTestFile(const QString& directory);
 
 public Q_SLOTS:
     void accept() override;
@@ -80,6 +78,7 @@ private:
     QGroupBox* BuildDatabaseGroup();
     QGroupBox* BuildFilesGroup();
     void SetupMode(const CEntryDecision& decision);
+    void ShowRememberedPaths();
     void UpdateEnabling();
     void UpdateTnsShown();
     void Browse();

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "document/selection_texts.h"
+
 CTestSelectionDialog::CTestSelectionDialog(const QString& title, const QStringList& filterLabels,
                                            const QStringList& descriptionLabels,
                                            std::vector<std::vector<std::string>> rows, QWidget* parent)
@@ -131,7 +133,6 @@ CDAComTNDlg::CDAComTNDlg(std::vector<std::vector<std::string>> rows, QWidget* pa
 namespace {
 constexpr int kAgeDescription = 1;
 constexpr int kWeightDescription = 2;
-constexpr int kDescriptionCount = 5;
 }  // namespace
 
 CDABioTNDlg::CDABioTNDlg(std::vector<std::vector<std::string>> rows, QWidget* parent)
@@ -143,18 +144,15 @@ CDABioTNDlg::CDABioTNDlg(std::vector<std::vector<std::string>> rows, QWidget* pa
     FilterChanged(0);
 }
 
-bool CDABioTNDlg::IsBiologicalOccupant(const std::string& occupantType)
-{
-    return occupantType == "ANIMAL" || occupantType == "HUMAN VOLUNTEER" || occupantType == "CADAVER";
-}
-
+// The chosen occupant type decides the layout; with none chosen, the occupant
+// type of the test whose descriptions are shown.
 void CDABioTNDlg::FilterChanged(int /*index*/)
 {
-    const auto& occupant = Cascade().Choice(0);
-    const bool biological = occupant && IsBiologicalOccupant(*occupant);
+    std::optional<std::string> occupant = Cascade().Choice(0);
+    const std::vector<std::size_t> shown = Cascade().Matching();
+    if (!occupant && Cascade().Choice(static_cast<std::size_t>(FilterCount() - 1)) && !shown.empty())
+        occupant = Cascade().Rows()[shown.front()].front();
+    const bool biological = occupant && ko::IsBiologicalOccupant(*occupant);
     DescriptionLabel(kAgeDescription)->setText(biological ? "Age" : "Size");
     SetDescriptionShown(kWeightDescription, biological);
-    if (!occupant) {
-        for (int d = 0; d < kDescriptionCount; ++d) Description(d)->clear();
-    }
 }

@@ -84,8 +84,6 @@ class CDABioTNDlg : public CTestSelectionDialog {
 public:
     CDABioTNDlg(std::vector<std::vector<std::string>> rows, QWidget* parent = nullptr);
 
-    static bool IsBiologicalOccupant(const std::string& occupantType);
-
 protected:
     void FilterChanged(int index) override;
 };

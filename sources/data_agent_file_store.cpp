@@ -99,10 +99,7 @@ bool CDataAgentFile::GetStoreTestNumbers(TestKind kind, std::vector<int>& number
             CDirectory expected = StoreDirectory(kind, number.GetNumber());
             if (fs::path(expected.GetEVDataDirectory()).lexically_normal() != it->path().lexically_normal())
                 continue;
-            const std::string directory = it->path().string();
-            if (!FirstWithExtension(directory, "ev5").empty() ||
-                !FirstWithExtension(directory, "e5x").empty())
-                numbers.push_back(number.GetNumber());
+            if (HoldsTestFile(it->path().string())) numbers.push_back(number.GetNumber());
         }
         std::sort(numbers.begin(), numbers.end());
         return true;

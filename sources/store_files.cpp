@@ -29,6 +29,29 @@ std::string FirstWithExtension(const std::string& directory, const char* extensi
     return found;
 }
 
+namespace {
+
+bool Holds(const std::string& directory, const char* extension)
+{
+    try {
+        return !FirstWithExtension(directory, extension).empty();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+bool HoldsTestFile(const std::string& directory)
+{
+    return Holds(directory, "ev5") || Holds(directory, "e5x");
+}
+
+bool HoldsIntrusionFile(const std::string& directory)
+{
+    return Holds(directory, "ip5");
+}
+
 void FindTestFile(const std::string& directory, std::string& name, int& kind)
 {
     name = FirstWithExtension(directory, "ev5");

@@ -15,6 +15,12 @@ std::shared_ptr<CFile> FileIn(const std::string& directory, int kind, const std:
 // CFile texts for an empty or missing directory.
 std::string FirstWithExtension(const std::string& directory, const char* extension);
 
+// Whether directory holds a test file (EV5 or EV5 extension), as a test
+// directory does and a store root does not; false for a missing directory.
+bool HoldsTestFile(const std::string& directory);
+// Whether directory holds an IP5 intrusion file; false for a missing directory.
+bool HoldsIntrusionFile(const std::string& directory);
+
 // The test file of a test directory: its EV5 file (kind 5), else its EV5
 // extension file (kind 24). Throws "A file with the extension: ev5 was not
 // found." without either.

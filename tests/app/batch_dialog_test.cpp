@@ -2,15 +2,20 @@
 // The batch test dialog's number entry, adding and removing, and list files.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/batch_test_numbers.h"
+#include "app/test_selection_dialog.h"
+#include "formats/sample_store.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -41,6 +46,15 @@ protected:
     {
         dialog.AvailableList()->clear();
         dialog.AvailableList()->addItems(available);
+    }
+    // A store root chosen in the source selection, which keeps the dialog open.
+    void TakeStore(const QString& root)
+    {
+        kores::CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown,
+                                          nullptr, EntryMode(kores::EEntryMode::B));
+        selection.DirectoryBox()->setEditText(root);
+        ASSERT_TRUE(selection.Apply());
+        ASSERT_FALSE(dialog.TakeSource(selection.Result()));
     }
 
     CVelderTestEnv env;
@@ -113,6 +127,50 @@ TEST_F(BatchDialog, ListFileReadFillsAvailableAndWriteKeepsEachNumberOnce)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("120\n7\n"));
     EXPECT_TRUE(env.Messages().empty());
+}
+
+TEST_F(BatchDialog, UnreadableStoreTestIsNamedOnceAndTheOthersStayListed)
+{
+    const QString root = env.Dir() + "/store";
+    ko::WriteSampleStore(root.toStdString());
+    const QDir test(root + "/evdata/vehdb/v00000/v00100/v00102");
+    const QStringList files = test.entryList({"*.ev5", "*.e5x"}, QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    {
+        QFile file(test.filePath(files.front()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("# Source: EV5\n----- TEST -----\n1|2\n");
+    }
+    TakeStore(root);
+    dialog.Prepare();
+    ASSERT_TRUE(dialog.FillAvailable());
+    EXPECT_EQ(Texts(*dialog.AvailableList()), QStringList({"101", "103", "104"}));
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_EQ(env.Messages()[0].first, QMessageBox::Warning);
+    const QString& report = env.Messages()[0].second;
+    EXPECT_TRUE(report.contains("Failure to load test number: 102")) << report.toStdString();
+    EXPECT_FALSE(report.contains("number: 101")) << report.toStdString();
+    ASSERT_TRUE(dialog.FillAvailable());
+    ASSERT_TRUE(dialog.MakeSelectionDialog());
+    EXPECT_EQ(env.Messages().size(), 1u) << "the kept list is not reported again";
+}
+
+TEST_F(BatchDialog, ReadsTheSourceKindFromTheProfileAtEveryShowing)
+{
+    TakeStore(SampleStoreRoot());
+    kores::CSourceProfile::SetSelection(kores::kSourceWeb);
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown << modal->windowTitle();
+            modal->reject();
+        }
+    });
+    closer.start(10);
+    EXPECT_EQ(dialog.Run(), QDialog::Rejected);
+    EXPECT_EQ(dialog.GetSourceKind(), kores::kSourceWeb);
+    EXPECT_EQ(shown, QStringList({"KORVA Web Selection"}));
 }
 
 TEST(TestNumberFile, WritesDuplicatesOnce)

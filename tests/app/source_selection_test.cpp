@@ -55,7 +55,7 @@ TEST(EntryMode, MarkerFileAndDrivesDecideTheMode)
     EXPECT_FALSE(decision.driveMissing);
 }
 
-TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
+TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheEntrySelectedAndDatabaseIsNotOffered)
 {
     CVelderTestEnv env;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
@@ -63,7 +63,8 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceAndDatabaseIsNotOffered)
     ASSERT_EQ(env.Messages().size(), 1u);
     EXPECT_TRUE(
         env.Messages()[0].second.startsWith("Fails to find the dirve accommodating UDS files.\n"
-                                            "The WEB entry is selected automatically.\n\n"));
+                                            "The Local File System entry is selected automatically.\n\n"))
+        << env.Messages()[0].second.toStdString();
     EXPECT_FALSE(dialog.IsChoiceOffered(kores::kSourceDatabase));
     EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceWeb));
     EXPECT_EQ(dialog.Selection(), kores::kSourceFiles);
@@ -182,6 +183,40 @@ TEST_F(LocalFiles, StoreRootGivesAnAgentForEveryTestAndWritesTheProfile)
                            EntryMode(EEntryMode::B));
     EXPECT_EQ(again.DirectoryBox()->itemText(0), SampleStoreRoot()) << "the directory list is read back";
     EXPECT_EQ(again.UserNameEdit()->text(), "tester");
+}
+
+TEST_F(LocalFiles, RememberedChoicesAreReadBackAtTheNextOpening)
+{
+    ASSERT_TRUE(QSettings().fileName().startsWith(env.Dir())) << "a profile of the test's own";
+    Dialog().DirectoryBox()->setEditText(SampleStoreRoot());
+    dialog->DatabaseBox()->setCurrentText("Biomechanics");
+    ASSERT_TRUE(dialog->Apply());
+    EXPECT_EQ(kores::CBatchTestNumbers().GetDatabase()->GetKind(), ko::TestKind::Biomechanics);
+
+    using kores::CSourceProfile;
+    CSourceProfile::AddPath(CSourceProfile::kZipDataSection, "/tests/older.zip");
+    CSourceProfile::AddPath(CSourceProfile::kZipDataSection, "/tests/newer.zip");
+    CSourceSelection again(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceFiles, nullptr,
+                           EntryMode(EEntryMode::B));
+    EXPECT_EQ(again.DirectoryBox()->currentText(), SampleStoreRoot());
+    again.ZipDataCheck()->setChecked(true);
+    ASSERT_EQ(again.DirectoryBox()->count(), 2);
+    EXPECT_EQ(again.DirectoryBox()->itemText(0), "/tests/newer.zip");
+    EXPECT_EQ(again.DirectoryBox()->itemText(1), "/tests/older.zip");
+    again.FileDataCheck()->setChecked(true);
+    EXPECT_EQ(again.DirectoryBox()->currentText(), SampleStoreRoot());
+
+    CSourceSelection database(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
+                              EntryMode(EEntryMode::A, 'J'));
+    database.UserNameEdit()->setText("tester");
+    EXPECT_FALSE(database.Apply()) << "no password";
+    CSourceSelection later(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
+                           EntryMode(EEntryMode::A, 'J'));
+    EXPECT_EQ(later.UserNameEdit()->text(), "tester");
+
+    CSourceProfile::SetDatabase("Crash Avoidance");
+    EXPECT_EQ(kores::CBatchTestNumbers().GetDatabase()->GetKind(), ko::TestKind::Vehicle)
+        << "a database that cannot be loaded";
 }
 
 TEST_F(LocalFiles, TestDirectoryLoadsItsTestWhichEndsTheBatchDialog)

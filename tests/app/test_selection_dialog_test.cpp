@@ -9,7 +9,6 @@
 #include <QLineEdit>
 
 #include "app/cascade_filter.h"
-#include "app/selection_texts.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -100,7 +99,6 @@ TEST(BiomechanicsSelectionDialog, OccupantTypeDecidesAgeOrSizeLayout)
     CDABioTNDlg dialog({{"HYBRID III 50TH", "SLED", "LAB", "R1", "7001", "M", "50TH", "", "30", "0"},
                         {"CADAVER", "SLED", "LAB", "R2", "7002", "F", "61", "58", "30", "0"}});
     dialog.show();
-    EXPECT_TRUE(dialog.Description(0)->text().isEmpty()) << "no occupant type chosen";
     ASSERT_TRUE(dialog.ChooseFilter(0, "CADAVER"));
     EXPECT_EQ(dialog.DescriptionLabel(1)->text(), "Age");
     EXPECT_TRUE(dialog.Description(2)->isVisible());
@@ -113,29 +111,23 @@ TEST(BiomechanicsSelectionDialog, OccupantTypeDecidesAgeOrSizeLayout)
     EXPECT_EQ(dialog.GetTestNumber(), 7001);
 }
 
-TEST(SelectionTexts, BiomechanicsRowsShowOccupantFieldsOfTheirKind)
+TEST(BiomechanicsSelectionDialog, DescribesTheListedTestAsSoonAsTheListIsFilled)
 {
-    auto dummy = std::make_shared<ko::bio::CSelection>();
-    dummy->SetTSTNO(7001);
-    dummy->SetOCCTYPD("HYBRID III 50TH");
-    dummy->SetDUMSIZD("50TH PERCENTILE");
-    dummy->SetOCCWT(80);
-    auto cadaver = std::make_shared<ko::bio::CSelection>();
-    cadaver->SetTSTNO(7002);
-    cadaver->SetOCCTYP("CA");
-    cadaver->SetOCCTYPD("CADAVER");
-    cadaver->SetBOCCSEX("F");
-    cadaver->SetOCCAGE(61);
-    cadaver->SetOCCWT(58);
-    const Rows texts = kores::SelectionTexts({dummy, cadaver});
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0][0], "HYBRID III 50TH");
-    EXPECT_EQ(texts[0][4], "7001");
-    EXPECT_EQ(texts[0][6], "50TH PERCENTILE");
-    EXPECT_EQ(texts[0][7], "") << "a dummy has no weight here";
-    EXPECT_EQ(texts[1][5], "F") << "the code when there is no description";
-    EXPECT_EQ(texts[1][6], "61");
-    EXPECT_EQ(texts[1][7], "58");
+    CVelderTestEnv env;
+    CDABioTNDlg dialog({{"CADAVER", "SLED", "LAB", "R2", "7002", "F", "61", "58", "30", "0"},
+                        {"HYBRID III 50TH", "SLED", "LAB", "R1", "7001", "M", "50TH", "", "35", "15"}});
+    dialog.show();
+    ASSERT_EQ(dialog.GetTestNumber(), 7001) << "no occupant type chosen: every test is listed";
+    EXPECT_EQ(dialog.Description(0)->text(), "M");
+    EXPECT_EQ(dialog.DescriptionLabel(1)->text(), "Size") << "the layout of the described test";
+    EXPECT_EQ(dialog.Description(1)->text(), "50TH");
+    EXPECT_FALSE(dialog.Description(2)->isVisible());
+    EXPECT_EQ(dialog.Description(3)->text(), "35");
+    ASSERT_TRUE(dialog.ChooseFilter(4, "7002"));
+    EXPECT_EQ(dialog.DescriptionLabel(1)->text(), "Age");
+    EXPECT_EQ(dialog.Description(2)->text(), "58");
+    ASSERT_TRUE(dialog.ChooseFilter(0, CTestSelectionDialog::kAnyValue));
+    EXPECT_EQ(dialog.Description(0)->text(), "M") << "back to the first listed test";
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/selection_texts.h"
+#include "document/selection_texts.h"
 
 #include <string_view>
 
-#include "app/test_selection_dialog.h"
-
-namespace kores {
+namespace ko {
 
 namespace {
 
@@ -13,8 +11,8 @@ namespace {
 template <class Row>
 std::string Described(const Row& row, std::string_view code, std::string_view description)
 {
-    std::string text = ko::GetFieldText(row, description);
-    return text.empty() ? ko::GetFieldText(row, code) : text;
+    std::string text = GetFieldText(row, description);
+    return text.empty() ? GetFieldText(row, code) : text;
 }
 
 template <class Row, class Fields>
@@ -28,11 +26,15 @@ std::vector<std::vector<std::string>> TextsOf(const std::vector<std::shared_ptr<
 
 }  // namespace
 
-std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::veh::CSelection>>& rows)
+bool IsBiologicalOccupant(const std::string& occupantType)
 {
-    return TextsOf(rows, [](const ko::veh::CSelection& row) {
-        using ko::GetFieldText;
+    return occupantType == "ANIMAL" || occupantType == "HUMAN VOLUNTEER" || occupantType == "CADAVER";
+}
+
+std::vector<std::vector<std::string>> SelectionTexts(
+    const std::vector<std::shared_ptr<veh::CSelection>>& rows)
+{
+    return TextsOf(rows, [](const veh::CSelection& row) {
         return std::vector<std::string>{Described(row, "TSTTYP", "TSTTYPD"),
                                         row.GetMAKED(),
                                         row.GetMODELD(),
@@ -49,22 +51,21 @@ std::vector<std::vector<std::string>> SelectionTexts(
 }
 
 std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::com::CSelection>>& rows)
+    const std::vector<std::shared_ptr<com::CSelection>>& rows)
 {
-    return TextsOf(rows, [](const ko::com::CSelection& row) {
+    return TextsOf(rows, [](const com::CSelection& row) {
         return std::vector<std::string>{Described(row, "TSTTYP", "TSTTYPD"),
                                         Described(row, "TSTPRF", "TSTPRFD"), row.GetTSTREF(),
-                                        ko::GetFieldText(row, "TSTNO")};
+                                        GetFieldText(row, "TSTNO")};
     });
 }
 
 std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::bio::CSelection>>& rows)
+    const std::vector<std::shared_ptr<bio::CSelection>>& rows)
 {
-    return TextsOf(rows, [](const ko::bio::CSelection& row) {
-        using ko::GetFieldText;
+    return TextsOf(rows, [](const bio::CSelection& row) {
         const std::string occupant = Described(row, "OCCTYP", "OCCTYPD");
-        const bool biological = CDABioTNDlg::IsBiologicalOccupant(occupant);
+        const bool biological = IsBiologicalOccupant(occupant);
         return std::vector<std::string>{
             occupant,
             Described(row, "TSTCFN", "TSTCFND"),
@@ -79,4 +80,4 @@ std::vector<std::vector<std::string>> SelectionTexts(
     });
 }
 
-}  // namespace kores
+}  // namespace ko

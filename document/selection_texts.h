@@ -9,7 +9,10 @@
 #include "model/com_selection.h"
 #include "model/veh_selection.h"
 
-namespace kores {
+namespace ko {
+
+// "ANIMAL", "HUMAN VOLUNTEER" and "CADAVER" are biological occupants; any other type is a dummy.
+bool IsBiologicalOccupant(const std::string& occupantType);
 
 // The texts of test-list rows as the per-database selection dialogs show them:
 // the filter fields in cascade order (test number last), then the description
@@ -22,10 +25,10 @@ namespace kores {
 //                 number | sex, age (dummy: size), weight, closing speed,
 //                 impact angle
 std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::veh::CSelection>>& rows);
+    const std::vector<std::shared_ptr<veh::CSelection>>& rows);
 std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::com::CSelection>>& rows);
+    const std::vector<std::shared_ptr<com::CSelection>>& rows);
 std::vector<std::vector<std::string>> SelectionTexts(
-    const std::vector<std::shared_ptr<ko::bio::CSelection>>& rows);
+    const std::vector<std::shared_ptr<bio::CSelection>>& rows);
 
-}  // namespace kores
+}  // namespace ko
