@@ -3,8 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,6 +25,7 @@
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
+#include "document/spawn_path.h"
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_unique<CVelderDoc>())
 {
@@ -208,16 +208,16 @@ void CMainFrame::EditSpawnPath()
     QSettings settings;
     const QString key = "Setting/SpawnPath";
     bool ok = false;
-    QString path = QInputDialog::getText(this, "Option - Select a Path",
-                                         "Directory for lauching Applications", QLineEdit::Normal,
-                                         settings.value(key, "J:\\WIN32APP\\QUORLIB\\").toString(), &ok);
+    const QString text = QInputDialog::getText(
+        this, "Option - Select a Path", "Directory for lauching Applications", QLineEdit::Normal,
+        settings.value(key, "J:\\WIN32APP\\QUORLIB\\").toString(), &ok);
     if (!ok) return;
-    if (!QFileInfo(path).isDir()) {
-        ShowStop(this, "Invalid Path: " + path);
+    const ko::CFolderCheck check = ko::CheckSpawnPath(QFile::encodeName(text).toStdString());
+    if (!check.Ok()) {
+        ShowStop(this, QString::fromStdString(check.message));
         return;
     }
-    if (!path.endsWith('/') && !path.endsWith('\\')) path += QDir::separator();
-    settings.setValue(key, path);
+    settings.setValue(key, QFile::decodeName(check.path.c_str()));
 }
 
 void CMainFrame::ShowAbout()

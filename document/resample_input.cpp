@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "analysis/number_text.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "document/typed_number.h"
 

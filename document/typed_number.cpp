@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/number_text.h"
+
 namespace ko {
 
 namespace {
@@ -31,8 +33,8 @@ std::optional<Number> ParseWhole(std::string_view text)
 
 std::optional<double> ParseTypedDouble(std::string_view text)
 {
-    const auto value = ParseWhole<double>(text);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
+    double value = 0.0;
+    if (!ReadNumber(Trimmed(text), value) || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "analysis/number_text.h"
 #include "analysis/time_zero.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "tools/cli/command_registry.h"
 #include "tools/cli/op_args.h"
@@ -69,7 +69,8 @@ int Align(const std::vector<std::string>& args)
             failed = true;
             continue;
         }
-        std::cout << kept[i]->label << '\t' << ko::FixedText(shifts[i].seconds * 1000.0, 3) << '\t'
+        std::cout << kept[i]->label << '\t'
+                  << ko::WithoutNegativeZero(ko::FixedText(shifts[i].seconds * 1000.0, 3)) << '\t'
                   << shifts[i].steps << '\n';
     }
     return failed ? 1 : 0;

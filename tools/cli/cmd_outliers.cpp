@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "analysis/corridor.h"
-#include "analysis/number_text.h"
+#include "core/number_text.h"
 #include "core/signal.h"
 #include "tools/cli/command_registry.h"
 #include "tools/cli/op_args.h"
@@ -38,8 +38,9 @@ int Outliers(const std::vector<std::string>& args)
             continue;
         }
         std::cout << kept[i]->label << '\t' << ko::FixedText(outliers[i].fractionOutside, 4) << '\t'
-                  << ko::GeneralText(outliers[i].largestExcursion) << '\t'
-                  << ko::FixedText(outliers[i].time * 1000.0, 3) << '\t' << signals[i]->GetYUNITS() << '\n';
+                  << ko::WithoutNegativeZero(ko::GeneralText(outliers[i].largestExcursion)) << '\t'
+                  << ko::WithoutNegativeZero(ko::FixedText(outliers[i].time * 1000.0, 3)) << '\t'
+                  << signals[i]->GetYUNITS() << '\n';
     }
     return failed ? 1 : 0;
 }
