@@ -155,7 +155,12 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kSplit:
         case kSpawnPath:
         case kHelpTopics: return true;
+        case kSaveAscii:
         case kSaveGraph:
+        case kSaveUds:
+        case kFilter:
+        case kResample:
+        case kTruncate:
         case kPrint:
         case kCopyPlot:
         case kCopyData:

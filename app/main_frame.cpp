@@ -20,6 +20,7 @@
 #include "app/help_topics.h"
 #include "app/message_box.h"
 #include "app/plot_view.h"
+#include "app/save_commands.h"
 #include "app/signal_commands.h"
 #include "app/tool_icons.h"
 #include "app/velder_doc.h"
@@ -32,6 +33,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_un
     setWindowTitle(QApplication::applicationDisplayName());
     setWindowIcon(ApplicationIcon());
     commands_ = std::make_unique<CSignalCommands>(*doc_, *this);
+    saves_ = std::make_unique<CSaveCommands>(*doc_, *this);
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -165,6 +167,11 @@ void CMainFrame::ConnectCommands()
     On(cmd::kCfc180, [this] { commands_->FilterClass(180); });
     On(cmd::kCfc600, [this] { commands_->FilterClass(600); });
     On(cmd::kCfc1000, [this] { commands_->FilterClass(1000); });
+    On(cmd::kFilter, [this] { commands_->Filter(); });
+    On(cmd::kResample, [this] { commands_->Resample(); });
+    On(cmd::kTruncate, [this] { commands_->Truncate(); });
+    On(cmd::kSaveAscii, [this] { saves_->SaveAscii(); });
+    On(cmd::kSaveUds, [this] { saves_->SaveUds(); });
     On(cmd::kAverage, [this] { commands_->Average(); });
     On(cmd::kStandardDeviation, [this] { commands_->StandardDeviation(); });
     On(cmd::kReload, [this] { commands_->Reload(); });

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CPlotView;
+class CSaveCommands;
 class CSignalCommands;
 class CVelderDoc;
 class CVelderView;
@@ -58,6 +59,7 @@ private:
 
     std::unique_ptr<CVelderDoc> doc_;
     std::unique_ptr<CSignalCommands> commands_;
+    std::unique_ptr<CSaveCommands> saves_;
     std::map<int, QAction*> actions_;
     QSplitter* splitter_ = nullptr;
     CVelderView* titleView_ = nullptr;

@@ -4,10 +4,16 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "app/dialog_runner.h"
+#include "app/filter_class_dialog.h"
 #include "app/message_box.h"
+#include "app/resample_dialog.h"
+#include "app/truncate_dialog.h"
 #include "app/velder_doc.h"
 #include "core/signal.h"
 #include "document/document.h"
+#include "document/resample_input.h"
+#include "document/truncate_window.h"
 
 void CSignalCommands::Run(const std::function<void()>& body)
 {
@@ -39,6 +45,53 @@ void CSignalCommands::Integrate()
 void CSignalCommands::FilterClass(int cfc)
 {
     InPlace([cfc](ko::CNSignal& signal) { signal.FilterClass(cfc); });
+}
+
+void CSignalCommands::Filter()
+{
+    if (!doc_.HasGraph()) return;
+    kores::CFilterClass dialog(true, &owner_);
+    if (dialog.DoModal(doc_.Model().GetCurrentSignals(), 0) != QDialog::Accepted) return;
+    if (dialog.IsCutoffChosen()) {
+        const double frequency = dialog.GetCutoffFrequency();
+        InPlace([frequency](ko::CNSignal& signal) { signal.Filter(frequency); });
+    } else if (dialog.GetChosenClass() != 1001) {
+        FilterClass(dialog.GetChosenClass());
+    }
+}
+
+void CSignalCommands::Resample()
+{
+    const auto& signals = doc_.Model().GetCurrentSignals();
+    if (!doc_.HasGraph() || signals.empty()) return;
+    kores::CResampleDlg dialog(&owner_);
+    dialog.SetNumberOfPoints(static_cast<std::int32_t>(signals.front()->GetY().size()));
+    dialog.SetTimeStep(signals.front()->GetDEL());
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    if (dialog.IsPointsChosen()) {
+        const std::int32_t points = dialog.GetNumberOfPoints();
+        InPlace([points](ko::CNSignal& signal) { signal.Resample(ko::TimeStepForPoints(signal, points)); });
+    } else {
+        const double step = dialog.GetTimeStep();
+        InPlace([step](ko::CNSignal& signal) { signal.Resample(step); });
+    }
+}
+
+void CSignalCommands::Truncate()
+{
+    const auto& signals = doc_.Model().GetCurrentSignals();
+    if (!doc_.HasGraph() || signals.empty()) return;
+    kores::CTruncateDlg dialog(&owner_);
+    const auto& x = signals.front()->GetX();
+    dialog.SetMinTime(x.empty() ? signals.front()->GetStartTime() : x.front(), true);
+    dialog.SetMaxTime(x.empty() ? signals.front()->GetEndTime() : x.back(), true);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    const ko::CTruncateBounds bounds = dialog.GetBounds();
+    if (!bounds.minEnabled && !bounds.maxEnabled) return;
+    InPlace([bounds](ko::CNSignal& signal) {
+        const auto window = ko::TruncateWindow(bounds, signal);
+        signal.Truncate(window->first, window->second);
+    });
 }
 
 void CSignalCommands::Average()

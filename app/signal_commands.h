@@ -21,6 +21,10 @@ public:
     void Integrate();
     // The tool bar's filters at a channel frequency class (60, 180, 600, 1000).
     void FilterClass(int cfc);
+    // "Filter ...", "Resample" and "Truncate": their dialog, then the operation.
+    void Filter();
+    void Resample();
+    void Truncate();
     void Average();
     void StandardDeviation();
     void Reload();
