@@ -18,6 +18,7 @@
 #include "formats/ev5_vehicle.h"
 #include "formats/file_name.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "sources/data_agent_file.h"
 
 namespace {
@@ -74,7 +75,7 @@ void WriteCurve(const std::string& path, int test, int curve)
     std::vector<double> y(kPoints);
     for (int i = 0; i < kPoints; ++i) y[static_cast<std::size_t>(i)] = 40.0 * std::sin(i * 0.002 + curve);
     signal.SetY(std::move(y));
-    signal.WriteUDS(path);
+    WriteUDS(signal, path);
 }
 
 void WriteTest(const std::string& root, int number)
@@ -178,7 +179,7 @@ void BM_ReadUDSFilesIntoSignals(benchmark::State& state)
             ko::CUDSFile file;
             file.Read(path);
             auto signal = std::make_shared<ko::CNSignal>();
-            signal->SetFromUDSFile(std::move(file));
+            SetFromUDSFile(*signal, std::move(file));
             benchmark::DoNotOptimize(signal->GetY().data());
         }
     }

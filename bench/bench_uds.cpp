@@ -16,6 +16,7 @@
 
 #include "core/signal.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ const std::string& SampleFile()
         for (int i = 0; i < kPoints; ++i) y[i] = 40.0 * std::sin(i * 0.001);
         s.SetY(std::move(y));
         const std::string p = TempPath("_in.uds");
-        s.WriteUDS(p);
+        WriteUDS(s, p);
         return p;
     }();
     return path;
@@ -76,7 +77,7 @@ void BM_ReadSignal(benchmark::State& state)
         ko::CUDSFile file;
         file.Read(path);
         auto signal = std::make_shared<ko::CNSignal>();
-        signal->SetFromUDSFile(std::move(file));
+        SetFromUDSFile(*signal, std::move(file));
         benchmark::DoNotOptimize(signal->GetY().data());
     }
 }
@@ -87,9 +88,9 @@ void BM_WriteSignal(benchmark::State& state)
     ko::CUDSFile file;
     file.Read(SampleFile());
     ko::CNSignal signal;
-    signal.SetFromUDSFile(std::move(file));
+    SetFromUDSFile(signal, std::move(file));
     const std::string out = TempPath("_out.uds");
-    for (auto _ : state) signal.WriteUDS(out);
+    for (auto _ : state) WriteUDS(signal, out);
     std::filesystem::remove(out);
 }
 BENCHMARK(BM_WriteSignal)->Unit(benchmark::kMillisecond);

@@ -4,12 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "core/carried_texts.h"
 #include "core/data_fields.h"
 #include "core/point.h"
 
 namespace ko {
-
-class CUDSFile;
 
 // A curve's data and derived values on top of its header. Failures throw
 // std::logic_error with the message shown to the user.
@@ -21,12 +20,14 @@ public:
     ~CData() override = default;
 
     // Carried texts.
-    const std::string& GetFileName() const { return fileName_; }
-    void SetFileName(const std::string& name) { fileName_ = name; }
-    const std::string& GetDirectory() const { return directory_; }
-    void SetDirectory(const std::string& dir) { directory_ = dir; }
-    const std::string& GetAttachment() const { return attachment_; }
-    void SetAttachment(const std::string& code) { attachment_ = code; }
+    const CCarriedTexts& GetCarriedTexts() const { return texts_; }
+    void SetCarriedTexts(const CCarriedTexts& texts) { texts_ = texts; }
+    const std::string& GetFileName() const { return texts_.fileName; }
+    void SetFileName(const std::string& name) { texts_.fileName = name; }
+    const std::string& GetDirectory() const { return texts_.directory; }
+    void SetDirectory(const std::string& dir) { texts_.directory = dir; }
+    const std::string& GetAttachment() const { return texts_.attachment; }
+    void SetAttachment(const std::string& code) { texts_.attachment = code; }
     const std::string& GetFallbackName() const { return fallbackName_; }
     void SetFallbackName(const std::string& name) { fallbackName_ = name; }
 
@@ -82,12 +83,9 @@ public:
     void RefreshExtremes();
     void RefreshTimes();
     void RefreshCount();
-
-    // Conversions with a UDS-1992 file object (defined in formats/uds_signal.cpp).
-    void SetFromUDSFile(const CUDSFile& file);
-    void SetFromUDSFile(CUDSFile&& file);
-    void ToUDSFile(CUDSFile& file) const;
-    void WriteUDS(const std::string& path) const;
+    // Replaces the sequences, which must have equal length (an empty z means
+    // zeros), without SetData's checks, and refreshes.
+    void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
 
     // Operations (defined in ops_*.cpp and filter.cpp)
     bool Truncate(double start, double stop);
@@ -102,16 +100,9 @@ protected:
     void AssignData(const CData& source);
 
 private:
-    void CopyHeaderFrom(const CUDSFields& file);
-    void CopyHeaderTo(CUDSFields& file) const;
-    void TakeHeader(const CUDSFile& file);
-    void GiveHeader(CUDSFile& file) const;
-    void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
     void RefreshExtremes(bool scanZ);
 
-    std::string fileName_;
-    std::string directory_;
-    std::string attachment_;
+    CCarriedTexts texts_;
     std::string fallbackName_;
     std::vector<double> x_;
     std::vector<double> y_;

@@ -72,8 +72,6 @@ void CData::SetPoints(const CPointList& points)
     TakeData(std::move(x), std::move(y), std::move(z));
 }
 
-// Replaces the sequences, which must have equal length (an empty z means
-// zeros), and refreshes.
 void CData::TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
     const bool zeroZ = z.empty();

@@ -6,6 +6,7 @@
 #include "core/atomic_file.h"
 #include "core/number_text.h"
 #include "core/signal.h"
+#include "formats/uds_signal.h"
 
 namespace ko {
 
@@ -85,7 +86,7 @@ void SaveXYText(const CNSignal& signal, const std::string& path)
 
 void SaveUDS(const CNSignal& signal, const std::string& path)
 {
-    signal.WriteUDS(path);
+    WriteUDS(signal, path);
 }
 
 }  // namespace ko

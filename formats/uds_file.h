@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/carried_texts.h"
 #include "core/point.h"
 #include "core/uds_fields.h"
 #include "formats/uds_number_format.h"
@@ -42,12 +43,14 @@ public:
     void ReleaseData(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z);
 
     // Carried texts, never stored in the file.
-    const std::string& GetFileName() const { return fileName_; }
-    void SetFileName(const std::string& name) { fileName_ = name; }
-    const std::string& GetDirectory() const { return directory_; }
-    void SetDirectory(const std::string& dir) { directory_ = dir; }
-    const std::string& GetAttachment() const { return attachment_; }
-    void SetAttachment(const std::string& code) { attachment_ = code; }
+    const CCarriedTexts& GetCarriedTexts() const { return texts_; }
+    void SetCarriedTexts(const CCarriedTexts& texts) { texts_ = texts; }
+    const std::string& GetFileName() const { return texts_.fileName; }
+    void SetFileName(const std::string& name) { texts_.fileName = name; }
+    const std::string& GetDirectory() const { return texts_.directory; }
+    void SetDirectory(const std::string& dir) { texts_.directory = dir; }
+    const std::string& GetAttachment() const { return texts_.attachment; }
+    void SetAttachment(const std::string& code) { texts_.attachment = code; }
 
     // Write big-endian IEEE ("SUN") whatever the machine's format.
     bool GetBigEndian() const { return bigEndian_; }
@@ -72,9 +75,7 @@ private:
     std::vector<double> z_;
     mutable CPointList points_;
     mutable bool pointsBuilt_ = true;
-    std::string fileName_;
-    std::string directory_;
-    std::string attachment_;
+    CCarriedTexts texts_;
     UDSNumberFormat fileFormat_;
     UDSNumberFormat machineFormat_;
     bool bigEndian_ = false;

@@ -9,6 +9,7 @@
 
 #include "core/signal.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 
 namespace {
 
@@ -31,10 +32,10 @@ void ReadImage(const std::uint8_t* data, std::size_t size)
     Check(file.GetX().size() == n && file.GetZ().empty());
     Check(file.GetPoints().size() == n);
     ko::CNSignal signal;
-    signal.SetFromUDSFile(file);
+    SetFromUDSFile(signal, file);
     Check(signal.GetY().size() == n && signal.GetPointCount() == static_cast<int>(n));
     ko::CUDSFile back;
-    signal.ToUDSFile(back);
+    ToUDSFile(signal, back);
     Check(back.GetPointCount() == n);
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "sources/header_filler.h"
 
 namespace ko {
@@ -189,7 +190,7 @@ bool CDataAgent::LoadSignal(std::shared_ptr<CNSignal>& signal)
     CUDSFile file;
     if (!FillSignal(file)) return false;
     const bool done = Guard([&] {
-        signal->SetFromUDSFile(std::move(file));
+        SetFromUDSFile(*signal, std::move(file));
         return true;
     });
     if (!done) signal = std::make_shared<CNSignal>();

@@ -9,6 +9,7 @@
 
 #include "core/signal.h"
 #include "formats/sample_store.h"
+#include "formats/uds_signal.h"
 #include "tests/formats/temp_dir_test.h"
 
 namespace {
@@ -69,7 +70,7 @@ protected:
         s.SetXUNITS("SECONDS");
         s.SetYUNITS(yunits);
         s.SetY(std::move(y));
-        s.WriteUDS(Path(name));
+        WriteUDS(s, Path(name));
         return Path(name);
     }
 };

@@ -9,6 +9,7 @@
 
 #include "core/signal.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "tests/formats/uds_temp_dir.h"
 
 namespace {
@@ -55,7 +56,7 @@ protected:
         s.SetNLP(nfp + static_cast<int>(y.size()) - 1);
         s.SetXUNITS(xunits);
         s.SetY(std::move(y));
-        s.WriteUDS(Path(name));
+        WriteUDS(s, Path(name));
         return Path(name);
     }
     void ExpectFails(const std::string& args, const std::string& err) const
@@ -170,7 +171,7 @@ TEST_F(CliOpTest, FailingOperationStillReportsEarlierWarnings)
     xy.SetXUNITS("MS");
     xy.SetNLP(2);
     xy.SetXY({0, 1, 2}, {1, 2, 3});
-    xy.WriteUDS(Path("xy.uds"));
+    WriteUDS(xy, Path("xy.uds"));
     ExpectFails("op " + Path("xy.uds") + " " + Path("o.uds") + " --filter 100",
                 "warning: Time must be in seconds\nNonpositive time step\n");
 }
@@ -205,7 +206,7 @@ TEST_F(CliOpTest, SigmaWritesBothBandsOrNeither)
     ko::CNSignal xy;  // DEL 0: cannot be aligned to a sampled signal
     xy.SetNLP(1);
     xy.SetXY({0, 1}, {1, 2});
-    xy.WriteUDS(Path("xy.uds"));
+    WriteUDS(xy, Path("xy.uds"));
     std::ofstream(Path("keep.txt")) << "keep";
     ExpectFails("sigma " + Path("keep.txt") + " " + Path("new.txt") + " " + a + " " + Path("xy.uds"),
                 "Signal lengths not the same.  Resample/Tuncate.\n");

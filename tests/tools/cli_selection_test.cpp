@@ -13,6 +13,7 @@
 #include "document/signal_output.h"
 #include "formats/sample_store.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ TEST_F(CliSelectionTest, ChannelFiltersAtCfc60AndSavesXYText)
     ko::CUDSFile file;
     file.Read(TestDir("uds", "v00101") + "/" + first[2]);
     ko::CNSignal signal;
-    signal.SetFromUDSFile(file);
+    SetFromUDSFile(signal, file);
     signal.FilterClass(60);
     EXPECT_EQ(first[3], std::to_string(signal.GetY().size()));
     EXPECT_EQ(first[4], ko::PeakSubtitle(signal));

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/signal.h"
+#include "formats/uds_signal.h"
 #include "tests/core/comma_locale.h"
 #include "tests/formats/temp_dir_test.h"
 
@@ -120,7 +121,7 @@ TEST_F(CliUdsTest, LibraryWrittenSignal)
     s.SetStatus("am");
     s.SetXY({0.0, 0.5, 2.0}, {1.0 / 3.0, -4.0, 1e-7});
     s.SetNLP(2);
-    s.WriteUDS(Path("lib.uds"));
+    WriteUDS(s, Path("lib.uds"));
     const CliResult h = Run("header " + Path("lib.uds"));
     ASSERT_EQ(h.status, 0) << h.err;
     const auto lines = Lines(h.out);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/signal.h"
+#include "formats/uds_signal.h"
 #include "tools/cli/command_registry.h"
 
 namespace {
@@ -47,7 +48,7 @@ int Demo(const std::vector<std::string>& args)
 {
     if (args.size() != 1) throw std::invalid_argument("usage: velder-cli demo OUT");
     const ko::CNSignal signal = DemoPulse();
-    signal.WriteUDS(args[0]);
+    WriteUDS(signal, args[0]);
     std::cout << "wrote " << signal.GetPointCount() << " points to " << args[0] << "\n";
     return 0;
 }

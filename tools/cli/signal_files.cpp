@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/signal.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 
 namespace cli {
 
@@ -47,7 +48,7 @@ std::shared_ptr<ko::CNSignal> LoadSignal(const std::string& path)
     ko::CUDSFile file;
     file.Read(path);
     auto signal = std::make_shared<ko::CNSignal>();
-    signal->SetFromUDSFile(std::move(file));
+    SetFromUDSFile(*signal, std::move(file));
     return signal;
 }
 
@@ -81,7 +82,7 @@ void SaveSignals(const std::vector<std::pair<const ko::CNSignal*, std::string>>&
             if (IsText(path))
                 ko::WriteFileAtomically(staged.back(), XYText(*signal));
             else
-                signal->WriteUDS(staged.back());
+                WriteUDS(*signal, staged.back());
         }
         for (std::size_t i = 0; i < outputs.size(); ++i)
             std::filesystem::rename(staged[i], outputs[i].second);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Converting signals to and from UDS-1992 file objects.
+#include "formats/uds_signal.h"
+
 #include <gtest/gtest.h>
 
 #include "core/signal.h"
@@ -36,7 +38,7 @@ TEST_F(UDSSignalTest, SetFromUDSFileTakesHeaderDataAndCarriedTexts)
 {
     const CUDSFile f = SampleFile();
     CNSignal s;
-    s.SetFromUDSFile(f);
+    SetFromUDSFile(s, f);
     EXPECT_EQ(s.GetY(), f.GetY());
     EXPECT_EQ(s.GetX(), f.GetX());
     EXPECT_EQ(std::tuple(s.GetStatus(), s.GetSTATUS(), s.GetTITLE(), s.GetFileName(), s.GetDirectory(),
@@ -53,42 +55,46 @@ TEST_F(UDSSignalTest, ChannelClassFromFileFrequencies)
     CUDSFile f = SampleFile();
     f.SetPREFIL(1650.0f);
     CNSignal s;
-    s.SetFromUDSFile(f);
+    SetFromUDSFile(s, f);
     EXPECT_EQ(s.GetChannelClass(), 1000);
     f.SetFCUT(300.0f);
-    s.SetFromUDSFile(std::move(f));
+    SetFromUDSFile(s, std::move(f));
     EXPECT_EQ(s.GetChannelClass(), 180);
     EXPECT_EQ(s.GetY(), (Values{1, 4, 2, 3}));
-    EXPECT_EQ(FailureOf([] { CNSignal().SetFromUDSFile(CUDSFile()); }), "No Information.");  // no points
+    EXPECT_EQ(FailureOf([] {
+                  CNSignal s;
+                  SetFromUDSFile(s, CUDSFile());
+              }),
+              "No Information.");  // no points
 }
 
 TEST_F(UDSSignalTest, ToUDSFileChoosesFormAndNarrows)
 {
     CNSignal s;
-    s.SetFromUDSFile(SampleFile());
+    SetFromUDSFile(s, SampleFile());
     s.SetFILEID("SOMETHING");
     s.SetDEL(0.1);
     s.SetStatus("qd");
     CUDSFile f;
-    s.ToUDSFile(f);
+    ToUDSFile(s, f);
     EXPECT_EQ(std::tuple(f.GetFILEID(), f.GetFILEFORM(), f.GetSTATUS(), f.GetAttachment()),
               std::tuple("UDS-1992", "Y", "QUESTIONABLE DATA", "HDCG"));
     EXPECT_EQ(std::pair(f.GetDEL(), f.GetCLIP3M()), std::pair(0.1f, 33.5f));
     EXPECT_EQ(f.GetY(), s.GetY());
     s.SetDEL(0.0);
-    s.ToUDSFile(f);
+    ToUDSFile(s, f);
     EXPECT_EQ(f.GetFILEFORM(), "X-Y");
 }
 
 TEST_F(UDSSignalTest, SampledSignalComesBackWithSinglePrecisionX)
 {
     const auto s = SampledSignal(0.0001, -100, Values(1000, 2.0));
-    s->WriteUDS(Path("y.uds"));
+    WriteUDS(*s, Path("y.uds"));
     CUDSFile f;
     f.Read(Path("y.uds"));
     EXPECT_EQ(f.GetFILEFORM(), "Y");
     CNSignal back;
-    back.SetFromUDSFile(f);
+    SetFromUDSFile(back, f);
     for (int i = 0; i < 1000; ++i)
         ASSERT_EQ(back.GetX()[i], static_cast<double>(static_cast<float>(i - 100) * 0.0001f));
     EXPECT_NE(back.GetX()[1], s->GetX()[1]);
@@ -100,7 +106,7 @@ TEST_F(UDSSignalTest, SampledSignalComesBackWithSinglePrecisionX)
 TEST_F(UDSSignalTest, UnsampledSignalIsWrittenWithExplicitX)
 {
     auto s = XYSignal({0.0, 0.25, 1.0}, {5, 6, 7});
-    s->WriteUDS(Path("xy.uds"));
+    WriteUDS(*s, Path("xy.uds"));
     CUDSFile f;
     f.Read(Path("xy.uds"));
     EXPECT_EQ(f.GetFILEFORM(), "X-Y");
@@ -112,9 +118,9 @@ TEST_F(UDSSignalTest, WriteFailuresAreLogicErrors)
 {
     CNSignal s;
     s.SetXY({0.0, 0.25}, {5, 6});
-    EXPECT_EQ(FailureOf([&] { s.WriteUDS(Path("bad.uds")); }), "Equal array indices, NFP = NLP");
+    EXPECT_EQ(FailureOf([&] { WriteUDS(s, Path("bad.uds")); }), "Equal array indices, NFP = NLP");
     s.SetNLP(1);
-    EXPECT_THROW(s.WriteUDS(Path("no/such/dir.uds")), std::logic_error);
+    EXPECT_THROW(WriteUDS(s, Path("no/such/dir.uds")), std::logic_error);
     EXPECT_FALSE(std::filesystem::exists(Path("bad.uds")));
 }
 
