@@ -174,6 +174,7 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kIntegrate:
         case kReload: return doc.HasGraph();
         case kStandardDeviation: return doc.Model().GetCurrentSignals().size() > 1;
+        case kCompareSignals: return !doc.Model().GetCurrentSignals().empty();
         default: return false;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/direct_start.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 #include <QSaveFile>
 
@@ -10,6 +11,9 @@
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
+#include "core/signal.h"
+#include "document/document.h"
+#include "formats/uds_file.h"
 #include "sources/data_agent_file.h"
 
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
@@ -34,6 +38,30 @@ QString StartDirect(CMainFrame& frame, const CStartOptions& options)
                             .arg(*options.titleRow)
                             .arg(grid.Model().RowCount());
     }
+    return problems;
+}
+
+QString StartFiles(CMainFrame& frame, const QStringList& files)
+{
+    ko::CSignalList signals;
+    QString problems;
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        try {
+            ko::CUDSFile uds;
+            uds.Read(file.toStdString());
+            auto signal = std::make_shared<ko::CNSignal>();
+            signal->SetFromUDSFile(std::move(uds));
+            signal->SetDirectory(info.absolutePath().toStdString());
+            signal->SetFileName(info.fileName().toStdString());
+            signals.push_back(std::move(signal));
+        } catch (const std::exception& error) {
+            problems += file + ": " + QString::fromStdString(error.what()) + "\n";
+        }
+    }
+    if (signals.empty()) return problems;
+    frame.Document().Model().SetCurrentSignals(std::move(signals));
+    frame.Document().UpdateAllViews(CVelderDoc::kHintSignals);
     return problems;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CMainFrame;
 class QWidget;
@@ -11,6 +12,11 @@ struct CStartOptions;
 // database, loads their tests as the batch dialog's OK does and plots their
 // title row. Returns what went wrong, one line each (empty when nothing did).
 QString StartDirect(CMainFrame& frame, const CStartOptions& options);
+
+// Reads UDS-1992 files as the current signals of a document without a data
+// source and plots them. Returns the files that could not be read with their
+// failures, one line each; when none could be read nothing changes.
+QString StartFiles(CMainFrame& frame, const QStringList& files);
 
 // Writes the window as a PNG file (atomically); false when it cannot.
 bool SaveScreenshot(QWidget& window, const QString& path);

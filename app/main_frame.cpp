@@ -3,11 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -17,16 +14,16 @@
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/compare_command.h"
 #include "app/help_topics.h"
-#include "app/message_box.h"
 #include "app/plot_view.h"
 #include "app/save_commands.h"
 #include "app/signal_commands.h"
+#include "app/spawn_path_dialog.h"
 #include "app/tool_icons.h"
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
-#include "document/spawn_path.h"
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_unique<CVelderDoc>())
 {
@@ -34,6 +31,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_un
     setWindowIcon(ApplicationIcon());
     commands_ = std::make_unique<CSignalCommands>(*doc_, *this);
     saves_ = std::make_unique<CSaveCommands>(*doc_, *this);
+    compare_ = std::make_unique<CCompareCommand>(*doc_, *this);
+    spawnDialog_ = std::make_unique<kores::CSpawnPath>(this);
+    spawnPath_ = spawnDialog_->GetPath();
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -172,6 +172,7 @@ void CMainFrame::ConnectCommands()
     On(cmd::kTruncate, [this] { commands_->Truncate(); });
     On(cmd::kSaveAscii, [this] { saves_->SaveAscii(); });
     On(cmd::kSaveUds, [this] { saves_->SaveUds(); });
+    On(cmd::kCompareSignals, [this] { compare_->Run(spawnPath_, *statusBar()); });
     On(cmd::kAverage, [this] { commands_->Average(); });
     On(cmd::kStandardDeviation, [this] { commands_->StandardDeviation(); });
     On(cmd::kReload, [this] { commands_->Reload(); });
@@ -209,26 +210,13 @@ void CMainFrame::PostOpen()
         this, [this] { doc_->OnFileOpen(); }, Qt::QueuedConnection);
 }
 
-// The folder of the sibling applications, kept in the profile.
-void CMainFrame::EditSpawnPath()
-{
-    QSettings settings;
-    const QString key = "Setting/SpawnPath";
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        this, "Option - Select a Path", "Directory for lauching Applications", QLineEdit::Normal,
-        settings.value(key, "J:\\WIN32APP\\QUORLIB\\").toString(), &ok);
-    if (!ok) return;
-    const ko::CFolderCheck check = ko::CheckSpawnPath(QFile::encodeName(text).toStdString());
-    if (!check.Ok()) {
-        ShowStop(this, QString::fromStdString(check.message));
-        return;
-    }
-    settings.setValue(key, QFile::decodeName(check.path.c_str()));
-}
-
 void CMainFrame::ShowAbout()
 {
     CKOAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::EditSpawnPath()
+{
+    if (spawnDialog_->DoModal() == QDialog::Accepted) spawnPath_ = spawnDialog_->GetPath();
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+class CCompareCommand;
 class CPlotView;
 class CSaveCommands;
 class CSignalCommands;
@@ -13,6 +14,10 @@ class CVelderView;
 class QLabel;
 class QSplitter;
 class QToolBar;
+
+namespace kores {
+class CSpawnPath;
+}
 
 // The main window: the title grid above the plot in a splitter, the menus,
 // the tool bar and the status bar, and the command table that ties their
@@ -31,6 +36,8 @@ public:
     QToolBar& ToolBar() const { return *toolBar_; }
     // The status-bar pane that shows the crosshair point.
     QLabel& Readout() const { return *readout_; }
+    // The folder of the compare program, ending with "/".
+    const QString& SpawnPath() const { return spawnPath_; }
     // The action of a command number; null for an unknown number.
     QAction* Action(int id) const;
 
@@ -60,6 +67,9 @@ private:
     std::unique_ptr<CVelderDoc> doc_;
     std::unique_ptr<CSignalCommands> commands_;
     std::unique_ptr<CSaveCommands> saves_;
+    std::unique_ptr<CCompareCommand> compare_;
+    std::unique_ptr<kores::CSpawnPath> spawnDialog_;
+    QString spawnPath_;
     std::map<int, QAction*> actions_;
     QSplitter* splitter_ = nullptr;
     CVelderView* titleView_ = nullptr;

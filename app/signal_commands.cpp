@@ -105,8 +105,10 @@ void CSignalCommands::StandardDeviation()
     Run([this] { doc_.Model().AddSigmaSignals(); });
 }
 
+// Signals opened from files have no title to read again.
 void CSignalCommands::Reload()
 {
+    if (!doc_.Model().HasSelection()) return;
     doc_.Reload();
 }
 

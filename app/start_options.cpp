@@ -31,8 +31,8 @@ bool ParseTitleRow(const QString& text, std::optional<int>& row)
 
 QString StartUsage()
 {
-    return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] [--screenshot "
-           "FILE.png]]";
+    return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] | FILE.uds...] "
+           "[--screenshot FILE.png]";
 }
 
 bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error)
@@ -49,11 +49,12 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         error = parser.errorText();
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        error = "Unexpected argument: " + parser.positionalArguments().first();
+    options.store = parser.value(store);
+    options.files = parser.positionalArguments();
+    if (!options.store.isEmpty() && !options.files.isEmpty()) {
+        error = "Unexpected argument beside --store: " + options.files.first();
         return false;
     }
-    options.store = parser.value(store);
     const auto kind = ko::LoadableKindFromName(parser.value(db).toStdString());
     if (!kind) {
         error = "Unknown database: " + parser.value(db);

@@ -9,14 +9,16 @@
 #include "model/test_kind.h"
 
 // A direct start: velder --store DIR [--db vehdb|comdb|biodb] [--tests N,...]
-// [--title ROW] [--screenshot FILE.png]. ROW counts the title rows in title
-// order from 0, as velder-cli titles does.
+// [--title ROW] [--screenshot FILE.png], or velder FILE.uds... [--screenshot
+// FILE.png] (the files become the current signals). ROW counts the title rows
+// in title order from 0, as velder-cli titles does.
 struct CStartOptions {
     QString store;  // empty: the usual start with the test selection
     ko::TestKind kind = ko::TestKind::Vehicle;
     std::vector<int> tests;
     std::optional<int> titleRow;  // from 0
     QString screenshot;
+    QStringList files;  // UDS-1992 files to open without a source
 };
 
 // Reads the program's arguments (the first is the program); false with the

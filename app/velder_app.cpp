@@ -9,6 +9,7 @@
 #include "app/message_box.h"
 #include "app/start_options.h"
 #include "app/tool_icons.h"
+#include "document/run_folder.h"
 
 namespace {
 // How long the window may settle before its screenshot is taken.
@@ -32,10 +33,12 @@ int CVelderApp::Run()
         std::cerr << error.toStdString() << "\nusage: " << StartUsage().toStdString() << "\n";
         return 2;
     }
+    ko::CRunFolder::RemoveStale();
     CMainFrame frame;
     frame.show();
-    if (!options.store.isEmpty()) {
-        const QString problems = StartDirect(frame, options);
+    if (!options.store.isEmpty() || !options.files.isEmpty()) {
+        const QString problems =
+            options.files.isEmpty() ? StartDirect(frame, options) : StartFiles(frame, options.files);
         if (!problems.isEmpty()) {
             std::cerr << problems.toStdString();
             if (options.screenshot.isEmpty()) ShowStop(&frame, problems);
@@ -53,6 +56,6 @@ int CVelderApp::Run()
         exec();
         return code;
     }
-    if (options.store.isEmpty() || options.tests.empty()) frame.PostOpen();
+    if (options.files.isEmpty() && (options.store.isEmpty() || options.tests.empty())) frame.PostOpen();
     return exec();
 }

@@ -40,13 +40,22 @@ TEST(StartOptions, StoreWithDatabaseTestsTitleAndScreenshot)
     EXPECT_EQ(Parse({"--store", "s"}).options.kind, ko::TestKind::Vehicle) << "vehicle tests by default";
 }
 
+TEST(StartOptions, FilesOpenWithoutASource)
+{
+    const Parsed parsed = Parse({"a.uds", "/data/b.uds", "--screenshot", "w.png"});
+    ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options.files, QStringList({"a.uds", "/data/b.uds"}));
+    EXPECT_TRUE(parsed.options.store.isEmpty());
+    EXPECT_EQ(parsed.options.screenshot, "w.png");
+}
+
 TEST(StartOptions, BadValuesAreRefusedWithAReason)
 {
     for (const QStringList& bad :
          {QStringList{"--store", "s", "--db", "tcadb"}, QStringList{"--store", "s", "--tests", "1,0"},
           QStringList{"--store", "s", "--tests", "5,,6"}, QStringList{"--store", "s", "--title", "-1"},
           QStringList{"--store", "s", "--title", "x"}, QStringList{"--tests", "5"}, QStringList{"--store"},
-          QStringList{"--bogus"}, QStringList{"stray"}}) {
+          QStringList{"--bogus"}, QStringList{"--store", "s", "a.uds"}}) {
         const Parsed parsed = Parse(bad);
         EXPECT_FALSE(parsed.ok) << bad.join(' ').toStdString();
         EXPECT_FALSE(parsed.error.isEmpty()) << bad.join(' ').toStdString();
