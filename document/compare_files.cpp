@@ -11,6 +11,7 @@
 
 #include "core/signal.h"
 #include "document/run_folder.h"
+#include "formats/uds_signal.h"
 
 namespace ko {
 
@@ -23,7 +24,7 @@ std::string TemporaryUDS(const CNSignal& signal, CRunFolder& folder)
     if (fd < 0) throw std::runtime_error(std::strerror(errno));
     ::close(fd);
     try {
-        signal.WriteUDS(pattern);
+        WriteUDS(signal, pattern);
     } catch (...) {
         ::unlink(pattern.c_str());
         throw;

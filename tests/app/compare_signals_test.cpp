@@ -24,6 +24,7 @@
 #include "core/signal.h"
 #include "document/document.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -112,7 +113,7 @@ TEST_F(CompareSignals, FilesOnTheCommandLineOpenAsTheCurrentSignals)
         signal.SetNLP(99);
         signal.SetY(std::vector<double>(100, 1.0 + i));
         files << QDir(dir.path()).filePath(QString("s%1.uds").arg(i));
-        signal.WriteUDS(files.back().toStdString());
+        WriteUDS(signal, files.back().toStdString());
     }
     EXPECT_TRUE(StartFiles(*frame, files).isEmpty());
     ASSERT_EQ(Signals().size(), 2u);

@@ -8,6 +8,7 @@
 #include "core/signal.h"
 #include "document/run_folder.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "tests/formats/temp_dir_test.h"
 
 namespace {
@@ -30,7 +31,7 @@ protected:
 TEST_F(CompareFilesTest, UnchangedSignalsGoAsTheirOwnFilesTheOthersAsTemporaryFiles)
 {
     auto own = Sampled({1, 2, 3});
-    own->WriteUDS(Path("own.uds"));
+    WriteUDS(*own, Path("own.uds"));
     own->SetDirectory(dir_.string());
     own->SetFileName("own.uds");
     auto changed = Sampled({4, 5, 6, 7});
