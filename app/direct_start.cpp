@@ -14,6 +14,7 @@
 #include "core/signal.h"
 #include "document/document.h"
 #include "formats/uds_file.h"
+#include "formats/uds_signal.h"
 #include "sources/data_agent_file.h"
 
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
@@ -51,7 +52,7 @@ QString StartFiles(CMainFrame& frame, const QStringList& files)
             ko::CUDSFile uds;
             uds.Read(file.toStdString());
             auto signal = std::make_shared<ko::CNSignal>();
-            signal->SetFromUDSFile(std::move(uds));
+            ko::SetFromUDSFile(*signal, std::move(uds));
             signal->SetDirectory(info.absolutePath().toStdString());
             signal->SetFileName(info.fileName().toStdString());
             signals.push_back(std::move(signal));
