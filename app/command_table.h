@@ -28,6 +28,5 @@ const std::vector<CMenuInfo>& Menus();
 const std::vector<int>& ToolBarCommands();
 
 // Whether the command can run now. Commands whose bodies are not part of this
-// build (the save and viewer commands, filter, resample, truncate, compare,
-// summary, signal list) stay disabled.
+// build stay disabled.
 bool IsCommandEnabled(int id, const CVelderDoc& doc);

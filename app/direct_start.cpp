@@ -2,8 +2,10 @@
 #include "app/direct_start.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "app/batch_test_numbers.h"
 #include "app/main_frame.h"
@@ -66,9 +68,24 @@ QString StartFiles(CMainFrame& frame, const QStringList& files)
     return problems;
 }
 
-bool SaveScreenshot(QWidget& window, const QString& path)
+bool SaveScreenshot(QWidget& window, const QString& path, QWidget* dialog)
 {
-    const QPixmap image = window.grab();
+    QPixmap image = window.grab();
+    if (dialog) {
+        // The dialog under a caption strip with its window title, as a window manager would frame it.
+        const QPixmap over = dialog->grab();
+        QPainter painter(&image);
+        const int caption = dialog->fontMetrics().height() + 8;
+        const QPoint at(std::max(0, (image.width() - over.width()) / 2),
+                        std::max(caption, (image.height() - over.height() + caption) / 2));
+        const QRect strip(at.x(), at.y() - caption, over.width(), caption);
+        painter.fillRect(strip.united(QRect(at, over.size())).adjusted(-1, -1, 1, 1), Qt::black);
+        painter.fillRect(strip, QColor(60, 70, 90));
+        painter.setPen(Qt::white);
+        painter.drawText(strip.adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         dialog->windowTitle());
+        painter.drawPixmap(at, over);
+    }
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }

@@ -18,5 +18,6 @@ QString StartDirect(CMainFrame& frame, const CStartOptions& options);
 // failures, one line each; when none could be read nothing changes.
 QString StartFiles(CMainFrame& frame, const QStringList& files);
 
-// Writes the window as a PNG file (atomically); false when it cannot.
-bool SaveScreenshot(QWidget& window, const QString& path);
+// Writes the window as a PNG file (atomically), with the dialog drawn over
+// its middle when one is given; false when it cannot.
+bool SaveScreenshot(QWidget& window, const QString& path, QWidget* dialog = nullptr);

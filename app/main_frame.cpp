@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -24,6 +25,7 @@
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
+#include "app/viewer_commands.h"
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_unique<CVelderDoc>())
 {
@@ -32,6 +34,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_un
     commands_ = std::make_unique<CSignalCommands>(*doc_, *this);
     saves_ = std::make_unique<CSaveCommands>(*doc_, *this);
     compare_ = std::make_unique<CCompareCommand>(*doc_, *this);
+    viewers_ = std::make_unique<CViewerCommands>(*doc_, *this);
     spawnDialog_ = std::make_unique<kores::CSpawnPath>(this);
     spawnPath_ = spawnDialog_->GetPath();
     CreateActions();
@@ -176,6 +179,10 @@ void CMainFrame::ConnectCommands()
     On(cmd::kAverage, [this] { commands_->Average(); });
     On(cmd::kStandardDeviation, [this] { commands_->StandardDeviation(); });
     On(cmd::kReload, [this] { commands_->Reload(); });
+    for (const int id : {cmd::kSignalList, cmd::kSummary, cmd::kUdsSpecification, cmd::kTestSpecification})
+        On(id, [this, id] { viewers_->Run(id); });
+    On(cmd::kUdsSpecificationTool, [this] { viewers_->Run(cmd::kUdsSpecification); });
+    On(cmd::kTestSpecificationTool, [this] { viewers_->Run(cmd::kTestSpecification); });
 }
 
 void CMainFrame::ConnectBarToggles()
@@ -208,6 +215,11 @@ void CMainFrame::PostOpen()
 {
     QMetaObject::invokeMethod(
         this, [this] { doc_->OnFileOpen(); }, Qt::QueuedConnection);
+}
+
+std::unique_ptr<QDialog> CMainFrame::CreateViewer(int id)
+{
+    return viewers_->Create(id);
 }
 
 void CMainFrame::ShowAbout()

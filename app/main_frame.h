@@ -11,6 +11,8 @@ class CSaveCommands;
 class CSignalCommands;
 class CVelderDoc;
 class CVelderView;
+class CViewerCommands;
+class QDialog;
 class QLabel;
 class QSplitter;
 class QToolBar;
@@ -45,6 +47,9 @@ public:
     void UpdateCommandStates();
     // Runs "&Open..." as soon as the event loop runs.
     void PostOpen();
+    // The dialog of a View command (signal list, summary, specifications),
+    // not yet shown; null when it has nothing to show.
+    std::unique_ptr<QDialog> CreateViewer(int id);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,6 +73,7 @@ private:
     std::unique_ptr<CSignalCommands> commands_;
     std::unique_ptr<CSaveCommands> saves_;
     std::unique_ptr<CCompareCommand> compare_;
+    std::unique_ptr<CViewerCommands> viewers_;
     std::unique_ptr<kores::CSpawnPath> spawnDialog_;
     QString spawnPath_;
     std::map<int, QAction*> actions_;

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 
 #include "app/test_number_choice.h"
+#include "app/viewer_commands.h"
 #include "model/test_kind.h"
 
 namespace {
@@ -32,7 +33,7 @@ bool ParseTitleRow(const QString& text, std::optional<int>& row)
 QString StartUsage()
 {
     return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] | FILE.uds...] "
-           "[--screenshot FILE.png]";
+           "[--screenshot FILE.png] [--show signal-list|summary|test-spec|uds-spec]";
 }
 
 bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error)
@@ -44,7 +45,9 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     const QCommandLineOption title("title", "The title row to plot, from 0 as velder-cli titles counts.",
                                    "ROW");
     const QCommandLineOption screenshot("screenshot", "Write the window as PNG and exit.", "FILE");
-    parser.addOptions({store, db, tests, title, screenshot});
+    const QCommandLineOption show("show", "A dialog to open: signal-list, summary, test-spec or uds-spec.",
+                                  "NAME");
+    parser.addOptions({store, db, tests, title, screenshot, show});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return false;
@@ -70,6 +73,11 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         return false;
     }
     options.screenshot = parser.value(screenshot);
+    options.show = parser.value(show);
+    if (parser.isSet(show) && !CViewerCommands::CommandOfName(options.show)) {
+        error = "Unknown dialog: " + options.show + " (signal-list, summary, test-spec or uds-spec)";
+        return false;
+    }
     if (options.store.isEmpty() && (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
         error = "--db, --tests and --title need --store.";
         return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/velder_app.h"
 
+#include <QDialog>
 #include <QTimer>
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #include "app/message_box.h"
 #include "app/start_options.h"
 #include "app/tool_icons.h"
+#include "app/viewer_commands.h"
 #include "document/run_folder.h"
 
 namespace {
@@ -44,10 +46,21 @@ int CVelderApp::Run()
             if (options.screenshot.isEmpty()) ShowStop(&frame, problems);
         }
     }
+    std::unique_ptr<QDialog> dialog;
+    if (!options.show.isEmpty()) {
+        dialog = frame.CreateViewer(*CViewerCommands::CommandOfName(options.show));
+        if (!dialog) {
+            std::cerr << "The " << options.show.toStdString() << " dialog has nothing to show.\n";
+            if (!options.screenshot.isEmpty()) return 1;
+        } else {
+            dialog->setModal(true);
+            dialog->show();
+        }
+    }
     if (!options.screenshot.isEmpty()) {
         int code = 0;
         QTimer::singleShot(kScreenshotDelayMs, &frame, [&] {
-            if (!SaveScreenshot(frame, options.screenshot)) {
+            if (!SaveScreenshot(frame, options.screenshot, dialog.get())) {
                 std::cerr << "Failure to write the screenshot: " << options.screenshot.toStdString() << "\n";
                 code = 1;
             }

@@ -3,9 +3,37 @@
 
 #include <QBrush>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace kores {
+
+namespace {
+
+double RelativeLuminance(const QColor& color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+}  // namespace
+
+QColor ContrastingText(const QColor& background)
+{
+    const double luminance = RelativeLuminance(background);
+    const double onBlack = (luminance + 0.05) / 0.05;
+    const double onWhite = 1.05 / (luminance + 0.05);
+    return onWhite > onBlack ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double x = RelativeLuminance(a) + 0.05;
+    const double y = RelativeLuminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
 
 CGridModel::CGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -187,6 +215,10 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const
     if (role == Qt::BackgroundRole) {
         const QColor color = RowColor(index.row());
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
+    }
+    if (role == Qt::ForegroundRole) {
+        const QColor color = RowColor(index.row());
+        return color.isValid() ? QVariant(QBrush(ContrastingText(color))) : QVariant();
     }
     return {};
 }

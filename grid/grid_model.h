@@ -10,7 +10,14 @@
 
 namespace kores {
 
-// One grid row: its cell texts and an optional background colour.
+// Black or white, whichever reads better on the background (the larger
+// contrast ratio of the two).
+QColor ContrastingText(const QColor& background);
+// The contrast ratio of two colours, from 1 (none) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// One grid row: its cell texts and an optional background colour; its text
+// is drawn in the contrasting colour of that background.
 struct CGridRow {
     QStringList cells;
     QColor background;  // invalid: the view's own colour

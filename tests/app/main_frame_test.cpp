@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBrush>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -312,6 +313,12 @@ TEST_F(MainFrame, RowsAreColouredByDataStatus)
     EXPECT_EQ(CVelderGrid::DastatColor("CM"), QColor(0, 0, 225));
     EXPECT_FALSE(CVelderGrid::DastatColor("cf").isValid());
     EXPECT_FALSE(CVelderGrid::DastatColor("AM").isValid());
+    for (const char* dastat : {"CF", "QD", "NO", "CM"}) {
+        const int row = Grid().Model().AppendRow({"1"}, CVelderGrid::DastatColor(dastat));
+        const auto text =
+            Grid().Model().data(Grid().Model().index(row, 0), Qt::ForegroundRole).value<QBrush>();
+        EXPECT_GE(kores::ContrastRatio(text.color(), CVelderGrid::DastatColor(dastat)), 4.5) << dastat;
+    }
 }
 
 TEST_F(MainFrame, Cfc60ChangesEveryCurveAndTheSubtitle)

@@ -30,13 +30,14 @@ TEST(StartOptions, NoArgumentsIsTheUsualStart)
 TEST(StartOptions, StoreWithDatabaseTestsTitleAndScreenshot)
 {
     const Parsed parsed = Parse({"--store", "/data/store", "--db", "biodb", "--tests", "12,7,40", "--title",
-                                 "0", "--screenshot", "w.png"});
+                                 "0", "--screenshot", "w.png", "--show", "uds-spec"});
     ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
     EXPECT_EQ(parsed.options.store, "/data/store");
     EXPECT_EQ(parsed.options.kind, ko::TestKind::Biomechanics);
     EXPECT_EQ(parsed.options.tests, (std::vector<int>{12, 7, 40}));
     EXPECT_EQ(parsed.options.titleRow, 0);
     EXPECT_EQ(parsed.options.screenshot, "w.png");
+    EXPECT_EQ(parsed.options.show, "uds-spec");
     EXPECT_EQ(Parse({"--store", "s"}).options.kind, ko::TestKind::Vehicle) << "vehicle tests by default";
 }
 
@@ -55,7 +56,8 @@ TEST(StartOptions, BadValuesAreRefusedWithAReason)
          {QStringList{"--store", "s", "--db", "tcadb"}, QStringList{"--store", "s", "--tests", "1,0"},
           QStringList{"--store", "s", "--tests", "5,,6"}, QStringList{"--store", "s", "--title", "-1"},
           QStringList{"--store", "s", "--title", "x"}, QStringList{"--tests", "5"}, QStringList{"--store"},
-          QStringList{"--bogus"}, QStringList{"--store", "s", "a.uds"}}) {
+          QStringList{"--bogus"}, QStringList{"--store", "s", "a.uds"},
+          QStringList{"--store", "s", "--show", "graph"}}) {
         const Parsed parsed = Parse(bad);
         EXPECT_FALSE(parsed.ok) << bad.join(' ').toStdString();
         EXPECT_FALSE(parsed.error.isEmpty()) << bad.join(' ').toStdString();
