@@ -175,6 +175,8 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kReload: return doc.HasGraph();
         case kSummary: return doc.Model().GetTestCount() > 0;
         case kSignalList: return doc.Model().HasSelection();
+        case kUdsSpecification:
+        case kUdsSpecificationTool: return !doc.Model().GetCurrentSignals().empty();
         case kStandardDeviation: return doc.Model().GetCurrentSignals().size() > 1;
         case kCompareSignals: return !doc.Model().GetCurrentSignals().empty();
         default: return false;

@@ -11,6 +11,16 @@
 #include "app/summary_dialog.h"
 #include "app/velder_doc.h"
 #include "document/document.h"
+#include "viewers/uds_dialog.h"
+#include "viewers/viewer_prompts.h"
+
+CViewerCommands::CViewerCommands(CVelderDoc& doc, QWidget& owner) : doc_(doc), owner_(owner)
+{
+    // The viewers' messages go through the program's boxes (and a test's hook).
+    kores::ViewerPrompts().message = [](QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+        ShowMessage(parent, icon, text);
+    };
+}
 
 std::optional<int> CViewerCommands::CommandOfName(const QString& name)
 {
@@ -27,6 +37,7 @@ std::unique_ptr<QDialog> CViewerCommands::Create(int id)
         switch (id) {
             case cmd::kSignalList: return CreateSignalList();
             case cmd::kSummary: return CreateSummary();
+            case cmd::kUdsSpecification: return CreateUdsSpecification();
             default: return nullptr;
         }
     } catch (const std::exception& error) {
@@ -66,5 +77,14 @@ std::unique_ptr<QDialog> CViewerCommands::CreateSummary()
         case ko::TestKind::Biomechanics: dialog->SetTests(model.GetLists<ko::CBioTest>().tests); break;
         default: return nullptr;
     }
+    return dialog;
+}
+
+std::unique_ptr<QDialog> CViewerCommands::CreateUdsSpecification()
+{
+    const ko::CSignalList& signals = doc_.Model().GetCurrentSignals();
+    if (signals.empty()) return nullptr;
+    auto dialog = std::make_unique<kores::CUDSDialog>(&owner_);
+    dialog->SetSignals(signals);
     return dialog;
 }

@@ -14,7 +14,7 @@ class QWidget;
 // its current kind.
 class CViewerCommands {
 public:
-    CViewerCommands(CVelderDoc& doc, QWidget& owner) : doc_(doc), owner_(owner) {}
+    CViewerCommands(CVelderDoc& doc, QWidget& owner);
 
     // The dialog of the command filled from the document; null when the
     // command has nothing to show. Failures while filling become messages.
@@ -28,6 +28,7 @@ public:
 private:
     std::unique_ptr<QDialog> CreateSignalList();
     std::unique_ptr<QDialog> CreateSummary();
+    std::unique_ptr<QDialog> CreateUdsSpecification();
 
     CVelderDoc& doc_;
     QWidget& owner_;
