@@ -2,7 +2,7 @@
 #include "sources/header_blocks.h"
 
 #include "formats/uds_file.h"
-#include "sources/header_filler.h"
+#include "model/description_else_code.h"
 
 namespace ko {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "formats/points.h"
 #include "formats/uds_file.h"
+#include "model/description_else_code.h"
 #include "sources/header_blocks.h"
 
 namespace ko {

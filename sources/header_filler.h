@@ -19,12 +19,6 @@ void FillBioHeader(CUDSFile& file, const CBioTest& test, int curveNumber);
 void FillComHeader(CUDSFile& file, const CComTest& test, int curveNumber);
 void FillVehHeader(CUDSFile& file, const CVehicleTest& test, int curveNumber);
 
-// The description when it is not empty, else the code.
-inline const std::string& DescriptionElseCode(const std::string& description, const std::string& code)
-{
-    return description.empty() ? code : description;
-}
-
 // Text curve points as the file's data. With deltMicroseconds > 0 the k-th point
 // (from 1) gets x = (nfp + k) * deltMicroseconds * 1e-6; otherwise x stays as read.
 void SetTextCurveData(CUDSFile& file, const CPoints& points, int nfp, double deltMicroseconds);

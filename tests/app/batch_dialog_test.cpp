@@ -15,7 +15,7 @@
 
 #include "app/batch_test_numbers.h"
 #include "app/test_selection_dialog.h"
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 #include "velder_test_env.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QDirIterator>
 #include <QSettings>
 
-#include "formats/sample_store.h"
 #include "qt_test_app.h"
+#include "samples/sample_store.h"
 
 CVelderTestEnv::CVelderTestEnv()
     : hook_([this](QMessageBox::Icon icon, const QString& text) { messages_.emplace_back(icon, text); })

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
-using formatstest::Bytes;
+using testsupport::Bytes;
 
-class AtomicFileTest : public formatstest::TempDirTest {
+class AtomicFileTest : public testsupport::TempDirTest {
 protected:
     std::string Content(const std::string& name) const
     {

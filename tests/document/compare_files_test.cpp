@@ -9,13 +9,13 @@
 #include "document/run_folder.h"
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class CompareFilesTest : public formatstest::TempDirTest {
+class CompareFilesTest : public testsupport::TempDirTest {
 protected:
     std::shared_ptr<ko::CNSignal> Sampled(std::vector<double> y) const
     {

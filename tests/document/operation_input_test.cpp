@@ -10,7 +10,7 @@
 #include "document/truncate_window.h"
 #include "document/typed_number.h"
 #include "tests/document/document_fixtures.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ TEST(TruncateWindow, ClearedBoundsStandForTheSignalsEnds)
     EXPECT_EQ(ko::BoundValue("0.025"), 0.025);
 }
 
-class SpawnPathTest : public formatstest::TempDirTest {};
+class SpawnPathTest : public testsupport::TempDirTest {};
 
 TEST_F(SpawnPathTest, AnExistingFolderGetsItsSeparator)
 {

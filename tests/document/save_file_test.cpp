@@ -12,12 +12,12 @@
 #include "document/signal_output.h"
 #include "formats/uds_file.h"
 #include "tests/document/document_fixtures.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
 using doc_test::MakeSignal;
-using formatstest::Bytes;
+using testsupport::Bytes;
 
 TEST(SaveNamesTest, RepeatedNamesGetASuffixBeforeTheExtension)
 {
@@ -33,7 +33,7 @@ TEST(SaveNamesTest, RepeatedNamesGetASuffixBeforeTheExtension)
     EXPECT_EQ(names.Distinct("b.uds"), "b.uds");
 }
 
-class SaveFileTest : public formatstest::TempDirTest {
+class SaveFileTest : public testsupport::TempDirTest {
 protected:
     static void WriteText(const std::string& path, const std::string& text)
     {

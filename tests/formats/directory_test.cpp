@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST(Directory, DriveRoots)
     directory.SetRoot("");
     EXPECT_EQ(directory.GetRoot(), "d:\\");
 
-    EXPECT_EQ(formatstest::MessageOf([&] { directory.SetRoot("9:\\"); }), "No alphabet letter dir root.");
+    EXPECT_EQ(testsupport::MessageOf([&] { directory.SetRoot("9:\\"); }), "No alphabet letter dir root.");
     EXPECT_EQ(directory.GetRoot(), "");
     EXPECT_EQ(directory.GetPath(), "");
     EXPECT_EQ(directory.GetSeparator(), "");

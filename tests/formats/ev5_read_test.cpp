@@ -102,7 +102,7 @@ TEST(EV5Read, DateForms)
                                                                 {"17/JLY/1999", "17/Jul/1999"},
                                                                 {"", ""}};
     for (const auto& [stored, read] : rows) EXPECT_EQ(calibration(stored), read) << stored;
-    EXPECT_EQ(formatstest::MessageOf([&] { calibration("5/MAR/2004"); }),
+    EXPECT_EQ(testsupport::MessageOf([&] { calibration("5/MAR/2004"); }),
               "Vehicle: Instrumentation Table: Curve Number: 7 Invalid Date: 5/MAR/2004 Valid EV5 Date "
               "Format is \"DD/MMM/CCYY\"");
 }

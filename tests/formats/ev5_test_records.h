@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/column_table.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace ev5test {
 
@@ -73,7 +73,7 @@ std::vector<std::string> FormOf(const File& file, const std::string& section)
 template <class File>
 std::string ReadFailure(File& file, const std::string& text)
 {
-    return formatstest::MessageOf([&] { file.Read(text); });
+    return testsupport::MessageOf([&] { file.Read(text); });
 }
 
 }  // namespace ev5test

@@ -9,7 +9,7 @@
 #include "formats/ev5_biomechanics.h"
 #include "formats/ev5_component.h"
 #include "formats/ev5_vehicle.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ TEST(EV5Write, RefusesFieldsThatBreakTheLine)
     ko::CEV5Veh file(test, 30);
     const auto failure = [&file]() {
         std::string text = "kept";
-        const std::string message = formatstest::MessageOf([&] { file.ToString(text); });
+        const std::string message = testsupport::MessageOf([&] { file.ToString(text); });
         if (message != "no failure") {
             EXPECT_EQ(text, "kept");
         }

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
-using formatstest::MessageOf;
 using ko::CFile;
+using testsupport::MessageOf;
 
-class FileTest : public formatstest::TempDirTest {
+class FileTest : public testsupport::TempDirTest {
 protected:
     std::string Touch(const std::string& name, const std::string& text = "x") const
     {

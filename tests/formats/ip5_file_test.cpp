@@ -9,7 +9,7 @@
 #include <string>
 
 #include "formats/file.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ using ko::CIP5File;
 
 std::string ReadMessage(CIP5File& file, const std::string& text)
 {
-    return formatstest::MessageOf([&] { file.Read(text); });
+    return testsupport::MessageOf([&] { file.Read(text); });
 }
 
 TEST(IP5Read, NinePipeLines)
@@ -118,7 +118,7 @@ TEST(IP5Write, RefusesTextsThatBreakTheLine)
     CIP5File file;
     file.SetIntrusions({intrusion});
     std::string text = "unchanged";
-    EXPECT_EQ(formatstest::MessageOf([&] { file.ToString(text); }),
+    EXPECT_EQ(testsupport::MessageOf([&] { file.ToString(text); }),
               "Intrusion point 4: IPLOC holds a \"|\" or a line end.");
     EXPECT_EQ(text, "unchanged");
 }

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ TEST(PointSyntax, Rejections)
                                   "1,2\n3,4\n5,6,7\n8\n", std::string("1\n\0", 3), "1e5x", "1\xb5\n",
                                   "\xa0"
                                   "1\n"}) {
-        EXPECT_EQ(formatstest::MessageOf([&] { CPoints().Parse(text); }), "Failure to parse the data.")
+        EXPECT_EQ(testsupport::MessageOf([&] { CPoints().Parse(text); }), "Failure to parse the data.")
             << text;
     }
 }
@@ -75,7 +75,7 @@ TEST(PointTrimming, RulesInOrder)
     EXPECT_EQ(ko::TrimPointText("1\n\n2  3"), "1\n");
 }
 
-class PointFile : public formatstest::TempDirTest {
+class PointFile : public testsupport::TempDirTest {
 protected:
     std::string Write(const std::string& text) const
     {
@@ -84,7 +84,7 @@ protected:
     }
     static std::string MessageOf(const std::string& path)
     {
-        return formatstest::MessageOf([&] { CPoints().ReadFile(path); });
+        return testsupport::MessageOf([&] { CPoints().ReadFile(path); });
     }
 };
 

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "formats/uds_file.h"
-#include "tests/formats/temp_dir_test.h"
 #include "tests/formats/uds_image.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ using udstest::Image;
 std::string ReadError(const std::vector<unsigned char>& bytes, ko::CUDSFile* out = nullptr)
 {
     ko::CUDSFile local;
-    return formatstest::MessageOf([&] { (out ? *out : local).ReadBuffer(bytes.data(), bytes.size()); });
+    return testsupport::MessageOf([&] { (out ? *out : local).ReadBuffer(bytes.data(), bytes.size()); });
 }
 
 std::vector<float> Ramp(std::size_t n, float start)
@@ -256,11 +256,11 @@ TEST(UDSReadFailures, HeaderRecords)
     EXPECT_EQ(ReadError(second.bytes), "Data buffer too small");
 }
 
-class UDSReadFileTest : public formatstest::TempDirTest {
+class UDSReadFileTest : public testsupport::TempDirTest {
 protected:
     static std::string Error(const std::string& path)
     {
-        return formatstest::MessageOf([&] { ko::CUDSFile().Read(path); });
+        return testsupport::MessageOf([&] { ko::CUDSFile().Read(path); });
     }
 };
 

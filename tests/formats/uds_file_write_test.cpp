@@ -11,17 +11,17 @@
 #include <sstream>
 
 #include "formats/uds_file.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
-using formatstest::Bytes;
+using testsupport::Bytes;
 
-class UDSWriteTest : public formatstest::TempDirTest {
+class UDSWriteTest : public testsupport::TempDirTest {
 protected:
     static std::string WriteError(ko::CUDSFile& f, const std::string& path)
     {
-        return formatstest::MessageOf([&] { f.Write(path); });
+        return testsupport::MessageOf([&] { f.Write(path); });
     }
     static void Fill(ko::CUDSFile& f, int nfp, std::size_t n, const char* form)
     {

@@ -7,12 +7,12 @@
 #include "core/signal.h"
 #include "formats/uds_file.h"
 #include "tests/core/ops_test_signal.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace ko::test {
 namespace {
 
-using UDSSignalTest = formatstest::TempDirTest;
+using UDSSignalTest = testsupport::TempDirTest;
 
 CUDSFile SampleFile()
 {

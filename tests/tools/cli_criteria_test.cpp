@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "core/signal.h"
-#include "formats/sample_store.h"
 #include "formats/uds_signal.h"
-#include "tests/formats/temp_dir_test.h"
+#include "samples/sample_store.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ std::vector<double> Rectangle(std::size_t n, std::size_t first, std::size_t last
     return v;
 }
 
-class CliCriteriaTest : public formatstest::TempDirTest {
+class CliCriteriaTest : public testsupport::TempDirTest {
 protected:
     CliRun Run(const std::string& args) const
     {
@@ -57,7 +57,7 @@ protected:
     }
     static std::string Text(const std::string& path)
     {
-        const auto bytes = formatstest::Bytes(path);
+        const auto bytes = testsupport::Bytes(path);
         return {bytes.begin(), bytes.end()};
     }
     std::string Signal(const std::string& name, std::vector<double> y, const std::string& yunits = "G'S",

@@ -9,7 +9,7 @@
 
 #include "formats/ev5_vehicle.h"
 #include "formats/file.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ const std::string kData = std::string(VELDER_TEST_DATA) + "/ev5/";
 const std::string kVehicleCounts =
     "TEST\t1\nVEHICLE\t1\nBARRIER\t1\nOCCUPANT\t1\nRESTRAINT\t1\nINSTRUMENTATION\t1\n";
 
-class CliEV5Test : public udstest::TempDirTest {
+class CliEV5Test : public testsupport::TempDirTest {
 protected:
     // Runs the CLI with its output beside (not in) the test directory.
     CliRun Run(const std::string& args) const
@@ -38,7 +38,7 @@ protected:
     }
     static std::string Text(const std::string& path)
     {
-        const auto bytes = Bytes(path);
+        const auto bytes = testsupport::Bytes(path);
         return {bytes.begin(), bytes.end()};
     }
     // Failure: the message on stderr, status 1, nothing on stdout, no file written.

@@ -10,7 +10,7 @@
 #include "core/signal.h"
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
-#include "tests/formats/uds_temp_dir.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ std::vector<double> Column(const std::string& text, int column)
     return values;
 }
 
-class CliOpTest : public udstest::TempDirTest {
+class CliOpTest : public testsupport::TempDirTest {
 protected:
     CliRun Run(const std::string& args) const
     {
@@ -43,7 +43,7 @@ protected:
     }
     static std::string Text(const std::string& path)
     {
-        const auto bytes = Bytes(path);
+        const auto bytes = testsupport::Bytes(path);
         return {bytes.begin(), bytes.end()};
     }
     // A sampled signal written by the library; returns its path.

@@ -11,9 +11,9 @@
 
 #include "core/signal.h"
 #include "document/signal_output.h"
-#include "formats/sample_store.h"
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
+#include "samples/sample_store.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/signal.h"
 #include "formats/uds_signal.h"
 #include "tests/core/comma_locale.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
@@ -29,9 +29,9 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-using formatstest::Bytes;
+using testsupport::Bytes;
 
-class CliUdsTest : public formatstest::TempDirTest {
+class CliUdsTest : public testsupport::TempDirTest {
 protected:
     CliResult Run(const std::string& args) const
     {

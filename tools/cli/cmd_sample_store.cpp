@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 #include "tools/cli/command_registry.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -15,8 +15,9 @@
 #include "formats/ev5_vehicle.h"
 #include "formats/file_name.h"
 #include "formats/ip5_file.h"
-#include "formats/sample_tests.h"
-#include "formats/sample_uds_header.h"
+#include "formats/uds_file.h"
+#include "samples/sample_tests.h"
+#include "sources/header_filler.h"
 
 namespace ko {
 
@@ -98,27 +99,18 @@ std::string DatedIntrusionText(const CSampleTest& test)
            CIP5File::kDateEnd + text.substr(next);
 }
 
-template <class Test>
-sample::CUDSTestFields TestFields(const Test& aggregate, const std::string& source)
+// The header the file agent gives the curve: test records and the curve's row.
+void FillHeader(CUDSFile& file, const CVehicleTest& test, int curve)
 {
-    const auto& record = *aggregate.GetTest();
-    sample::CUDSTestFields fields{
-        source, record.GetTSTNO(), record.GetTITLE(), record.GetTSTPRFD(), record.GetTSTREF(), "", 0, 0.0};
-    if constexpr (requires { record.GetTSTCFN(); }) {
-        fields.configuration = record.GetTSTCFN();
-        fields.impactAngle = record.GetIMPANG();
-        fields.closingSpeed = record.GetCLSSPD();
-    }
-    return fields;
+    FillVehHeader(file, test, curve);
 }
-
-template <class Row>
-std::string Location(const Row& row)
+void FillHeader(CUDSFile& file, const CComTest& test, int curve)
 {
-    if constexpr (requires { row.GetSENLOC(); })
-        return row.GetSENLOC();
-    else
-        return "";
+    FillComHeader(file, test, curve);
+}
+void FillHeader(CUDSFile& file, const CBioTest& test, int curve)
+{
+    FillBioHeader(file, test, curve);
 }
 
 class CStoreWriter {
@@ -129,13 +121,13 @@ public:
     }
 
     template <class Plain, class Extension, class Test>
-    void Write(const CSampleTest& sample, const std::shared_ptr<Test>& test, const std::string& source)
+    void Write(const CSampleTest& sample, const std::shared_ptr<Test>& test)
     {
         const CTestPlace place = Place(root_, sample);
         test->SetTestNumber(sample.number);
         for (const auto& row : test->GetInstrumentations()) row->SetTSTNO(sample.number);
         NameCurves(*test, place.database, sample.number);
-        WriteCurves(sample, *test, place, TestFields(*test, source));
+        WriteCurves(sample, *test, place);
         std::unique_ptr<CEV5File<Test>> file;
         if (sample.extension)
             file = std::make_unique<Extension>(test, sample.number);
@@ -152,8 +144,7 @@ public:
 private:
     // A UDS file per curve with data, or a point file beside the test file.
     template <class Test>
-    void WriteCurves(const CSampleTest& sample, const Test& test, const CTestPlace& place,
-                     const sample::CUDSTestFields& fields)
+    void WriteCurves(const CSampleTest& sample, const Test& test, const CTestPlace& place)
     {
         const auto curves = Curves(sample);
         for (const auto& row : test.GetInstrumentations()) {
@@ -165,7 +156,7 @@ private:
                 continue;
             }
             CUDSFile file;
-            sample::FillUDSHeader(file, fields, *row, Location(*row));
+            FillHeader(file, test, row->GetCURNO());
             file.SetBigEndian(true);
             file.WriteValues(place.uds + "/" + row->GetSIGNALNAME(), {}, values);
             written_.push_back(place.uds + "/" + row->GetSIGNALNAME());
@@ -216,9 +207,9 @@ std::vector<std::string> WriteSampleStore(const std::string& root)
     std::vector<std::string> written;
     CStoreWriter writer(root, written);
     for (const CSampleTest& test : AllTests()) {
-        if (test.vehicle) writer.Write<CEV5Veh, CEV5VehExt>(test, test.vehicle, "VEHICLE DB");
-        if (test.component) writer.Write<CEV5Com, CEV5ComExt>(test, test.component, "COMPONENT DB");
-        if (test.biomechanics) writer.Write<CEV5Bio, CEV5BioExt>(test, test.biomechanics, "BIOMECHANICS DB");
+        if (test.vehicle) writer.Write<CEV5Veh, CEV5VehExt>(test, test.vehicle);
+        if (test.component) writer.Write<CEV5Com, CEV5ComExt>(test, test.component);
+        if (test.biomechanics) writer.Write<CEV5Bio, CEV5BioExt>(test, test.biomechanics);
     }
     return written;
 }

@@ -2,7 +2,7 @@
 // The sample component tests:
 //   201  driver restraint sled test at 48 km/h            (EV5 Extension)
 //   202  static tilt table measurement, a rollover test   (EV5)
-#include "formats/sample_tests.h"
+#include "samples/sample_tests.h"
 
 namespace ko::sample {
 

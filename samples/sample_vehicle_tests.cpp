@@ -8,8 +8,8 @@
 //        files, intrusion measurements                                (EV5)
 #include <algorithm>
 
-#include "formats/sample_tests.h"
-#include "formats/sample_vehicle_records.h"
+#include "samples/sample_tests.h"
+#include "samples/sample_vehicle_records.h"
 
 namespace ko::sample {
 

@@ -5,7 +5,7 @@
 //        rib bending, injuries and a chest band                      (EV5)
 #include <array>
 
-#include "formats/sample_tests.h"
+#include "samples/sample_tests.h"
 
 namespace ko::sample {
 

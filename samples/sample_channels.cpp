@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "formats/sample_tests.h"
+#include "samples/sample_tests.h"
 
 namespace ko::sample {
 

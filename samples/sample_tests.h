@@ -8,10 +8,10 @@
 #include <type_traits>
 #include <vector>
 
-#include "formats/sample_signal.h"
 #include "model/biomechanics_test.h"
 #include "model/component_test.h"
 #include "model/vehicle_test.h"
+#include "samples/sample_signal.h"
 
 namespace ko::sample {
 

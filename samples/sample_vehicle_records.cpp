@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Records of the sample vehicle tests: test, vehicles, barrier, occupants, restraints.
-#include "formats/sample_vehicle_records.h"
+#include "samples/sample_vehicle_records.h"
 
-#include "formats/sample_tests.h"
+#include "samples/sample_tests.h"
 
 namespace ko::sample {
 

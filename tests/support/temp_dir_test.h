@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace formatstest {
+namespace testsupport {
 
 // The text of the std::logic_error the action throws.
 inline std::string MessageOf(const std::function<void()>& action)
@@ -63,4 +63,4 @@ protected:
     std::filesystem::path dir_;
 };
 
-}  // namespace formatstest
+}  // namespace testsupport

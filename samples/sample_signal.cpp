@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/sample_signal.h"
+#include "samples/sample_signal.h"
 
 #include <algorithm>
 #include <cmath>

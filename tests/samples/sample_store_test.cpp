@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sample store: every file reads back through the format readers, the
 // curves are physically plausible, and two runs write the same bytes.
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -21,12 +21,12 @@
 #include "formats/ip5_file.h"
 #include "formats/points.h"
 #include "formats/uds_file.h"
-#include "tests/formats/temp_dir_test.h"
+#include "tests/support/temp_dir_test.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using formatstest::Bytes;
+using testsupport::Bytes;
 
 // One curve as read back: y values and the header's time step.
 struct CCurve {
