@@ -130,9 +130,10 @@ void ShiftTime(CNSignal& signal, int steps)
     if (!(signal.GetDEL() > 0.0)) throw std::logic_error(kLabel + ": the signal has no time step (DEL 0)");
     signal.SetNFP(signal.GetNFP() + steps);
     signal.SetNLP(signal.GetNLP() + steps);
-    signal.GenerateX();
-    signal.RefreshExtremes();
-    signal.RefreshTimes();
+    std::vector<double> x = signal.GetX();
+    const double offset = steps * signal.GetDEL();
+    for (double& value : x) value += offset;
+    signal.TakeData(std::move(x), signal.GetY(), signal.GetZ());
     signal.SetStatus("ALIGEND");
     signal.SetModified(true);
 }

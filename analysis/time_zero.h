@@ -35,8 +35,8 @@ struct CTimeShift {
 std::vector<CTimeShift> TimeZeroShifts(const std::vector<std::shared_ptr<CNSignal>>& signals,
                                        const CTimeZeroRule& rule);
 
-// Moves the signal by steps time steps: NFP and NLP change, x is generated
-// again, status "ALIGEND", modified. Throws std::logic_error for DEL 0.
+// Moves the signal by steps time steps: NFP and NLP change, each of the
+// signal's own x values moves by steps * DEL, status "ALIGEND", modified. Throws std::logic_error for DEL 0.
 void ShiftTime(CNSignal& signal, int steps);
 
 // TimeZeroShifts, then ShiftTime on every signal with a shift other than 0.

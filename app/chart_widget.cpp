@@ -28,7 +28,7 @@ bool IsPanGesture(const QMouseEvent& event)
 
 }  // namespace
 
-CChartWidget::CChartWidget(QWidget* parent) : QCustomPlot(parent), m_crosshair(*this)
+CChartWidget::CChartWidget(QWidget* parent) : QCustomPlot(parent), m_crosshair(*this), m_cursors(*this)
 {
     setMouseTracking(true);
     setInteractions(QCP::iRangeZoom);
@@ -82,7 +82,17 @@ void CChartWidget::ShowGraph(const CChartInput& input)
     m_hasGraph = true;
     SetStyle(CGraphStyle{});
     SetFullRanges();
+    m_cursors.Reset(FullKeyRange());
     replot();
+    Q_EMIT CursorsMoved(m_cursors.A(), m_cursors.B());
+}
+
+void CChartWidget::PlaceCursors(double a, double b)
+{
+    if (!m_hasGraph) return;
+    m_cursors.Place(CChartCursors::ECursor::A, a);
+    m_cursors.Place(CChartCursors::ECursor::B, b);
+    Q_EMIT CursorsMoved(a, b);
 }
 
 void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label)
@@ -123,6 +133,8 @@ void CChartWidget::RemoveGraph()
         m_crosshair.Hide();
         Q_EMIT CrosshairLeft();
     }
+    m_cursors.Hide();
+    m_dragged = CChartCursors::ECursor::None;
     clearPlottables();
     m_subsets.clear();
     m_bounds = {};
@@ -300,6 +312,20 @@ void CChartWidget::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    const bool inArea = m_hasGraph && axisRect()->rect().contains(event->pos());
+    if (inArea && event->button() == Qt::RightButton) {
+        m_cursors.Place(m_cursors.Nearer(event->position().x()), xAxis->pixelToCoord(event->position().x()));
+        Q_EMIT CursorsMoved(m_cursors.A(), m_cursors.B());
+        event->accept();
+        return;
+    }
+    if (inArea && event->button() == Qt::LeftButton) {
+        m_dragged = m_cursors.At(event->position().x());
+        if (m_dragged != CChartCursors::ECursor::None) {
+            event->accept();
+            return;
+        }
+    }
     if (event->button() == Qt::LeftButton && m_hasGraph) {
         QCustomPlot::mousePressEvent(event);
         return;
@@ -324,8 +350,18 @@ void CChartWidget::mouseMoveEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    if (m_dragged != CChartCursors::ECursor::None) {
+        m_cursors.Place(m_dragged, xAxis->pixelToCoord(event->position().x()));
+        Q_EMIT CursorsMoved(m_cursors.A(), m_cursors.B());
+        event->accept();
+        return;
+    }
     QCustomPlot::mouseMoveEvent(event);
     UpdateCrosshair(event->position());
+    if (m_hasGraph && m_cursors.At(event->position().x()) != CChartCursors::ECursor::None)
+        setCursor(Qt::SizeHorCursor);
+    else if (!m_panning)
+        unsetCursor();
 }
 
 void CChartWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -333,6 +369,11 @@ void CChartWidget::mouseReleaseEvent(QMouseEvent* event)
     if (m_panning) {
         m_panning = false;
         unsetCursor();
+        event->accept();
+        return;
+    }
+    if (m_dragged != CChartCursors::ECursor::None) {
+        m_dragged = CChartCursors::ECursor::None;
         event->accept();
         return;
     }

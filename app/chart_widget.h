@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/chart_crosshair.h"
+#include "app/chart_cursors.h"
 #include "app/chart_series.h"
 #include "app/customize_graph_dialog.h"
 #include "app/qcustomplot_include.h"
@@ -15,7 +16,8 @@ class QPrinter;
 // The graph of the plot view: one curve per subset from padded X/Y arrays,
 // titles, axis titles and a legend, with wheel and rubber-band zoom, pan
 // (middle button, or Shift or Ctrl with the left button), double-click to
-// reset, a crosshair on the nearest curve point, export, clipboard copy,
+// reset, a crosshair on the nearest curve point, time cursors A and B
+// (right click places the nearer one, a left drag on one moves it), export, clipboard copy,
 // printing and a customize dialog. Curves with ordered X are drawn with
 // per-pixel-column reduction, so long channels stay fast.
 class CChartWidget : public QCustomPlot {
@@ -45,6 +47,11 @@ public:
     QCPRange FullKeyRange() const { return m_bounds.ViewKeys(); }
     QCPRange FullValueRange() const { return m_bounds.ViewValues(); }
 
+    // Where the time cursors stand (x values).
+    double CursorA() const { return m_cursors.A(); }
+    double CursorB() const { return m_cursors.B(); }
+    void PlaceCursors(double a, double b);
+
     CGraphStyle Style() const { return m_style; }
     void ApplyStyle(const CGraphStyle& style);
 
@@ -65,6 +72,8 @@ Q_SIGNALS:
     void CrosshairMoved(int subset, const QString& label, double x, double y);
     // The mouse left the data area.
     void CrosshairLeft();
+    // A cursor was placed or dragged, or a new graph put both at their start.
+    void CursorsMoved(double a, double b);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -91,6 +100,8 @@ private:
     CDataBounds m_bounds;
     CGraphStyle m_style;
     CChartCrosshair m_crosshair;
+    CChartCursors m_cursors;
+    CChartCursors::ECursor m_dragged = CChartCursors::ECursor::None;
     bool m_hasGraph = false;
     bool m_panning = false;
     QPoint m_panStart;

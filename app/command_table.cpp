@@ -178,6 +178,7 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kUdsSpecification:
         case kUdsSpecificationTool: return !doc.Model().GetCurrentSignals().empty();
         case kStandardDeviation: return doc.Model().GetCurrentSignals().size() > 1;
+        case kAlignSignals: return doc.HasGraph() && doc.Model().GetCurrentSignals().size() > 1;
         case kCompareSignals: return !doc.Model().GetCurrentSignals().empty();
         default: return false;
     }

@@ -178,6 +178,7 @@ void CMainFrame::ConnectCommands()
     On(cmd::kCompareSignals, [this] { compare_->Run(spawnPath_, *statusBar()); });
     On(cmd::kAverage, [this] { commands_->Average(); });
     On(cmd::kStandardDeviation, [this] { commands_->StandardDeviation(); });
+    On(cmd::kAlignSignals, [this] { commands_->AlignSignals(); });
     On(cmd::kReload, [this] { commands_->Reload(); });
     for (const int id : {cmd::kSignalList, cmd::kSummary, cmd::kUdsSpecification, cmd::kTestSpecification})
         On(id, [this, id] { viewers_->Run(id); });

@@ -1,22 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/plot_view.h"
 
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "app/chart_widget.h"
+#include "app/cursor_table_view.h"
 #include "app/message_box.h"
 #include "app/velder_doc.h"
 #include "document/document.h"
 
 CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), chart_(new CChartWidget(this))
+    : QWidget(parent), doc_(doc), chart_(new CChartWidget), table_(new CCursorTableView)
 {
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(chart_);
+    split->addWidget(table_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(chart_);
+    layout->addWidget(split);
     setFocusProxy(chart_);
     chart_->setFocusPolicy(Qt::StrongFocus);
     chart_->hide();
+    table_->hide();
+    connect(chart_, &CChartWidget::CursorsMoved, table_, &CCursorTableView::SetCursors);
     connect(&doc_, &CVelderDoc::Updated, this, &CPlotView::OnUpdate);
     connect(chart_, &CChartWidget::CrosshairMoved, this,
             [this](int, const QString& label, double x, double y) {
@@ -33,6 +43,8 @@ void CPlotView::OnUpdate(int hint)
     } else {
         chart_->Clear();
         chart_->hide();
+        table_->SetSignals({});
+        table_->hide();
         doc_.SetGraph(false);
     }
 }
@@ -53,8 +65,10 @@ void CPlotView::ShowGraph()
     input.subtitle = QString::fromStdString(titles.subtitle);
     input.yAxisTitle = QString::fromStdString(titles.yAxis);
     input.xAxisTitle = QString::fromStdString(titles.xAxis);
+    table_->SetSignals(doc_.Model().GetCurrentSignals());
     chart_->ShowGraph(input);
     chart_->show();
+    table_->show();
     doc_.SetGraph(true);
 }
 

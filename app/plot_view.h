@@ -4,10 +4,12 @@
 #include <QWidget>
 
 class CChartWidget;
+class CCursorTableView;
 class CVelderDoc;
 
-// The lower pane: the graph of the document's current signals, made anew for
-// every signals hint and removed by every other hint.
+// The lower pane: the graph of the document's current signals with the cursor
+// table under it, both made anew for every signals hint and removed by every
+// other hint.
 class CPlotView : public QWidget {
     Q_OBJECT
 
@@ -15,6 +17,7 @@ public:
     explicit CPlotView(CVelderDoc& doc, QWidget* parent = nullptr);
 
     CChartWidget& Chart() const { return *chart_; }
+    CCursorTableView& CursorTable() const { return *table_; }
 
     // "Save Graph", "Customize Graph", "&Print...", "&Copy Plot".
     void SaveGraph();
@@ -32,4 +35,5 @@ private:
 
     CVelderDoc& doc_;
     CChartWidget* chart_;
+    CCursorTableView* table_;
 };

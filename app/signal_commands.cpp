@@ -8,6 +8,7 @@
 #include "app/filter_class_dialog.h"
 #include "app/message_box.h"
 #include "app/resample_dialog.h"
+#include "app/time_zero_dialog.h"
 #include "app/truncate_dialog.h"
 #include "app/velder_doc.h"
 #include "core/signal.h"
@@ -103,6 +104,18 @@ void CSignalCommands::StandardDeviation()
 {
     if (doc_.Model().GetCurrentSignals().size() < 2) return;
     Run([this] { doc_.Model().AddSigmaSignals(); });
+}
+
+void CSignalCommands::AlignSignals()
+{
+    const auto& signals = doc_.Model().GetCurrentSignals();
+    if (!doc_.HasGraph() || signals.size() < 2) return;
+    kores::CTimeZeroDlg dialog(signals, &owner_);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    const ko::CTimeZeroRule rule = dialog.GetRule();
+    Run([&] {
+        doc_.Model().ChangeSignals([&](ko::CSignalList& copies) { ko::AlignTimeZero(copies, rule); });
+    });
 }
 
 // Signals opened from files have no title to read again.

@@ -27,6 +27,8 @@ public:
     void Truncate();
     void Average();
     void StandardDeviation();
+    // "Align Signals": the time-zero dialog, then each test's shift.
+    void AlignSignals();
     void Reload();
     void CopyData();
 

@@ -33,7 +33,7 @@ bool ParseTitleRow(const QString& text, std::optional<int>& row)
 QString StartUsage()
 {
     return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] | FILE.uds...] "
-           "[--screenshot FILE.png] [--show signal-list|summary|test-spec|uds-spec]";
+           "[--command N] [--screenshot FILE.png] [--show signal-list|summary|test-spec|uds-spec]";
 }
 
 bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error)
@@ -47,7 +47,8 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     const QCommandLineOption screenshot("screenshot", "Write the window as PNG and exit.", "FILE");
     const QCommandLineOption show("show", "A dialog to open: signal-list, summary, test-spec or uds-spec.",
                                   "NAME");
-    parser.addOptions({store, db, tests, title, screenshot, show});
+    const QCommandLineOption command("command", "A main-frame command number to run once started.", "N");
+    parser.addOptions({store, db, tests, title, command, screenshot, show});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return false;
@@ -71,6 +72,14 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     if (parser.isSet(title) && !ParseTitleRow(parser.value(title), options.titleRow)) {
         error = "The title row is a number from 0: " + parser.value(title);
         return false;
+    }
+    if (parser.isSet(command)) {
+        bool ok = false;
+        options.command = parser.value(command).toInt(&ok);
+        if (!ok) {
+            error = "The command is a number: " + parser.value(command);
+            return false;
+        }
     }
     options.screenshot = parser.value(screenshot);
     options.show = parser.value(show);

@@ -9,16 +9,19 @@
 #include "model/test_kind.h"
 
 // A direct start: velder --store DIR [--db vehdb|comdb|biodb] [--tests N,...]
-// [--title ROW] [--screenshot FILE.png], or velder FILE.uds... [--screenshot
-// FILE.png] (the files become the current signals), each optionally with
-// --show signal-list|summary|test-spec|uds-spec (that dialog opens over the
-// window, and the screenshot shows it). ROW counts the title rows in title
-// order from 0, as velder-cli titles does.
+// [--title ROW] [--command N] [--screenshot FILE.png], or velder FILE.uds...
+// [--command N] [--screenshot FILE.png] (the files become the current
+// signals), each optionally with --show signal-list|summary|test-spec|uds-spec
+// (that dialog opens over the window, and the screenshot shows it). --command
+// runs a main-frame command by its number once started; the screenshot then
+// shows the dialog it opened. ROW counts the title rows in title order from 0,
+// as velder-cli titles does.
 struct CStartOptions {
     QString store;  // empty: the usual start with the test selection
     ko::TestKind kind = ko::TestKind::Vehicle;
     std::vector<int> tests;
     std::optional<int> titleRow;  // from 0
+    std::optional<int> command;
     QString screenshot;
     QString show;       // a View dialog to open over the window (--show)
     QStringList files;  // UDS-1992 files to open without a source

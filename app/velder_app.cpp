@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/velder_app.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QTimer>
 #include <iostream>
@@ -57,10 +58,20 @@ int CVelderApp::Run()
             dialog->show();
         }
     }
+    if (options.command) {
+        QAction* action = frame.Action(*options.command);
+        if (!action) {
+            std::cerr << "There is no command " << *options.command << "\n";
+            return 2;
+        }
+        QTimer::singleShot(0, action, &QAction::trigger);
+    }
     if (!options.screenshot.isEmpty()) {
         int code = 0;
         QTimer::singleShot(kScreenshotDelayMs, &frame, [&] {
-            if (!SaveScreenshot(frame, options.screenshot, dialog.get())) {
+            QWidget* modal = QApplication::activeModalWidget();
+            QWidget* over = dialog ? dialog.get() : modal != &frame ? modal : nullptr;
+            if (!SaveScreenshot(frame, options.screenshot, over)) {
                 std::cerr << "Failure to write the screenshot: " << options.screenshot.toStdString() << "\n";
                 code = 1;
             }

@@ -93,6 +93,19 @@ TEST(TimeZero, RefusedReferenceChangesNothing)
     EXPECT_EQ(signals[1]->GetNFP(), 0);
 }
 
+TEST(TimeZero, ShiftMovesTheSignalsOwnTimes)
+{
+    // Times half a step off the NFP grid stay half a step off.
+    const auto signal = PulseAt(0.02);
+    std::vector<double> x = signal->GetX();
+    for (double& t : x) t += 0.5 * kStep;
+    signal->SetXY(x, signal->GetY());
+    ko::ShiftTime(*signal, -7);
+    EXPECT_DOUBLE_EQ(signal->GetX()[10], x[10] - 7 * kStep);
+    EXPECT_DOUBLE_EQ(signal->GetX().back(), x.back() - 7 * kStep);
+    EXPECT_EQ(signal->GetNLP(), 1199 - 7);
+}
+
 TEST(Corridor, FractionOutsideAndLargestExcursion)
 {
     // At every sample the values 0, 0 and 3: mean 1, population sigma sqrt(2).
