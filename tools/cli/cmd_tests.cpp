@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velder-cli tests --store DIR --db KIND: every test of a store, by number, with its title.
+// velder-cli tests (--store DIR | --web-url URL) --db KIND: every test of a store or of the
+// server's test list, by number, with its title.
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 
 #include "document/document.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_web.h"
 #include "tools/cli/command_registry.h"
 #include "tools/cli/source_args.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "tests (--store DIR | --web-url URL [--ca-file PEM] [--insecure]) --db vehdb|comdb|biodb";
 
 template <class Test>
 void PrintTests(const ko::CDocument& document)
@@ -17,15 +23,39 @@ void PrintTests(const ko::CDocument& document)
         std::cout << ko::TestNumberOf(*test) << '\t' << test->TestRecord().GetTITLE() << '\n';
 }
 
+// The distinct test numbers of the server's list of the kind, in list order.
+std::vector<int> ListedTests(ko::CDataAgentWeb& agent, ko::TestKind kind)
+{
+    std::vector<int> numbers;
+    if (!agent.LoadTestList(kind)) throw std::runtime_error(agent.GetLastError());
+    const auto add = [&numbers](int number) {
+        if (std::find(numbers.begin(), numbers.end(), number) == numbers.end()) numbers.push_back(number);
+    };
+    for (const auto& row : agent.GetVehTestList()) add(row->GetTSTNO());
+    for (const auto& row : agent.GetComTestList()) add(row->GetTSTNO());
+    for (const auto& row : agent.GetBioTestList()) add(row->GetTSTNO());
+    return numbers;
+}
+
 int Tests(const std::vector<std::string>& args)
 {
     const auto source = cli::ParseSourceArgs(args);
-    if (source.store.empty() || source.kind == ko::TestKind::None || !source.rest.empty() ||
-        !source.tests.empty() || !source.dir.empty())
-        throw std::invalid_argument("usage: velder-cli tests --store DIR --db vehdb|comdb|biodb");
-    const auto agent = cli::OpenStore(source.store);
+    std::shared_ptr<ko::CDataAgent> agent;
     std::vector<int> numbers;
-    if (!agent->GetStoreTestNumbers(source.kind, numbers)) throw std::runtime_error(agent->GetLastError());
+    if (!source.webUrl.empty() && source.store.empty() && source.kind != ko::TestKind::None &&
+        source.rest.empty() && source.tests.empty() && source.dir.empty()) {
+        const auto web = cli::OpenWeb(source);
+        numbers = ListedTests(*web, source.kind);
+        agent = web;
+    } else if (source.store.empty() || source.kind == ko::TestKind::None || !source.rest.empty() ||
+               !source.tests.empty() || !source.dir.empty()) {
+        throw std::invalid_argument(std::string("usage: velder-cli ") + kUsage);
+    } else {
+        const auto store = cli::OpenStore(source.store);
+        if (!store->GetStoreTestNumbers(source.kind, numbers))
+            throw std::runtime_error(store->GetLastError());
+        agent = store;
+    }
     ko::CDocument document(agent);
     document.LoadTests(source.kind, numbers);
     cli::PrintFailures(document, std::cerr);
@@ -40,4 +70,4 @@ int Tests(const std::vector<std::string>& args)
 
 }  // namespace
 
-VELDER_CLI_COMMAND("tests", "tests --store DIR --db vehdb|comdb|biodb", Tests);
+VELDER_CLI_COMMAND("tests", kUsage, Tests);

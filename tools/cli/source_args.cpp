@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_web.h"
 #include "tools/cli/op_args.h"
 
 namespace cli {
@@ -56,6 +57,11 @@ SourceArgs ParseSourceArgs(const std::vector<std::string>& args)
     TakeOption(source.rest, "--dir", source.dir);
     if (TakeOption(source.rest, "--tests", value)) source.tests = ParseTestNumbers(value);
     if (TakeOption(source.rest, "--db", value)) source.kind = ParseDatabase(value);
+    TakeOption(source.rest, "--web-url", source.webUrl);
+    TakeOption(source.rest, "--ca-file", source.caFile);
+    source.insecure = TakeFlag(source.rest, "--insecure");
+    if (source.webUrl.empty() && (source.insecure || !source.caFile.empty()))
+        throw std::invalid_argument("--ca-file and --insecure need --web-url");
     return source;
 }
 
@@ -63,6 +69,17 @@ std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root)
 {
     auto agent = std::make_shared<ko::CDataAgentFile>();
     if (!agent->SetStoreRoot(root)) throw std::runtime_error(agent->GetLastError());
+    return agent;
+}
+
+std::shared_ptr<ko::CDataAgentWeb> OpenWeb(const SourceArgs& source)
+{
+    ko::CWebOptions options;
+    options.caFile = source.caFile;
+    options.insecure = source.insecure;
+    auto agent = std::make_shared<ko::CDataAgentWeb>(options);
+    agent->SetServerURL(source.webUrl);
+    if (!agent->Connect()) throw std::runtime_error("KORVA Web Connection Error: \n" + agent->GetLastError());
     return agent;
 }
 
@@ -74,6 +91,15 @@ void PrintFailures(const ko::CDocument& document, std::ostream& err)
 void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err)
 {
     if (source.kind == ko::TestKind::None) throw std::invalid_argument("--db is required");
+    if (!source.webUrl.empty()) {
+        if (source.tests.empty() || !source.store.empty() || !source.dir.empty())
+            throw std::invalid_argument("--web-url takes --tests N[,N...] and no --store or --dir");
+        document.SetAgent(OpenWeb(source));
+        document.LoadTests(source.kind, source.tests);
+        PrintFailures(document, err);
+        if (document.GetTestCount() == 0) throw std::runtime_error("No test could be loaded.");
+        return;
+    }
     const bool fromStore = !source.store.empty() && !source.tests.empty();
     if (fromStore == !source.dir.empty() || (source.store.empty() != source.tests.empty()))
         throw std::invalid_argument(std::string("give either --store DIR --tests N[,N...] or --dir TESTDIR"));

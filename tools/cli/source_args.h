@@ -3,6 +3,9 @@
 //   --store DIR --tests N[,N...]   tests of a store root (slash layout)
 //   --dir TESTDIR                  the one test of a chosen directory
 //   --db vehdb|comdb|biodb         the database kind
+//   --web-url URL --tests N[,N...] [--ca-file PEM] [--insecure]
+//                                  tests of a web server (HTTPS verified
+//                                  against the system store or the CA file)
 #pragma once
 #include <iosfwd>
 #include <memory>
@@ -13,20 +16,25 @@
 
 namespace ko {
 class CDataAgentFile;
+class CDataAgentWeb;
 class CDocument;
 }  // namespace ko
 
 namespace cli {
 
 inline constexpr const char* kSourceUsage =
-    "(--store DIR --tests N[,N...] | --dir TESTDIR) --db vehdb|comdb|biodb";
+    "(--store DIR --tests N[,N...] | --dir TESTDIR | --web-url URL [--ca-file PEM] [--insecure] --tests "
+    "N[,N...]) --db vehdb|comdb|biodb";
 
 struct SourceArgs {
     std::string store;
     std::vector<int> tests;
     std::string dir;
     ko::TestKind kind = ko::TestKind::None;  // None: no --db
-    std::vector<std::string> rest;           // every other argument, in order
+    std::string webUrl;
+    std::string caFile;
+    bool insecure = false;
+    std::vector<std::string> rest;  // every other argument, in order
 };
 
 // Takes the source options out of args. Throws std::invalid_argument for a
@@ -47,10 +55,14 @@ bool TakeFlag(std::vector<std::string>& rest, const std::string& name);
 // A file agent on a store root; throws std::runtime_error with its failure text.
 std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root);
 
+// A web agent connected to --web-url; throws std::runtime_error
+// "KORVA Web Connection Error: " and the failure text when it cannot connect.
+std::shared_ptr<ko::CDataAgentWeb> OpenWeb(const SourceArgs& source);
+
 // Loads the tests of the source into document through a new file agent. Each
 // test that fails is reported on err with the agent's text; throws
 // std::runtime_error when no test could be loaded. Requires --db and exactly
-// one of --store with --tests or --dir.
+// one of --store with --tests, --web-url with --tests, or --dir.
 void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err);
 
 // The document's failures, one text per line.
