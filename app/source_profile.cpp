@@ -77,6 +77,30 @@ void CSourceProfile::SetTempDir(const QString& directory)
 {
     Write("TempDir", directory);
 }
+QString CSourceProfile::WebURL()
+{
+    return Read("WebURL");
+}
+void CSourceProfile::SetWebURL(const QString& url)
+{
+    Write("WebURL", url);
+}
+QString CSourceProfile::CAFile()
+{
+    return Read("CAFile");
+}
+void CSourceProfile::SetCAFile(const QString& path)
+{
+    Write("CAFile", path);
+}
+bool CSourceProfile::Insecure()
+{
+    return Read("WebInsecure") == "1";
+}
+void CSourceProfile::SetInsecure(bool insecure)
+{
+    Write("WebInsecure", insecure ? "1" : "0");
+}
 
 QStringList CSourceProfile::Paths(const QString& section)
 {

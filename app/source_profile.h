@@ -35,6 +35,14 @@ public:
     static void SetDrive(const QString& drive);
     static QString TempDir();
     static void SetTempDir(const QString& directory);
+    // The web server: its URL, the CA file that verifies it (empty: the
+    // system store) and whether verification is skipped.
+    static QString WebURL();
+    static void SetWebURL(const QString& url);
+    static QString CAFile();
+    static void SetCAFile(const QString& path);
+    static bool Insecure();
+    static void SetInsecure(bool insecure);
 
     // The remembered paths of a section, the most recent first.
     static QStringList Paths(const QString& section);

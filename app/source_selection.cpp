@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/source_selection.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,14 +13,19 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/database_combo.h"
 #include "app/message_box.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_web.h"
 #include "sources/store_files.h"
 
 namespace kores {
@@ -37,8 +43,7 @@ std::string LocalPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// The drive message names the entry chosen in its place: the web entry is not
-// part of this build, so the local files are.
+// The drive message names the entry chosen in its place.
 QString DriveMissingText(int selection)
 {
     QString text = QString::fromStdString(DriveMissingMessage());
@@ -46,6 +51,28 @@ QString DriveMissingText(int selection)
         text.replace("The WEB entry is selected automatically.",
                      "The Local File System entry is selected automatically.");
     return text;
+}
+
+// The main window's status bar, which shows the web agent's status lines.
+QStatusBar* MainStatusBar()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<QMainWindow*>(top)) return main->statusBar();
+    return nullptr;
+}
+
+// While verification is off the status bar says so, permanently.
+void ShowInsecure(QStatusBar* bar, bool insecure)
+{
+    auto* label = bar->findChild<QLabel*>("insecureWeb");
+    if (!insecure) {
+        delete label;
+        return;
+    }
+    if (label) return;
+    label = new QLabel("TLS certificate verification is off", bar);
+    label->setObjectName("insecureWeb");
+    bar->addPermanentWidget(label);
 }
 
 }  // namespace
@@ -88,6 +115,7 @@ void CSourceSelection::BuildLayout()
     layout->addWidget(entry);
     layout->addWidget(BuildDatabaseGroup());
     layout->addLayout(databaseRow);
+    layout->addWidget(BuildWebGroup());
     layout->addWidget(BuildFilesGroup());
     layout->addWidget(buttons);
 }
@@ -148,6 +176,23 @@ QGroupBox* CSourceSelection::BuildFilesGroup()
     return box;
 }
 
+QGroupBox* CSourceSelection::BuildWebGroup()
+{
+    auto* box = new QGroupBox(this);
+    auto* form = new QFormLayout(box);
+    serverURL_ = new QLineEdit(box);
+    const QString url = CSourceProfile::WebURL();
+    serverURL_->setText(url.isEmpty() ? ko::CDataAgentWeb::kDefaultServerURL : url);
+    caFile_ = new QLineEdit(CSourceProfile::CAFile(), box);
+    caFile_->setPlaceholderText("System certificates");
+    insecure_ = new QCheckBox("Do not verify the server certificate", box);
+    insecure_->setChecked(CSourceProfile::Insecure());
+    form->addRow("Server URL:", serverURL_);
+    form->addRow("CA File:", caFile_);
+    form->addRow(insecure_);
+    return box;
+}
+
 // The directories or, with the archive ticked, the archives used before, the latest first.
 void CSourceSelection::ShowRememberedPaths()
 {
@@ -157,8 +202,7 @@ void CSourceSelection::ShowRememberedPaths()
 }
 
 // A: database, web and local files, the database chosen. B and W: web and
-// local files. The web agent is not part of this build, so B and W choose the
-// local files rather than the web.
+// local files, the web chosen unless the current source is local files.
 void CSourceSelection::SetupMode(const CEntryDecision& decision)
 {
     mode_ = decision.mode;
@@ -171,7 +215,7 @@ void CSourceSelection::SetupMode(const CEntryDecision& decision)
         SetSelection(kSourceDatabase);
         (userName_->text().isEmpty() ? userName_ : password_)->setFocus();
     } else {
-        SetSelection(kSourceFiles);
+        SetSelection(sourceKind_ == kSourceFiles ? kSourceFiles : kSourceWeb);
     }
     UpdateTnsShown();
     UpdateEnabling();
@@ -205,6 +249,9 @@ void CSourceSelection::UpdateEnabling()
     for (QWidget* field : {static_cast<QWidget*>(fileData_), static_cast<QWidget*>(zipData_),
                            static_cast<QWidget*>(directory_), static_cast<QWidget*>(browse_)})
         field->setEnabled(selection == kSourceFiles);
+    for (QWidget* field : {static_cast<QWidget*>(serverURL_), static_cast<QWidget*>(caFile_),
+                           static_cast<QWidget*>(insecure_)})
+        field->setEnabled(selection == kSourceWeb);
 }
 
 void CSourceSelection::UpdateTnsShown()
@@ -243,10 +290,7 @@ bool CSourceSelection::Apply()
     bool applied = false;
     switch (Selection()) {
         case kSourceDatabase: applied = ApplyDatabase(); break;
-        case kSourceWeb:
-            ShowMessage(this, QMessageBox::Information,
-                        "Access via the KORVA Website is not available in this version.");
-            break;
+        case kSourceWeb: applied = ApplyWeb(); break;
         case kSourceFiles: applied = ApplyLocalFiles(); break;
         default: ShowStop(this, "Error - Unknown Source Selection"); break;
     }
@@ -275,6 +319,35 @@ bool CSourceSelection::ApplyDatabase()
     }
     ShowMessage(this, QMessageBox::Information, "The KORVA Database is not available in this version.");
     return false;
+}
+
+// Unpacking runs in-process, so no temporary directory is needed.
+bool CSourceSelection::ApplyWeb()
+{
+    ko::CWebOptions options;
+    options.caFile = LocalPath(caFile_->text().trimmed());
+    options.insecure = insecure_->isChecked();
+    auto agent = std::make_shared<ko::CDataAgentWeb>(options);
+    agent->SetServerURL(serverURL_->text().trimmed().toStdString());
+    QStatusBar* bar = MainStatusBar();
+    if (bar) {
+        agent->SetStatusSink([bar = QPointer<QStatusBar>(bar)](const std::string& text) {
+            if (!bar) return;
+            bar->showMessage(QString::fromStdString(text));
+            bar->repaint();
+        });
+    }
+    if (!agent->Connect()) {
+        ShowStop(this, "KORVA Web Connection Error: \n" + QString::fromStdString(agent->GetLastError()));
+        return false;
+    }
+    CSourceProfile::SetWebURL(serverURL_->text().trimmed());
+    CSourceProfile::SetCAFile(caFile_->text().trimmed());
+    CSourceProfile::SetInsecure(options.insecure);
+    if (bar) ShowInsecure(bar, options.insecure);
+    result_.agent = agent;
+    result_.storeRoot = false;
+    return true;
 }
 
 bool CSourceSelection::ApplyLocalFiles()

@@ -35,8 +35,8 @@ struct CSourceResult {
 };
 
 // Decides where tests come from (database, web or local files), creates that
-// data agent and loads or connects it. The database and web agents are not
-// part of this build: those choices say so and the dialog stays open.
+// data agent and loads or connects it. The database agent is not part of this
+// build: that choice says so and the dialog stays open.
 class CSourceSelection : public QDialog {
     Q_OBJECT
 
@@ -59,6 +59,9 @@ public:
     QComboBox* DirectoryBox() const { return directory_; }
     QCheckBox* FileDataCheck() const { return fileData_; }
     QCheckBox* ZipDataCheck() const { return zipData_; }
+    QLineEdit* ServerURLEdit() const { return serverURL_; }
+    QLineEdit* CAFileEdit() const { return caFile_; }
+    QCheckBox* InsecureCheck() const { return insecure_; }
 
     // The OK step: true, with the result set and the choice written to the
     // profile, when an agent was created and loaded; otherwise the failure was
@@ -77,12 +80,14 @@ private:
     void BuildLayout();
     QGroupBox* BuildDatabaseGroup();
     QGroupBox* BuildFilesGroup();
+    QGroupBox* BuildWebGroup();
     void SetupMode(const CEntryDecision& decision);
     void ShowRememberedPaths();
     void UpdateEnabling();
     void UpdateTnsShown();
     void Browse();
     bool ApplyDatabase();
+    bool ApplyWeb();
     bool ApplyLocalFiles();
     bool SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot);
     bool LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot);
@@ -102,6 +107,9 @@ private:
     QCheckBox* zipData_ = nullptr;
     QComboBox* directory_ = nullptr;
     QPushButton* browse_ = nullptr;
+    QLineEdit* serverURL_ = nullptr;
+    QLineEdit* caFile_ = nullptr;
+    QCheckBox* insecure_ = nullptr;
     CSourceResult result_;
 };
 

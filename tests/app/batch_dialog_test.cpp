@@ -52,6 +52,7 @@ protected:
     {
         kores::CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown,
                                           nullptr, EntryMode(kores::EEntryMode::B));
+        selection.SetSelection(kores::kSourceFiles);
         selection.DirectoryBox()->setEditText(root);
         ASSERT_TRUE(selection.Apply());
         ASSERT_FALSE(dialog.TakeSource(selection.Result()));

@@ -68,6 +68,7 @@ protected:
     {
         CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, &frame,
                                    EntryMode(kores::EEntryMode::B));
+        selection.SetSelection(kores::kSourceFiles);
         selection.DirectoryBox()->setEditText(SampleStoreRoot());
         EXPECT_TRUE(selection.Apply());
         kores::CBatchTestNumbers& batch = Doc().Batch();

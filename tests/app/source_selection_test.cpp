@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Source selection: entry modes, the local-files choice and its profile entries.
+// Source selection: entry modes, the local-files and web choices and their profile entries.
 #include "app/source_selection.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +9,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QSettings>
+#include <QStatusBar>
 
 #include "app/batch_test_numbers.h"
 #include "app/velder_doc.h"
 #include "core/signal.h"
 #include "document/document.h"
 #include "sources/data_agent_file.h"
+#include "tests/support/serve_process.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -55,7 +58,7 @@ TEST(EntryMode, MarkerFileAndDrivesDecideTheMode)
     EXPECT_FALSE(decision.driveMissing);
 }
 
-TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheEntrySelectedAndDatabaseIsNotOffered)
+TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheWebEntryAndDatabaseIsNotOffered)
 {
     CVelderTestEnv env;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
@@ -63,11 +66,11 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheEntrySelectedAnd
     ASSERT_EQ(env.Messages().size(), 1u);
     EXPECT_TRUE(
         env.Messages()[0].second.startsWith("Fails to find the dirve accommodating UDS files.\n"
-                                            "The Local File System entry is selected automatically.\n\n"))
+                                            "The WEB entry is selected automatically.\n\n"))
         << env.Messages()[0].second.toStdString();
     EXPECT_FALSE(dialog.IsChoiceOffered(kores::kSourceDatabase));
     EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceWeb));
-    EXPECT_EQ(dialog.Selection(), kores::kSourceFiles);
+    EXPECT_EQ(dialog.Selection(), kores::kSourceWeb);
     EXPECT_EQ(dialog.windowTitle(), "Entry Selection, KORVA ZEB, US MTD");
 
     CSourceSelection unreadable(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
@@ -132,6 +135,7 @@ protected:
     {
         dialog = std::make_unique<CSourceSelection>(kind, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
                                                     EntryMode(EEntryMode::B));
+        dialog->SetSelection(kores::kSourceFiles);
         return *dialog;
     }
 
@@ -247,6 +251,33 @@ TEST_F(LocalFiles, TestDirectoryLoadsItsTestWhichEndsTheBatchDialog)
 TEST_F(LocalFiles, DirectoryWithoutIntrusionFileOffersEv5AndAscii)
 {
     EXPECT_EQ(CSourceSelection::FileDataText(env.Dir()), "EV5 && ASCII Signal data");
+}
+
+// A failed connection keeps the dialog open with its text; a connection to
+// the server remembers the URL and shows the status lines in the status bar.
+TEST(SourceSelectionDialog, WebChoiceConnectsAndRemembersTheServer)
+{
+    CVelderTestEnv env;
+    QMainWindow window;
+    CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
+                            EntryMode(EEntryMode::B));
+    ASSERT_EQ(dialog.Selection(), kores::kSourceWeb);
+    EXPECT_EQ(dialog.ServerURLEdit()->text(), "https://");
+    dialog.ServerURLEdit()->setText("http://127.0.0.1:1");
+    EXPECT_FALSE(dialog.Apply());
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_EQ(env.Messages()[0].first, QMessageBox::Critical);
+    EXPECT_TRUE(env.Messages()[0].second.startsWith("KORVA Web Connection Error: \nError: (7) "))
+        << env.Messages()[0].second.toStdString();
+
+    velder_test::ServeProcess server({"--store", SampleStoreRoot().toStdString()});
+    dialog.ServerURLEdit()->setText(QString::fromStdString(server.Url()));
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_FALSE(window.statusBar()->currentMessage().isEmpty());
+    ASSERT_TRUE(dialog.Result().agent->LoadTestList(ko::TestKind::Vehicle));
+    EXPECT_EQ(dialog.Result().agent->GetVehTestList().size(), 4u);
+    EXPECT_EQ(kores::CSourceProfile::WebURL().toStdString(), server.Url());
+    EXPECT_EQ(kores::CSourceProfile::Selection(), kores::kSourceWeb);
 }
 
 }  // namespace
