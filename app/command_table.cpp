@@ -173,7 +173,9 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         case kCfc1000:
         case kIntegrate:
         case kReload: return doc.HasGraph();
-        case kSummary: return doc.Model().GetTestCount() > 0;
+        case kSummary:
+        case kTestSpecification:
+        case kTestSpecificationTool: return doc.Model().GetTestCount() > 0;
         case kSignalList: return doc.Model().HasSelection();
         case kUdsSpecification:
         case kUdsSpecificationTool: return !doc.Model().GetCurrentSignals().empty();

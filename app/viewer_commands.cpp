@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <stdexcept>
 
+#include "app/batch_test_numbers.h"
 #include "app/command_ids.h"
 #include "app/dialog_runner.h"
 #include "app/message_box.h"
@@ -11,6 +12,7 @@
 #include "app/summary_dialog.h"
 #include "app/velder_doc.h"
 #include "document/document.h"
+#include "viewers/spec_dialog.h"
 #include "viewers/uds_dialog.h"
 #include "viewers/viewer_prompts.h"
 
@@ -38,6 +40,7 @@ std::unique_ptr<QDialog> CViewerCommands::Create(int id)
             case cmd::kSignalList: return CreateSignalList();
             case cmd::kSummary: return CreateSummary();
             case cmd::kUdsSpecification: return CreateUdsSpecification();
+            case cmd::kTestSpecification: return CreateTestSpecification();
             default: return nullptr;
         }
     } catch (const std::exception& error) {
@@ -86,5 +89,20 @@ std::unique_ptr<QDialog> CViewerCommands::CreateUdsSpecification()
     if (signals.empty()) return nullptr;
     auto dialog = std::make_unique<kores::CUDSDialog>(&owner_);
     dialog->SetSignals(signals);
+    return dialog;
+}
+
+std::unique_ptr<QDialog> CViewerCommands::CreateTestSpecification()
+{
+    const ko::CDocument& model = doc_.Model();
+    if (model.GetTestCount() == 0) return nullptr;
+    auto dialog = std::make_unique<kores::CSpecification>(&owner_);
+    dialog->SetAgent(doc_.Batch().GetAgent());
+    switch (model.GetKind()) {
+        case ko::TestKind::Vehicle: dialog->SetTests(model.GetLists<ko::CVehicleTest>().tests); break;
+        case ko::TestKind::Component: dialog->SetTests(model.GetLists<ko::CComTest>().tests); break;
+        case ko::TestKind::Biomechanics: dialog->SetTests(model.GetLists<ko::CBioTest>().tests); break;
+        default: return nullptr;
+    }
     return dialog;
 }

@@ -29,6 +29,7 @@ private:
     std::unique_ptr<QDialog> CreateSignalList();
     std::unique_ptr<QDialog> CreateSummary();
     std::unique_ptr<QDialog> CreateUdsSpecification();
+    std::unique_ptr<QDialog> CreateTestSpecification();
 
     CVelderDoc& doc_;
     QWidget& owner_;
