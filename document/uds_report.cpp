@@ -108,8 +108,8 @@ CReportBlock InjuryBlock(const CData& s)
     if (!UDSSubPagePresent(s, SubPage("Occupant Injury")))
         return block.Line("No injury values in this file.").Take("Occupant InJury");
     return block.Field("HIC: ", "HIC")
-        .Field("T1: ", "T1", " (msec)")
-        .Field("T2: ", "T2", " (msec)")
+        .Line("T1: " + Milliseconds(s.GetT1()) + " (msec)")
+        .Line("T2: " + Milliseconds(s.GetT2()) + " (msec)")
         .Field("AIS: ", "AIS")
         .Take("Occupant InJury");
 }

@@ -19,6 +19,7 @@
 #include "document/save_file.h"
 #include "document/signal_output.h"
 #include "document/uds_save.h"
+#include "printing/print_job.h"
 #include "viewers/viewer_prompts.h"
 
 namespace kores {
@@ -26,7 +27,7 @@ namespace kores {
 namespace {
 
 constexpr const char* kDataExtension = ".txt";
-constexpr std::size_t kOneColumnLines = 8;
+constexpr std::size_t kOneColumnLines = 6;
 
 std::tm Today()
 {
@@ -149,10 +150,15 @@ void CPrintPreviewer::Preview()
 void CPrintPreviewer::Print()
 {
     if (!signal_) return;
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (PrintDocument(printer, Report()) == 0) Tell(this, "Failure to print the report.");
+    auto* job = new CPrintJob(std::move(printer), Report(), this);
+    connect(job, &CPrintJob::Finished, this, [this, job](int pages) {
+        if (pages == 0) Tell(this, "Failure to print the report.");
+        job->deleteLater();
+    });
+    job->Start();
 }
 
 void CPrintPreviewer::SaveData()

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -23,6 +25,7 @@
 #include "core/signal.h"
 #include "document/document.h"
 #include "printing/print_document.h"
+#include "printing/print_job.h"
 #include "velder_test_env.h"
 #include "viewers/uds_print_page.h"
 #include "viewers/viewer_prompts.h"
@@ -98,7 +101,8 @@ TEST_F(UDSDialog, ReportsPrintToPdfWithHeadingAndFields)
     kores::CPrintPreviewer& page = dialog->PrintPage();
     page.FullButton().setChecked(true);
     const QString full = dir.filePath("full.pdf");
-    ASSERT_EQ(kores::PrintDocumentToPdf(page.Report(), full), 1) << "a report fits one page";
+    ASSERT_EQ(kores::PrintDocumentToPdf(page.Report(), full), 1) << "a report fits one page:\n"
+                                                                 << PdfText(full).toStdString();
     const QString text = PdfText(full);
     EXPECT_TRUE(text.contains("Full UDS File Report"));
     EXPECT_TRUE(text.contains("Page 1 of 1"));
@@ -118,6 +122,17 @@ TEST_F(UDSDialog, ReportsPrintToPdfWithHeadingAndFields)
     EXPECT_TRUE(split.contains(QString("Page %1 of %1").arg(pages)));
     EXPECT_TRUE(split.contains("Curve User Data (continued)"));
     EXPECT_TRUE(split.contains("Row 199:"));
+
+    // The same document printed by the worker thread of a print job.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(dir.filePath("job.pdf"));
+    kores::CPrintJob job(std::move(printer), longer);
+    QSignalSpy finished(&job, &kores::CPrintJob::Finished);
+    job.Start();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_GE(finished.front().front().toInt(), 3);
+    EXPECT_TRUE(PdfText(dir.filePath("job.pdf")).contains("Row 199:"));
 }
 
 TEST_F(UDSDialog, SaveXYAndYAskBeforeReplacingAndNameReadOnlyFolders)

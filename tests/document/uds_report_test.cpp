@@ -25,6 +25,7 @@ ko::CNSignal FullSignal()
     signal.SetType1("H3");
     signal.SetAge1(35);
     signal.SetHIC(512.25);
+    signal.SetT1(0.0621);
     signal.SetDEL(0.0001);
     signal.SetNFP(-100);
     signal.SetNLP(2999);
@@ -81,8 +82,8 @@ TEST(UDSReport, SpecLeavesOutVehiclesAndOccupantsAndSparseGroupsSaySo)
               (std::vector<std::string>{"File", "Test", "Vehicle One", "Vehicle Two", "Occupant One",
                                         "Occupant InJury", "Curve User Data"}));
     const std::string text = ko::ReportPlainText(full);
-    for (const char* line : {"Make: FORD", "Weight: 1450.5 (kgs)", "HIC: 512.25", "Time Step: 0.1 (msec)",
-                             "Age: 35", "First Point: -100"})
+    for (const char* line : {"Make: FORD", "Weight: 1450.5 (kgs)", "HIC: 512.25", "T1: 62.1 (msec)",
+                             "Time Step: 0.1 (msec)", "Age: 35", "First Point: -100"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 
     const ko::CReportText spec = ko::UDSReport(FullSignal(), ko::UDSReportKind::Specification, date);
