@@ -96,7 +96,7 @@ void CBatchTestNumbers::ShowChosen()
 
 void CBatchTestNumbers::AddNumber(int number)
 {
-    if (number < CTestNumberChoice::kFirst || number > CTestNumberChoice::kLast) return;
+    if (number < ko::CTestNumberChoice::kFirst || number > ko::CTestNumberChoice::kLast) return;
     if (choice_.Add(number)) chosen_->addItem(QString::number(number));
 }
 
@@ -105,7 +105,7 @@ void CBatchTestNumbers::Add()
 {
     const QString typed = numberEdit_->text();
     if (!typed.isEmpty()) {
-        if (const auto number = CTestNumberChoice::ParseEntry(typed.toStdString())) {
+        if (const auto number = ko::CTestNumberChoice::ParseEntry(typed.toStdString())) {
             AddNumber(*number);
             numberEdit_->clear();
         }
@@ -148,7 +148,7 @@ void CBatchTestNumbers::RemoveAll()
 bool CBatchTestNumbers::ReadList(const QString& path)
 {
     try {
-        const std::vector<int> numbers = ReadTestNumberFile(path.toStdString());
+        const std::vector<int> numbers = ko::ReadTestNumberFile(path.toStdString());
         available_->clear();
         for (const int number : numbers) available_->addItem(QString::number(number));
         return true;
@@ -161,7 +161,7 @@ bool CBatchTestNumbers::ReadList(const QString& path)
 bool CBatchTestNumbers::WriteList(const QString& path)
 {
     try {
-        WriteTestNumberFile(path.toStdString(), choice_.Numbers());
+        ko::WriteTestNumberFile(path.toStdString(), choice_.Numbers());
         return true;
     } catch (const std::exception& error) {
         ShowStop(this, QString::fromStdString(error.what()));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/source_selection.h"
-#include "app/test_number_choice.h"
+#include "document/test_number_choice.h"
 #include "model/bio_selection.h"
 #include "model/biomechanics_test.h"
 #include "model/com_selection.h"
@@ -114,7 +114,7 @@ private:
     bool storeRoot_ = false;
     std::shared_ptr<ko::CDataAgent> agent_;
     std::shared_ptr<ko::CDatabase> database_;
-    CTestNumberChoice choice_;
+    ko::CTestNumberChoice choice_;
     std::vector<std::shared_ptr<ko::CBioTest>> bioTests_;
     std::vector<std::shared_ptr<ko::CComTest>> comTests_;
     std::vector<std::shared_ptr<ko::CVehicleTest>> vehicleTests_;

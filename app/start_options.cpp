@@ -3,8 +3,8 @@
 
 #include <QCommandLineParser>
 
-#include "app/test_number_choice.h"
 #include "app/viewer_commands.h"
+#include "document/test_number_choice.h"
 #include "model/test_kind.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 bool ParseTests(const QString& list, std::vector<int>& tests)
 {
     for (const QString& item : list.split(',')) {
-        const auto number = kores::CTestNumberChoice::ParseEntry(item.toStdString());
+        const auto number = ko::CTestNumberChoice::ParseEntry(item.toStdString());
         if (!number) return false;
         tests.push_back(*number);
     }

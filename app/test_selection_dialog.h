@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cascade_filter.h"
+#include "document/cascade_filter.h"
 
 class QComboBox;
 class QFormLayout;
@@ -45,7 +45,7 @@ protected:
     // Called after the choice of filter index changed and the later filters
     // were refilled.
     virtual void FilterChanged(int index) { (void)index; }
-    const kores::CCascadeFilter& Cascade() const { return cascade_; }
+    const ko::CCascadeFilter& Cascade() const { return cascade_; }
     void SetDescriptionShown(int index, bool shown);
 
 private:
@@ -53,7 +53,7 @@ private:
     void Refill(int first);
     void ShowDescriptions();
 
-    kores::CCascadeFilter cascade_;
+    ko::CCascadeFilter cascade_;
     std::vector<QComboBox*> filters_;
     std::vector<QLabel*> descriptionLabels_;
     std::vector<QLineEdit*> descriptions_;

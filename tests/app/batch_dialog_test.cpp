@@ -20,8 +20,8 @@
 
 namespace {
 
+using ko::CTestNumberChoice;
 using kores::CBatchTestNumbers;
-using kores::CTestNumberChoice;
 
 QStringList Texts(const QListWidget& list)
 {
@@ -61,15 +61,6 @@ protected:
     CVelderTestEnv env;
     CBatchTestNumbers dialog;
 };
-
-TEST(TestNumberEntry, AcceptsWholeNumbersFrom1To99999Only)
-{
-    EXPECT_EQ(CTestNumberChoice::ParseEntry("1"), 1);
-    EXPECT_EQ(CTestNumberChoice::ParseEntry(" 99999 "), 99999);
-    EXPECT_EQ(CTestNumberChoice::ParseEntry("00042"), 42);
-    for (const char* refused : {"0", "100000", "", "  ", "-5", "+5", "12a", "1.0", "4294967297", "1 2"})
-        EXPECT_FALSE(CTestNumberChoice::ParseEntry(refused)) << refused;
-}
 
 TEST_F(BatchDialog, EnterAddsTypedNumberOnceAndIgnoresOutOfRange)
 {
@@ -172,14 +163,6 @@ TEST_F(BatchDialog, ReadsTheSourceKindFromTheProfileAtEveryShowing)
     EXPECT_EQ(dialog.Run(), QDialog::Rejected);
     EXPECT_EQ(dialog.GetSourceKind(), kores::kSourceWeb);
     EXPECT_EQ(shown, QStringList({"KORVA Web Selection"}));
-}
-
-TEST(TestNumberFile, WritesDuplicatesOnce)
-{
-    CVelderTestEnv env;
-    const std::string path = (env.Dir() + "/twice.txt").toStdString();
-    kores::WriteTestNumberFile(path, {3, 1, 3, 2, 1});
-    EXPECT_EQ(kores::ReadTestNumberFile(path), Numbers({3, 1, 2}));
 }
 
 TEST_F(BatchDialog, UnreadableOrUnwritableListFileIsReported)

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/cascade_filter.h"
 #include "velder_test_env.h"
 
 namespace {
@@ -21,34 +20,6 @@ QStringList Items(const QComboBox& combo)
     QStringList items;
     for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
     return items;
-}
-
-TEST(CascadeFilter, EachColumnOffersValuesOfRowsPassingEarlierChoices)
-{
-    kores::CCascadeFilter filter({{"FRONTAL", "FORD", "10"},
-                                  {"FRONTAL", "AUDI", "9"},
-                                  {"SIDE", "FORD", "100"},
-                                  {"FRONTAL", "FORD", "10"}},
-                                 3);
-    EXPECT_EQ(filter.Options(1), Texts({"AUDI", "FORD"}));
-    EXPECT_EQ(filter.Options(2), Texts({"9", "10", "100"})) << "numbers by value, each once";
-    filter.Choose(0, "FRONTAL");
-    filter.Choose(1, "FORD");
-    EXPECT_EQ(filter.Options(2), Texts({"10"}));
-    EXPECT_EQ(filter.Matching(), (std::vector<std::size_t>{0, 3}));
-    filter.Choose(0, "SIDE");
-    EXPECT_FALSE(filter.Choice(1)) << "a new choice clears the later ones";
-    EXPECT_EQ(filter.Options(1), Texts({"FORD"}));
-    filter.Choose(0, std::nullopt);
-    EXPECT_EQ(filter.Matching().size(), 4u);
-}
-
-TEST(CascadeFilter, NumbersSortBeforeTexts)
-{
-    EXPECT_TRUE(kores::OptionLess("2", "10"));
-    EXPECT_TRUE(kores::OptionLess("10", "A"));
-    EXPECT_TRUE(kores::OptionLess("", "A"));
-    EXPECT_FALSE(kores::OptionLess("B", "A"));
 }
 
 // Vehicle rows: type, make, model, year, number | angle, speed, length, width, body, weight, VIN.

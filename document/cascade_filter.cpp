@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cascade_filter.h"
+#include "document/cascade_filter.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
-namespace kores {
+namespace ko {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::vector<std::size_t> CCascadeFilter::Matching() const
     return matching;
 }
 
-}  // namespace kores
+}  // namespace ko

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace kores {
+namespace ko {
 
 // Drop-down filters in cascade over rows of texts: each filter column offers
 // the distinct values of the rows that pass every choice made before it.
@@ -38,4 +38,4 @@ private:
 // texts, other texts bytewise.
 bool OptionLess(const std::string& a, const std::string& b);
 
-}  // namespace kores
+}  // namespace ko

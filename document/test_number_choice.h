@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kores {
+namespace ko {
 
 // The chosen test numbers of the batch test dialog, in the order chosen, each
 // once.
@@ -37,4 +37,4 @@ std::vector<int> ReadTestNumberFile(const std::string& path);
 // std::runtime_error "Failure to open file: <path>" when it cannot be written.
 void WriteTestNumberFile(const std::string& path, const std::vector<int>& numbers);
 
-}  // namespace kores
+}  // namespace ko

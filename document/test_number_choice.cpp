@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/test_number_choice.h"
+#include "document/test_number_choice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +12,7 @@
 #include "core/atomic_file.h"
 #include "model/test_number_list.h"
 
-namespace kores {
+namespace ko {
 
 std::optional<int> CTestNumberChoice::ParseEntry(const std::string& text)
 {
@@ -76,4 +76,4 @@ void WriteTestNumberFile(const std::string& path, const std::vector<int>& number
     }
 }
 
-}  // namespace kores
+}  // namespace ko
