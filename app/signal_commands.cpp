@@ -11,6 +11,7 @@
 #include "app/time_zero_dialog.h"
 #include "app/truncate_dialog.h"
 #include "app/velder_doc.h"
+#include "core/filter.h"
 #include "core/signal.h"
 #include "document/document.h"
 #include "document/resample_input.h"
@@ -45,7 +46,9 @@ void CSignalCommands::Integrate()
 
 void CSignalCommands::FilterClass(int cfc)
 {
-    InPlace([cfc](ko::CNSignal& signal) { signal.FilterClass(cfc); });
+    Run([&] {
+        doc_.Model().ChangeSignals([cfc](ko::CSignalList& signals) { ko::FilterSignalsClass(signals, cfc); });
+    });
 }
 
 void CSignalCommands::Filter()
@@ -55,7 +58,10 @@ void CSignalCommands::Filter()
     if (dialog.DoModal(doc_.Model().GetCurrentSignals(), 0) != QDialog::Accepted) return;
     if (dialog.IsCutoffChosen()) {
         const double frequency = dialog.GetCutoffFrequency();
-        InPlace([frequency](ko::CNSignal& signal) { signal.Filter(frequency); });
+        Run([&] {
+            doc_.Model().ChangeSignals(
+                [frequency](ko::CSignalList& signals) { ko::FilterSignals(signals, frequency); });
+        });
     } else if (dialog.GetChosenClass() != 1001) {
         FilterClass(dialog.GetChosenClass());
     }

@@ -7,6 +7,7 @@
 
 #include "core/filter.h"
 #include "core/ops_butterworth.h"
+#include "core/ops_butterworth_batch.h"
 #include "core/signal.h"
 
 namespace {
@@ -63,6 +64,42 @@ void BM_Cfc60Signal(benchmark::State& state)
     PerSample(state, n);
 }
 BENCHMARK(BM_Cfc60Signal)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+constexpr std::size_t kManySignals = 50;
+constexpr std::size_t kManySamples = 100'000;
+
+std::vector<std::vector<double>> ManyPulses()
+{
+    std::vector<std::vector<double>> signals(kManySignals, CrashLikePulse(kManySamples));
+    for (std::size_t i = 0; i < kManySignals; ++i) signals[i][i] += 1.0;
+    return signals;
+}
+
+// 50 signals x 100k samples one after the other, as a loop over the signals would.
+void BM_Cfc60ManyOneByOne(benchmark::State& state)
+{
+    auto signals = ManyPulses();
+    for (auto _ : state) {
+        for (auto& y : signals) ko::ButterworthInPlace(y, kDel, 60 * ko::kClassToFrequency);
+        benchmark::ClobberMemory();
+    }
+    PerSample(state, kManySignals * kManySamples);
+}
+BENCHMARK(BM_Cfc60ManyOneByOne)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same signals through the batch: lanes side by side, on range(0) threads.
+void BM_Cfc60ManyBatch(benchmark::State& state)
+{
+    auto signals = ManyPulses();
+    std::vector<ko::CButterworthJob> jobs;
+    for (auto& y : signals) jobs.push_back({y, kDel, 60 * ko::kClassToFrequency, {}});
+    for (auto _ : state) {
+        ko::ButterworthInPlaceBatch(jobs, static_cast<unsigned>(state.range(0)));
+        benchmark::ClobberMemory();
+    }
+    PerSample(state, kManySignals * kManySamples);
+}
+BENCHMARK(BM_Cfc60ManyBatch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -5,17 +5,10 @@
 #include <stdexcept>
 
 #include "core/ops_butterworth.h"
+#include "core/ops_butterworth_batch.h"
 #include "core/signal.h"
 
 namespace ko {
-
-bool ButterworthFilter(CNSignal& signal, std::vector<double>& y, double t, double f)
-{
-    const CButterworthRun run = ButterworthInPlace(y, t, f);
-    if (run.tailShortened)
-        signal.AddWarning("BWFILT tail length < 10 ms, does not satisfy SAE J211 reccomendation");
-    return true;
-}
 
 int ClassOfFilterFrequency(double f)
 {
@@ -28,12 +21,61 @@ int ClassOfFilterFrequency(double f)
     return 0;
 }
 
+namespace {
+
+void WarnBeforeFilter(CNSignal& signal)
+{
+    if (signal.GetXTYPE() != "TIME") signal.AddWarning("Data must have X Type TIME");
+    if (signal.GetXUNITS() != "SECONDS" && signal.GetXUNITS() != "SEC")
+        signal.AddWarning("Time must be in seconds");
+}
+
+void WarnShortTail(CNSignal& signal, const CButterworthRun& run)
+{
+    if (run.tailShortened)
+        signal.AddWarning("BWFILT tail length < 10 ms, does not satisfy SAE J211 reccomendation");
+}
+
+}  // namespace
+
+bool ButterworthFilter(CNSignal& signal, std::vector<double>& y, double t, double f)
+{
+    WarnShortTail(signal, ButterworthInPlace(y, t, f));
+    return true;
+}
+
 bool CNSignal::Filter(double f)
 {
-    if (GetXTYPE() != "TIME") AddWarning("Data must have X Type TIME");
-    if (GetXUNITS() != "SECONDS" && GetXUNITS() != "SEC") AddWarning("Time must be in seconds");
+    WarnBeforeFilter(*this);
     ButterworthFilter(*this, YValues(), GetDEL(), f);
+    FinishFilter(f);
+    return true;
+}
 
+void FilterSignals(const std::vector<std::shared_ptr<CNSignal>>& signals, double f, unsigned threads)
+{
+    std::vector<CButterworthJob> jobs;
+    for (const auto& signal : signals) jobs.push_back({signal->YValues(), signal->GetDEL(), f, {}});
+    for (const auto& signal : signals) ButterworthPlan(signal->GetY().size(), signal->GetDEL(), f);
+    for (const auto& signal : signals) WarnBeforeFilter(*signal);
+    ButterworthInPlaceBatch(jobs, threads);
+    for (std::size_t i = 0; i < signals.size(); ++i) {
+        WarnShortTail(*signals[i], jobs[i].run);
+        signals[i]->FinishFilter(f);
+    }
+}
+
+void FilterSignalsClass(const std::vector<std::shared_ptr<CNSignal>>& signals, int cfc, unsigned threads)
+{
+    CheckFilterClass(cfc);
+    std::vector<std::shared_ptr<CNSignal>> lower;
+    for (const auto& signal : signals)
+        if (cfc < signal->GetChannelClass()) lower.push_back(signal);
+    FilterSignals(lower, cfc * kClassToFrequency, threads);
+}
+
+void CNSignal::FinishFilter(double f)
+{
     // Injury values computed from unfiltered data no longer apply.
     SetHIC(0.0);
     SetT1(0.0);
@@ -55,13 +97,17 @@ bool CNSignal::Filter(double f)
         AddWarning("WARNING - Filter causes overlap distortion with previous filtering");
     }
     SetModified(true);
-    return true;
+}
+
+void CheckFilterClass(int cfc)
+{
+    if (cfc != 60 && cfc != 180 && cfc != 600 && cfc != 1000)
+        throw std::logic_error("BWfilt: Frequency Channel Class is not specified in SAE J211");
 }
 
 bool CNSignal::FilterClass(int cfc)
 {
-    if (cfc != 60 && cfc != 180 && cfc != 600 && cfc != 1000)
-        throw std::logic_error("BWfilt: Frequency Channel Class is not specified in SAE J211");
+    CheckFilterClass(cfc);
     // Never filtered again at the same or a higher class.
     if (cfc < GetChannelClass()) Filter(cfc * kClassToFrequency);
     return true;

@@ -14,23 +14,6 @@ constexpr double kWarp = 1.2465;
 constexpr double kNyquistMargin = 0.775;
 constexpr double kTailTime = 0.01;
 
-// Direct form I state: the last two inputs and outputs.
-struct CSectionState {
-    double x1, x2, y1, y2;
-};
-
-// Summed left to right as the difference equation is written, so results
-// match the established procedure bit for bit.
-inline double Step(const CButterworthSection& c, CSectionState& s, double in)
-{
-    const double out = c.a0 * in + c.a1 * s.x1 + c.a2 * s.x2 + c.b1 * s.y1 + c.b2 * s.y2;
-    s.x2 = s.x1;
-    s.x1 = in;
-    s.y2 = s.y1;
-    s.y1 = out;
-    return out;
-}
-
 }  // namespace
 
 CButterworthSection ButterworthCoefficients(double t, double f)
@@ -63,7 +46,7 @@ std::size_t ButterworthTailLength(double t, double f)
     return nt < kCap ? static_cast<std::size_t>(nt) : static_cast<std::size_t>(kCap);
 }
 
-void ButterworthForward(std::span<double> y, const CButterworthSection& c, std::size_t nt)
+CSectionState ButterworthForwardStart(std::span<const double> y, const CButterworthSection& c, std::size_t nt)
 {
     const double s = 2.0 * y[0];
     double sum = 0.0;
@@ -71,10 +54,11 @@ void ButterworthForward(std::span<double> y, const CButterworthSection& c, std::
     const double start = s - sum / static_cast<double>(nt - nt / 2);
     CSectionState st{s - y[nt - 1], s - y[nt], start, start};
     for (std::size_t k = nt - 1; k-- > 1;) Step(c, st, s - y[k]);  // k = nt-2 .. 1
-    for (double& v : y) v = Step(c, st, v);
+    return st;
 }
 
-void ButterworthBackward(std::span<double> y, const CButterworthSection& c, std::size_t nt)
+CSectionState ButterworthBackwardStart(std::span<const double> y, const CButterworthSection& c,
+                                       std::size_t nt)
 {
     const std::size_t n = y.size();
     const double s = 2.0 * y[n - 1];
@@ -84,28 +68,47 @@ void ButterworthBackward(std::span<double> y, const CButterworthSection& c, std:
     // Start values nt and nt + 1 samples before the end, as established.
     CSectionState st{s - y[n - nt - 2], s - y[n - nt - 1], start, start};
     for (std::size_t k = n - nt + 3; k + 2 <= n; ++k) Step(c, st, s - y[k]);  // up to n-2
-    for (std::size_t k = n; k-- > 0;) y[k] = Step(c, st, y[k]);
+    return st;
 }
 
-CButterworthRun ButterworthInPlace(std::span<double> y, double t, double f)
+void ButterworthForward(std::span<double> y, const CButterworthSection& c, std::size_t nt)
 {
-    if (y.empty()) throw std::logic_error("Nonpositive number of Data Points");
+    CSectionState st = ButterworthForwardStart(y, c, nt);
+    for (double& v : y) v = Step(c, st, v);
+}
+
+void ButterworthBackward(std::span<double> y, const CButterworthSection& c, std::size_t nt)
+{
+    CSectionState st = ButterworthBackwardStart(y, c, nt);
+    for (std::size_t k = y.size(); k-- > 0;) y[k] = Step(c, st, y[k]);
+}
+
+CButterworthRun ButterworthPlan(std::size_t n, double t, double f)
+{
+    if (n == 0) throw std::logic_error("Nonpositive number of Data Points");
     if (!(t > 0.0)) throw std::logic_error("Nonpositive time step");
     if (!(f > 0.0)) throw std::logic_error("Nonpositive Cutoff Frequency");
     // The reflected tails need two values besides the first; fewer are refused
     // rather than guessed.
-    if (y.size() < 3) throw std::logic_error("Too few data points to filter (at least 3 are needed)");
+    if (n < 3) throw std::logic_error("Too few data points to filter (at least 3 are needed)");
     CButterworthRun run;
     if (ButterworthAboveNyquist(t, f)) return run;
     run.tail = ButterworthTailLength(t, f);
-    if (run.tail > y.size() - 2) {
-        run.tail = y.size() - 2;
+    if (run.tail > n - 2) {
+        run.tail = n - 2;
         run.tailShortened = true;
     }
+    run.filtered = true;
+    return run;
+}
+
+CButterworthRun ButterworthInPlace(std::span<double> y, double t, double f)
+{
+    const CButterworthRun run = ButterworthPlan(y.size(), t, f);
+    if (!run.filtered) return run;
     const CButterworthSection c = ButterworthCoefficients(t, f);
     ButterworthForward(y, c, run.tail);
     ButterworthBackward(y, c, run.tail);
-    run.filtered = true;
     return run;
 }
 

@@ -140,6 +140,8 @@ public:
     void Average(const std::vector<std::shared_ptr<CNSignal>>& signals);
     bool Filter(double f);
     bool FilterClass(int cfc);
+    // What Filter(f) does after the filter itself: header, class, status.
+    void FinishFilter(double f);
     // End of operations
 
 private:
