@@ -3,120 +3,21 @@
 // points: loading the tests and building the titles, selecting one title (50
 // signals through the file agent), and reading those 50 UDS files directly.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/generated_store.h"
 #include "core/signal.h"
 #include "document/document.h"
-#include "formats/directory.h"
-#include "formats/ev5_vehicle.h"
-#include "formats/file_name.h"
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
 #include "sources/data_agent_file.h"
 
 namespace {
 
-constexpr int kTests = 50;
-constexpr int kChannels = 100;
-constexpr int kPoints = 3300;
-constexpr std::size_t kSelectedTitle = 37;
-
-ko::CDirectory StoreDirectory(const std::string& root, int test)
-{
-    ko::CDirectory directory;
-    directory.SetPathStyle(ko::CDirectory::kSlashStyle);
-    directory.SetRoot(root);
-    directory.SetDatabase(ko::TestKind::Vehicle);
-    directory.SetTestNumber(test);
-    return directory;
-}
-
-std::string CurveName(int test, int curve)
-{
-    ko::CFileName name;
-    name.SetDatabase("vehdb");
-    name.SetTestNumber(test);
-    name.SetCurveNumber(curve);
-    name.SetQuantity("G'S");
-    name.SetStatus("AM");
-    name.SetFilter(0.0);
-    return name.GetUDSName();
-}
-
-std::shared_ptr<ko::veh::CInstrumentation> Row(int test, int curve)
-{
-    auto row = std::make_shared<ko::veh::CInstrumentation>();
-    row->SetTSTNO(test);
-    row->SetCURNO(curve);
-    row->SetVEHNO(1);
-    row->SetSENATT("S" + std::to_string(curve));
-    row->SetNFP(0);
-    row->SetNLP(kPoints - 1);
-    row->SetDELT(100.0);
-    row->SetSIGNALNAME(CurveName(test, curve));
-    return row;
-}
-
-void WriteCurve(const std::string& path, int test, int curve)
-{
-    ko::CNSignal signal;
-    signal.SetTSTNO(test);
-    signal.SetCURNO(curve);
-    signal.SetDEL(1e-4);
-    signal.SetNFP(0);
-    signal.SetNLP(kPoints - 1);
-    std::vector<double> y(kPoints);
-    for (int i = 0; i < kPoints; ++i) y[static_cast<std::size_t>(i)] = 40.0 * std::sin(i * 0.002 + curve);
-    signal.SetY(std::move(y));
-    WriteUDS(signal, path);
-}
-
-void WriteTest(const std::string& root, int number)
-{
-    auto test = std::make_shared<ko::CVehicleTest>();
-    test->SetTest(std::make_shared<ko::veh::CTest>());
-    test->SetTestNumber(number);
-    test->SetTITLE("Generated test " + std::to_string(number));
-    auto directory = StoreDirectory(root, number);
-    std::filesystem::create_directories(directory.GetUDSDirectory());
-    for (int curve = 1; curve <= kChannels; ++curve) {
-        test->AddInstrumentation(Row(number, curve));
-        WriteCurve(directory.GetUDSDirectory() + "/" + CurveName(number, curve), number, curve);
-    }
-    std::filesystem::create_directories(directory.GetEVDataDirectory());
-    std::ofstream out(directory.GetEVDataDirectory() + "/v" + ko::ZeroPadded(number, 5) + ".ev5");
-    ko::CEV5Veh(test, number).Write(out);
-}
-
-// The store, written once and removed at exit.
-const std::string& Store()
-{
-    static const struct Generated {
-        std::string root =
-            (std::filesystem::temp_directory_path() / ("velder_bench_store_" + std::to_string(::getpid())))
-                .string();
-        Generated()
-        {
-            for (int test = 1; test <= kTests; ++test) WriteTest(root, test);
-        }
-        ~Generated() { std::filesystem::remove_all(root); }
-    } store;
-    return store.root;
-}
-
-std::vector<int> TestNumbers()
-{
-    std::vector<int> numbers;
-    for (int test = 1; test <= kTests; ++test) numbers.push_back(test);
-    return numbers;
-}
+using namespace benchstore;
 
 std::shared_ptr<ko::CDocument> LoadedDocument(benchmark::State& state)
 {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "formats/file_name.h"
 #include "formats/uds_file.h"
@@ -46,11 +47,15 @@ bool IsHostChar(char c)
 // scheme://host[:port][/...] with a scheme the internet library knows.
 std::optional<ParsedURL> ParseURL(const std::string& url)
 {
-    static const char* const known[] = {"http", "https", "ftp", "gopher", "file", "news", "mailto", "telnet"};
+    static constexpr std::string_view known[] = {"http", "https", "ftp",    "gopher",
+                                                 "file", "news",  "mailto", "telnet"};
     const std::size_t mark = url.find("://");
     if (mark == std::string::npos) return std::nullopt;
     ParsedURL parsed{Lower(url.substr(0, mark)), {}};
-    if (std::find(std::begin(known), std::end(known), parsed.scheme) == std::end(known)) return std::nullopt;
+    const std::string_view scheme = parsed.scheme;
+    if (std::none_of(std::begin(known), std::end(known),
+                     [scheme](std::string_view k) { return k == scheme; }))
+        return std::nullopt;
     const std::size_t end = url.find_first_of("/?#", mark + 3);
     parsed.host = url.substr(mark + 3, end == std::string::npos ? std::string::npos : end - mark - 3);
     if (parsed.host.empty() || !std::all_of(parsed.host.begin(), parsed.host.end(), IsHostChar))

@@ -102,6 +102,7 @@ void Configure(httplib::Server& server, serve::StoreService& service, int thread
 {
     server.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
     server.set_payload_max_length(64 * 1024);
+    server.set_tcp_nodelay(true);  // headers and body leave without waiting for an ACK
     server.set_read_timeout(5, 0);
     server.set_write_timeout(10, 0);
     server.set_keep_alive_timeout(2);
