@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "app/batch_test_numbers.h"
@@ -18,15 +19,45 @@
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_web.h"
+
+namespace {
+
+// The web agent of --web-url, connected, its status lines in the status bar.
+std::shared_ptr<ko::CDataAgentWeb> ConnectWeb(CMainFrame& frame, const CStartOptions& options, QString& error)
+{
+    ko::CWebOptions web;
+    web.caFile = QFile::encodeName(options.caFile).toStdString();
+    web.insecure = options.insecure;
+    auto agent = std::make_shared<ko::CDataAgentWeb>(web);
+    agent->SetServerURL(options.webUrl.toStdString());
+    QStatusBar* bar = frame.statusBar();
+    agent->SetStatusSink([bar](const std::string& text) {
+        bar->showMessage(QString::fromStdString(text));
+        bar->repaint();
+    });
+    if (agent->Connect()) return agent;
+    error = "KORVA Web Connection Error: \n" + QString::fromStdString(agent->GetLastError()) + "\n";
+    return nullptr;
+}
+
+}  // namespace
 
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
 {
-    auto agent = std::make_shared<ko::CDataAgentFile>();
-    if (!agent->SetStoreRoot(options.store.toStdString()))
-        return QString::fromStdString(agent->GetLastError());
     CVelderDoc& doc = frame.Document();
     kores::CBatchTestNumbers& batch = doc.Batch();
-    batch.TakeSource({agent, options.kind, kores::kSourceFiles, ko::kLoadableKinds, true});
+    if (!options.webUrl.isEmpty()) {
+        QString error;
+        const auto agent = ConnectWeb(frame, options, error);
+        if (!agent) return error;
+        batch.TakeSource({agent, options.kind, kores::kSourceWeb, ko::kLoadableKinds, false});
+    } else {
+        auto agent = std::make_shared<ko::CDataAgentFile>();
+        if (!agent->SetStoreRoot(options.store.toStdString()))
+            return QString::fromStdString(agent->GetLastError());
+        batch.TakeSource({agent, options.kind, kores::kSourceFiles, ko::kLoadableKinds, true});
+    }
     if (options.tests.empty()) return {};
 
     for (const int number : options.tests) batch.AddNumber(number);

@@ -32,7 +32,8 @@ bool ParseTitleRow(const QString& text, std::optional<int>& row)
 
 QString StartUsage()
 {
-    return "velder [--store DIR [--db vehdb|comdb|biodb] [--tests N,...] [--title ROW] | FILE.uds...] "
+    return "velder [(--store DIR | --web-url URL [--ca-file PEM] [--insecure]) [--db vehdb|comdb|biodb] "
+           "[--tests N,...] [--title ROW] | FILE.uds...] "
            "[--command N] [--screenshot FILE.png] [--show signal-list|summary|test-spec|uds-spec]";
 }
 
@@ -48,15 +49,29 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     const QCommandLineOption show("show", "A dialog to open: signal-list, summary, test-spec or uds-spec.",
                                   "NAME");
     const QCommandLineOption command("command", "A main-frame command number to run once started.", "N");
-    parser.addOptions({store, db, tests, title, command, screenshot, show});
+    const QCommandLineOption webUrl("web-url", "A web server to load the tests from.", "URL");
+    const QCommandLineOption caFile("ca-file", "CA certificates that verify the web server.", "PEM");
+    const QCommandLineOption insecure("insecure", "Do not verify the web server's certificate.");
+    parser.addOptions({store, db, tests, title, command, screenshot, show, webUrl, caFile, insecure});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return false;
     }
     options.store = parser.value(store);
+    options.webUrl = parser.value(webUrl);
+    options.caFile = parser.value(caFile);
+    options.insecure = parser.isSet(insecure);
+    if (!options.store.isEmpty() && !options.webUrl.isEmpty()) {
+        error = "--store and --web-url exclude each other.";
+        return false;
+    }
+    if (options.webUrl.isEmpty() && (parser.isSet(caFile) || options.insecure)) {
+        error = "--ca-file and --insecure need --web-url.";
+        return false;
+    }
     options.files = parser.positionalArguments();
-    if (!options.store.isEmpty() && !options.files.isEmpty()) {
-        error = "Unexpected argument beside --store: " + options.files.first();
+    if ((!options.store.isEmpty() || !options.webUrl.isEmpty()) && !options.files.isEmpty()) {
+        error = "Unexpected argument beside --store or --web-url: " + options.files.first();
         return false;
     }
     const auto kind = ko::LoadableKindFromName(parser.value(db).toStdString());
@@ -87,8 +102,9 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         error = "Unknown dialog: " + options.show + " (signal-list, summary, test-spec or uds-spec)";
         return false;
     }
-    if (options.store.isEmpty() && (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
-        error = "--db, --tests and --title need --store.";
+    if (options.store.isEmpty() && options.webUrl.isEmpty() &&
+        (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
+        error = "--db, --tests and --title need --store or --web-url.";
         return false;
     }
     return true;

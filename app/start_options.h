@@ -8,7 +8,8 @@
 
 #include "model/test_kind.h"
 
-// A direct start: velder --store DIR [--db vehdb|comdb|biodb] [--tests N,...]
+// A direct start: velder (--store DIR | --web-url URL [--ca-file PEM] [--insecure])
+// [--db vehdb|comdb|biodb] [--tests N,...]
 // [--title ROW] [--command N] [--screenshot FILE.png], or velder FILE.uds...
 // [--command N] [--screenshot FILE.png] (the files become the current
 // signals), each optionally with --show signal-list|summary|test-spec|uds-spec
@@ -17,7 +18,10 @@
 // shows the dialog it opened. ROW counts the title rows in title order from 0,
 // as velder-cli titles does.
 struct CStartOptions {
-    QString store;  // empty: the usual start with the test selection
+    QString store;   // empty: the usual start with the test selection
+    QString webUrl;  // instead of a store: the web server
+    QString caFile;
+    bool insecure = false;
     ko::TestKind kind = ko::TestKind::Vehicle;
     std::vector<int> tests;
     std::optional<int> titleRow;  // from 0

@@ -39,7 +39,8 @@ int CVelderApp::Run()
     ko::CRunFolder::RemoveStale();
     CMainFrame frame;
     frame.show();
-    if (!options.store.isEmpty() || !options.files.isEmpty()) {
+    const bool direct = !options.store.isEmpty() || !options.webUrl.isEmpty();
+    if (direct || !options.files.isEmpty()) {
         const QString problems =
             options.files.isEmpty() ? StartDirect(frame, options) : StartFiles(frame, options.files);
         if (!problems.isEmpty()) {
@@ -80,6 +81,6 @@ int CVelderApp::Run()
         exec();
         return code;
     }
-    if (options.files.isEmpty() && (options.store.isEmpty() || options.tests.empty())) frame.PostOpen();
+    if (options.files.isEmpty() && (!direct || options.tests.empty())) frame.PostOpen();
     return exec();
 }

@@ -41,6 +41,19 @@ TEST(StartOptions, StoreWithDatabaseTestsTitleAndScreenshot)
     EXPECT_EQ(Parse({"--store", "s"}).options.kind, ko::TestKind::Vehicle) << "vehicle tests by default";
 }
 
+TEST(StartOptions, WebServerInsteadOfAStore)
+{
+    const Parsed parsed =
+        Parse({"--web-url", "https://127.0.0.1:8443", "--ca-file", "ca.pem", "--tests", "101"});
+    ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options.webUrl, "https://127.0.0.1:8443");
+    EXPECT_EQ(parsed.options.caFile, "ca.pem");
+    EXPECT_FALSE(parsed.options.insecure);
+    EXPECT_EQ(Parse({"--web-url", "http://h", "--store", "/s"}).error,
+              "--store and --web-url exclude each other.");
+    EXPECT_EQ(Parse({"--insecure"}).error, "--ca-file and --insecure need --web-url.");
+}
+
 TEST(StartOptions, FilesOpenWithoutASource)
 {
     const Parsed parsed = Parse({"a.uds", "/data/b.uds", "--screenshot", "w.png"});
