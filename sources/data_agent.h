@@ -120,6 +120,8 @@ protected:
     void SetListWarning(const std::string& text) { listWarning_ = text; }
     void SetMediaLocation(const std::string& location) { mediaLocation_ = location; }
     void SetPointCount(std::int64_t count) { pointCount_ = count; }
+    std::vector<korvadb::CCodes>& CodeTable() { return codes_; }
+    void SetValues(std::shared_ptr<korvadb::CValues> values) { values_ = std::move(values); }
 
     // Adds a row to the list of its database, or hands it to that list's sink.
     void AddListRow(const std::shared_ptr<bio::CSelection>& row);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velder-cli tests (--store DIR | --web-url URL) --db KIND: every test of a store or of the
-// server's test list, by number, with its title.
+// velder-cli tests (--store DIR | --web-url URL | --db-url URL ...) --db KIND: every test
+// of a store, of the server's test list or of the test database's list, by number, with
+// its title.
 #include <algorithm>
 #include <iostream>
 #include <stdexcept>
 
 #include "document/document.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_otl.h"
 #include "sources/data_agent_web.h"
 #include "tools/cli/command_registry.h"
 #include "tools/cli/source_args.h"
@@ -14,7 +16,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "tests (--store DIR | --web-url URL [--ca-file PEM] [--insecure]) --db vehdb|comdb|biodb";
+    "tests (--store DIR | --web-url URL [--ca-file PEM] [--insecure] | --db-url URL --uds DIR [--user NAME] "
+    "[--password-file FILE]) --db vehdb|comdb|biodb";
 
 template <class Test>
 void PrintTests(const ko::CDocument& document)
@@ -23,8 +26,8 @@ void PrintTests(const ko::CDocument& document)
         std::cout << ko::TestNumberOf(*test) << '\t' << test->TestRecord().GetTITLE() << '\n';
 }
 
-// The distinct test numbers of the server's list of the kind, in list order.
-std::vector<int> ListedTests(ko::CDataAgentWeb& agent, ko::TestKind kind)
+// The distinct test numbers of the agent's list of the kind, in list order.
+std::vector<int> ListedTests(ko::CDataAgent& agent, ko::TestKind kind)
 {
     std::vector<int> numbers;
     if (!agent.LoadTestList(kind)) throw std::runtime_error(agent.GetLastError());
@@ -42,8 +45,13 @@ int Tests(const std::vector<std::string>& args)
     const auto source = cli::ParseSourceArgs(args);
     std::shared_ptr<ko::CDataAgent> agent;
     std::vector<int> numbers;
-    if (!source.webUrl.empty() && source.store.empty() && source.kind != ko::TestKind::None &&
-        source.rest.empty() && source.tests.empty() && source.dir.empty()) {
+    const bool listed = source.store.empty() && source.kind != ko::TestKind::None && source.rest.empty() &&
+                        source.tests.empty() && source.dir.empty();
+    if (!source.dbUrl.empty() && listed) {
+        agent = cli::OpenDatabase(source, std::cerr);
+        numbers = ListedTests(*agent, source.kind);
+    } else if (!source.webUrl.empty() && source.store.empty() && source.kind != ko::TestKind::None &&
+               source.rest.empty() && source.tests.empty() && source.dir.empty()) {
         const auto web = cli::OpenWeb(source);
         numbers = ListedTests(*web, source.kind);
         agent = web;

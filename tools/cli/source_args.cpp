@@ -2,11 +2,14 @@
 #include "tools/cli/source_args.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <ostream>
 #include <stdexcept>
 
 #include "document/document.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_otl.h"
 #include "sources/data_agent_web.h"
 #include "tools/cli/op_args.h"
 
@@ -62,6 +65,10 @@ SourceArgs ParseSourceArgs(const std::vector<std::string>& args)
     source.insecure = TakeFlag(source.rest, "--insecure");
     if (source.webUrl.empty() && (source.insecure || !source.caFile.empty()))
         throw std::invalid_argument("--ca-file and --insecure need --web-url");
+    TakeOption(source.rest, "--db-url", source.dbUrl);
+    TakeOption(source.rest, "--uds", source.uds);
+    TakeOption(source.rest, "--user", source.user);
+    TakeOption(source.rest, "--password-file", source.passwordFile);
     return source;
 }
 
@@ -83,6 +90,31 @@ std::shared_ptr<ko::CDataAgentWeb> OpenWeb(const SourceArgs& source)
     return agent;
 }
 
+std::string SourcePassword(const SourceArgs& source)
+{
+    if (source.passwordFile.empty()) {
+        const char* password = std::getenv("VELDER_DB_PASSWORD");
+        return password ? password : "";
+    }
+    std::ifstream file(source.passwordFile);
+    if (!file) throw std::runtime_error("--password-file: cannot read " + source.passwordFile);
+    std::string password;
+    std::getline(file, password);
+    if (!password.empty() && password.back() == '\r') password.pop_back();
+    return password;
+}
+
+std::shared_ptr<ko::CDataAgentOtl> OpenDatabase(const SourceArgs& source, std::ostream& err)
+{
+    if (source.uds.empty()) throw std::invalid_argument("--db-url needs --uds DIR");
+    auto agent = std::make_shared<ko::CDataAgentOtl>();
+    agent->SetTnsName(source.dbUrl);
+    agent->SetUDSDrive(source.uds);
+    if (!agent->Login(source.user, SourcePassword(source))) throw std::runtime_error(agent->GetLastError());
+    if (!agent->GetLastError().empty()) err << agent->GetLastError() << "\n";
+    return agent;
+}
+
 void PrintFailures(const ko::CDocument& document, std::ostream& err)
 {
     for (const auto& failure : document.GetFailures()) err << failure.text << "\n";
@@ -91,10 +123,16 @@ void PrintFailures(const ko::CDocument& document, std::ostream& err)
 void LoadSource(ko::CDocument& document, const SourceArgs& source, std::ostream& err)
 {
     if (source.kind == ko::TestKind::None) throw std::invalid_argument("--db is required");
-    if (!source.webUrl.empty()) {
-        if (source.tests.empty() || !source.store.empty() || !source.dir.empty())
-            throw std::invalid_argument("--web-url takes --tests N[,N...] and no --store or --dir");
-        document.SetAgent(OpenWeb(source));
+    if (!source.webUrl.empty() || !source.dbUrl.empty()) {
+        if (source.tests.empty() || !source.store.empty() || !source.dir.empty() ||
+            (!source.webUrl.empty() && !source.dbUrl.empty()))
+            throw std::invalid_argument(!source.dbUrl.empty()
+                                            ? "give --db-url URL --uds DIR with --tests N[,N...]"
+                                            : "--web-url takes --tests N[,N...] and no --store or --dir");
+        if (!source.webUrl.empty())
+            document.SetAgent(OpenWeb(source));
+        else
+            document.SetAgent(OpenDatabase(source, err));
         document.LoadTests(source.kind, source.tests);
         PrintFailures(document, err);
         if (document.GetTestCount() == 0) throw std::runtime_error("No test could be loaded.");

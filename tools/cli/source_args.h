@@ -6,6 +6,11 @@
 //   --web-url URL --tests N[,N...] [--ca-file PEM] [--insecure]
 //                                  tests of a web server (HTTPS verified
 //                                  against the system store or the CA file)
+//   --db-url URL --uds DIR [--user NAME] [--password-file FILE]
+//                                  tests of a test database (sqlite:DIR or
+//                                  postgresql://HOST:PORT/DBNAME), curves from the
+//                                  UDS store DIR; the password comes from the file
+//                                  or VELDER_DB_PASSWORD, never from an argument
 #pragma once
 #include <iosfwd>
 #include <memory>
@@ -17,6 +22,7 @@
 namespace ko {
 class CDataAgentFile;
 class CDataAgentWeb;
+class CDataAgentOtl;
 class CDocument;
 }  // namespace ko
 
@@ -24,7 +30,8 @@ namespace cli {
 
 inline constexpr const char* kSourceUsage =
     "(--store DIR --tests N[,N...] | --dir TESTDIR | --web-url URL [--ca-file PEM] [--insecure] --tests "
-    "N[,N...]) --db vehdb|comdb|biodb";
+    "N[,N...] | --db-url URL --uds DIR [--user NAME] [--password-file FILE] --tests N[,N...]) "
+    "--db vehdb|comdb|biodb";
 
 struct SourceArgs {
     std::string store;
@@ -34,6 +41,10 @@ struct SourceArgs {
     std::string webUrl;
     std::string caFile;
     bool insecure = false;
+    std::string dbUrl;
+    std::string uds;
+    std::string user;
+    std::string passwordFile;
     std::vector<std::string> rest;  // every other argument, in order
 };
 
@@ -58,6 +69,12 @@ std::shared_ptr<ko::CDataAgentFile> OpenStore(const std::string& root);
 // A web agent connected to --web-url; throws std::runtime_error
 // "KORVA Web Connection Error: " and the failure text when it cannot connect.
 std::shared_ptr<ko::CDataAgentWeb> OpenWeb(const SourceArgs& source);
+// A database agent logged in with the source's user and password (from
+// --password-file, else VELDER_DB_PASSWORD); an expiry warning goes to err.
+// Throws std::runtime_error with the login text.
+std::shared_ptr<ko::CDataAgentOtl> OpenDatabase(const SourceArgs& source, std::ostream& err);
+// The password of the source: the first line of --password-file, else VELDER_DB_PASSWORD.
+std::string SourcePassword(const SourceArgs& source);
 
 // Loads the tests of the source into document through a new file agent. Each
 // test that fails is reported on err with the agent's text; throws

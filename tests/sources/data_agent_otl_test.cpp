@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sources/data_agent_otl.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "db/connection.h"
+#include "formats/directory.h"
+#include "formats/sample_store.h"
+#include "sources/data_agent_file.h"
+#include "sources/db_import.h"
+#include "sources/db_sections.h"
+
+namespace {
+
+using namespace ko;
+namespace fs = std::filesystem;
+
+// Every record of a test as "TABLE COLUMN=text" lines; TRACK left out (only
+// the database has one), SECURITY too when asked.
+class CDump {
+public:
+    explicit CDump(bool withSecurity) : withSecurity_(withSecurity) {}
+    template <class R, class Get, class Set>
+    void Single(const char* table, Get&& get, Set&&)
+    {
+        if (const auto record = get()) Record(table, *record);
+    }
+    template <class R, class Get, class Add>
+    void List(const char* table, Get&& get, Add&&)
+    {
+        for (const auto& record : get()) Record(table, *record);
+    }
+    std::vector<std::string> lines;
+
+private:
+    template <class R>
+    void Record(const std::string& table, const R& record)
+    {
+        if (table == "TRACK") return;
+        VisitFields(record, [&](const CColumn& column, const std::string& text) {
+            if (withSecurity_ || column.name != "SECURITY")
+                lines.push_back(table + " " + std::string(column.name) + "=" + text);
+        });
+    }
+    bool withSecurity_;
+};
+
+std::vector<std::string> Dump(CVehicleTest& test, bool withSecurity = true)
+{
+    CDump dump(withSecurity);
+    VisitSections(test, dump);
+    return dump.lines;
+}
+
+// The sample store imported once into a database (vehicle test 102 held),
+// opened by every test with a fresh agent. VELDER_TEST_DB_URL runs the same
+// cases against another database (the PostgreSQL label sets it).
+class DatabaseAgent : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        root_ = fs::temp_directory_path() / ("velder_otl_" + std::to_string(getpid()));
+        fs::remove_all(root_);
+        WriteSampleStore((root_ / "store").string());
+        const char* url = std::getenv("VELDER_TEST_DB_URL");
+        url_ = url ? url : "sqlite:" + (root_ / "db").string();
+        db::CConnection connection(url_, Login(), true);
+        const auto failures = ImportStore((root_ / "store").string(), connection, {102});
+        for (const auto& failure : failures) ADD_FAILURE() << failure.number << ": " << failure.text;
+    }
+    static void TearDownTestSuite() { fs::remove_all(root_); }
+    static db::CLogin Login()
+    {
+        const char* user = std::getenv("VELDER_TEST_DB_USER");
+        const char* password = std::getenv("VELDER_DB_PASSWORD");
+        return {user ? user : "", password ? password : ""};
+    }
+
+    void SetUp() override
+    {
+        agent_.SetTnsName(url_);
+        agent_.SetUDSDrive(Store());
+        ASSERT_TRUE(agent_.Login(Login().user, Login().password)) << agent_.GetLastError();
+    }
+    void Sql(const std::string& text) { agent_.GetConnection()->Execute(text); }
+    static std::string Store() { return (root_ / "store").string(); }
+    std::shared_ptr<CVehicleTest> Load(unsigned number)
+    {
+        auto test = std::make_shared<CVehicleTest>();
+        return agent_.LoadTest(number, test) ? test : nullptr;
+    }
+    std::shared_ptr<CVehicleTest> LoadFromFiles(unsigned number)
+    {
+        CDataAgentFile files;
+        EXPECT_TRUE(files.SetStoreRoot(Store()));
+        auto test = std::make_shared<CVehicleTest>();
+        EXPECT_TRUE(files.LoadTest(number, test)) << files.GetLastError();
+        return test;
+    }
+
+    static inline fs::path root_;
+    static inline std::string url_;
+    CDataAgentOtl agent_;
+};
+
+TEST_F(DatabaseAgent, RecordsAndCurvesAsTheFileSourceReadsThem)
+{
+    for (unsigned number : {101u, 103u}) {
+        const auto test = Load(number);
+        ASSERT_TRUE(test) << agent_.GetLastError();
+        EXPECT_EQ(Dump(*test), Dump(*LoadFromFiles(number))) << number;
+        EXPECT_EQ(test->GetTrack()->GetSTATUS(), "PRODUCTION");
+    }
+    // Holding: read from the H_ tables, which have no SECURITY.
+    const auto held = Load(102);
+    ASSERT_TRUE(held) << agent_.GetLastError();
+    EXPECT_EQ(agent_.GetTrackStatus(), CDataAgentOtl::kHolding);
+    EXPECT_EQ(Dump(*held, false), Dump(*LoadFromFiles(102), false));
+    EXPECT_EQ(held->TestRecord().GetSECURITY(), CSecurity().GetText());
+
+    CDataAgentFile files;
+    ASSERT_TRUE(files.SetStoreRoot(Store()));
+    const auto fromFiles = LoadFromFiles(101);
+    ASSERT_TRUE(agent_.SetTest(Load(101)) && files.SetTest(fromFiles) && files.SetTestNumber(101));
+    for (const auto& row : fromFiles->GetInstrumentations()) {
+        if (row->GetDASTAT() == "NO") continue;
+        std::shared_ptr<CNSignal> fromDb, fromFile;
+        ASSERT_TRUE(agent_.SetCurveNumber(row->GetCURNO()) && agent_.LoadSignal(fromDb))
+            << agent_.GetLastError();
+        ASSERT_TRUE(files.SetCurveNumber(row->GetCURNO()) && files.LoadSignal(fromFile))
+            << files.GetLastError();
+        EXPECT_EQ(fromDb->GetY(), fromFile->GetY());
+        EXPECT_EQ(fromDb->GetFileName(), fromFile->GetFileName());
+    }
+}
+
+TEST_F(DatabaseAgent, TestListProductionBeforeHolding)
+{
+    ASSERT_TRUE(agent_.LoadTestList(TestKind::Vehicle)) << agent_.GetLastError();
+    std::vector<int> numbers;
+    for (const auto& row : agent_.GetVehTestList()) numbers.push_back(row->GetTSTNO());
+    ASSERT_FALSE(numbers.empty());
+    EXPECT_EQ(numbers.back(), 102);
+    EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end() - 1));
+    EXPECT_FALSE(agent_.LoadTestList(TestKind::CollisionWarning));
+    EXPECT_EQ(agent_.GetLastError(), "Invalid Database: ");
+    EXPECT_FALSE(agent_.LoadCodes(2, TestKind::Vehicle));
+    EXPECT_EQ(agent_.GetLastError(), "Invalid code or code is not supported.");
+}
+
+TEST_F(DatabaseAgent, BadTestsFailWholeWithTheirTexts)
+{
+    auto test = std::make_shared<CVehicleTest>();
+    EXPECT_FALSE(agent_.LoadTest(999, test));
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 999\nTest Number: 999 is invalid.");
+    EXPECT_FALSE(agent_.GetVehicleTest());
+    EXPECT_FALSE(test->GetTest());
+
+    Sql("UPDATE VEHDB.TRACK SET STATUS='holding' WHERE TSTNO=102");
+    EXPECT_TRUE(Load(102)) << agent_.GetLastError();
+    Sql("UPDATE VEHDB.TRACK SET STATUS='' WHERE TSTNO=102");
+    EXPECT_FALSE(Load(102));
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 102\nDatabase Status is unknown.");
+    Sql("UPDATE VEHDB.TRACK SET STATUS='HOLDING' WHERE TSTNO=102");
+}
+
+TEST_F(DatabaseAgent, CurveFailuresNameTheCurve)
+{
+    const auto test = Load(103);
+    ASSERT_TRUE(test);
+    const auto row = test->GetInstrumentations().front();
+    const std::string curve = row->GetCurveNumber()->GetText();
+    std::shared_ptr<CNSignal> signal;
+    auto fails = [&](const std::function<void(veh::CInstrumentation&)>& change) {
+        auto copy = std::make_shared<CVehicleTest>(*test);
+        auto changed = std::make_shared<veh::CInstrumentation>(*row);
+        change(*changed);
+        auto rows = copy->GetInstrumentations();
+        rows.front() = changed;
+        copy->SetInstrumentations(rows);
+        EXPECT_TRUE(agent_.SetTest(copy) && agent_.SetCurveNumber(row->GetCURNO()));
+        EXPECT_FALSE(agent_.LoadSignal(signal));
+        return agent_.GetLastError();
+    };
+    const int points = row->GetNLP() - row->GetNFP() + 1;
+    EXPECT_EQ(fails([](auto& r) { r.SetNLP(r.GetNLP() + 1); }),
+              "Number of points " + std::to_string(points) + " in signal file '" + row->GetSIGNALNAME() +
+                  "' does not match ( NLP - NFP + 1 ) = " + std::to_string(points + 1) +
+                  " for Curve Number: " + curve);
+    EXPECT_EQ(fails([](auto& r) { r.SetDASTAT("NO"); }), "Curve Number: " + curve + " has DASTAT = 'NO'.");
+    EXPECT_EQ(fails([](auto& r) { r.SetSIGNALNAME(""); }),
+              "Curve Number: " + curve + " has empty signal name.");
+    CDirectory directory;
+    directory.SetPathStyle(CDirectory::kSlashStyle);
+    directory.SetRoot(Store());
+    directory.SetDatabase(TestKind::Vehicle);
+    directory.SetTestNumber(103);
+    const fs::path file = fs::path(directory.GetUDSDirectory()) / row->GetSIGNALNAME();
+    fs::rename(file, file.string() + ".away");
+    EXPECT_EQ(fails([](auto&) {}),
+              "A UDS file was not found for Curve Number: " + std::to_string(row->GetCURNO()));
+    fs::rename(file.string() + ".away", file);
+}
+
+}  // namespace
