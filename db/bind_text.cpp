@@ -24,6 +24,39 @@ ColumnType DeclaredType(const std::string& type, std::string_view text)
 
 }  // namespace
 
+std::string QuoteReservedColumns(const std::string& text)
+{
+    static const char* const kWords[] = {"OFFSET", "CMAX"};  // quoted in upper case
+    std::string result;
+    char quote = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (quote != 0 || c == '\'' || c == '"') {
+            quote = quote == 0 ? c : (c == quote ? 0 : quote);
+            result += text[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && IsNameChar(text[end])) ++end;
+        if (end == i) {
+            result += text[i++];
+            continue;
+        }
+        std::string word(text.substr(i, end - i));
+        for (char& w : word) w = static_cast<char>(std::toupper(static_cast<unsigned char>(w)));
+        bool reserved = false;
+        for (const char* name : kWords) reserved = reserved || word == name;
+        if (reserved) {
+            result += "\"" + word + "\"";
+        } else {
+            result += text.substr(i, end - i);
+        }
+        i = end;
+    }
+    return result;
+}
+
 CBoundText TranslateBindDeclarations(std::string_view text)
 {
     CBoundText bound;

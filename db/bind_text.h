@@ -17,6 +17,11 @@ struct CBoundText {
     std::vector<ColumnType> types;  // int → Int, double/float → Double, char[n] → Text, timestamp → Date
 };
 
+// PostgreSQL reserves OFFSET (VEHDB.TEST) and CMAX (BIODB.DOCC, a system
+// column name there): outside quotes these words become the quoted
+// identifiers "OFFSET" and "CMAX".
+std::string QuoteReservedColumns(const std::string& text);
+
 // Throws CDbError for an unknown declared type or an unterminated declaration.
 CBoundText TranslateBindDeclarations(std::string_view text);
 

@@ -91,7 +91,8 @@ struct CSelectStream::Impl {
 CSelectStream::CSelectStream(CConnection& connection, int bufferSize, std::string_view text,
                              const std::vector<ColumnType>& columns, const std::vector<CFieldValue>& values)
 {
-    const CBoundText bound = TranslateBindDeclarations(text);
+    CBoundText bound = TranslateBindDeclarations(text);
+    if (connection.GetBackend() == Backend::PostgreSQL) bound.text = QuoteReservedColumns(bound.text);
     impl_ = std::make_unique<Impl>(connection.GetImpl().session, text, CheckBindValues(bound, values));
     impl_->bufferSize = bufferSize > 0 ? static_cast<std::size_t>(bufferSize) : 1;
     try {

@@ -21,6 +21,8 @@ TEST(BindText, DeclarationsBecomePositionalPlaceholders)
     EXPECT_EQ(bound.names, (std::vector<std::string>{"TSTNO", "NAME", "D"}));
     EXPECT_EQ(bound.types, (std::vector<ColumnType>{ColumnType::Int, ColumnType::Text, ColumnType::Double}));
     EXPECT_THROW(TranslateBindDeclarations("WHERE A=:X<blob>"), CDbError);
+    EXPECT_EQ(QuoteReservedColumns("SELECT OFFSET, IMPPNT, 'OFFSET', OFFSETS FROM T"),
+              "SELECT \"OFFSET\", IMPPNT, 'OFFSET', OFFSETS FROM T");
     EXPECT_THROW(CheckBindValues(bound, {CFieldValue(1)}), CDbError);
     EXPECT_THROW(CheckBindValues(bound, {CFieldValue("12a"), CFieldValue("n"), CFieldValue(1.0)}), CDbError);
 }
