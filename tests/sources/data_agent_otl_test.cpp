@@ -9,7 +9,7 @@
 
 #include "db/connection.h"
 #include "formats/directory.h"
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 #include "sources/data_agent_file.h"
 #include "sources/db_import.h"
 #include "sources/db_sections.h"

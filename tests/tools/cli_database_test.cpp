@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/sample_store.h"
+#include "samples/sample_store.h"
 
 namespace {
 
