@@ -203,13 +203,3 @@ void CConnection::Rollback()
 }
 
 }  // namespace ko::db
-
-#if defined(__SANITIZE_ADDRESS__)
-// libp11-kit (loaded with libpq) opens a locale at start-up, of which glibc
-// keeps the search path (LOCPATH); without frame pointers in glibc the stack
-// ends in glibc's argz helper.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libp11-kit.so\nleak:__argz_add_sep\n";
-}
-#endif
