@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Redraw time of the graph with 50 channels of 100,000 points each, after a
-// zoom and after a resize, rendered headless (QT_QPA_PLATFORM=offscreen).
+// Redraw time of the graph after a zoom, in full view and after a resize, with
+// 50 x 100k, 100 x 100k and 100 x 1M points, rendered headless
+// (QT_QPA_PLATFORM=offscreen); the time the min/max pyramids take to give the
+// vertices of a full view, and to be built for 100 x 1M points.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,11 +13,14 @@
 #include <vector>
 
 #include "app/chart_widget.h"
+#include "core/min_max_pyramid.h"
 
 namespace {
 
-constexpr unsigned kSubsets = 50;
-constexpr unsigned kPoints = 100000;
+struct CSize {
+    unsigned subsets;
+    unsigned points;
+};
 
 // Noisy crash pulses sampled at 10 kHz, the last tenth of every other channel
 // padded with the null-data value.
@@ -25,18 +30,18 @@ struct CArrays {
     QString labels;
 };
 
-CArrays MakeArrays(double nullValue)
+CArrays MakeArrays(CSize size, double nullValue)
 {
     CArrays a;
-    a.x.assign(std::size_t(kSubsets) * kPoints, nullValue);
+    a.x.assign(std::size_t(size.subsets) * size.points, nullValue);
     a.y.assign(a.x.size(), nullValue);
-    for (unsigned s = 0; s < kSubsets; ++s) {
-        const unsigned length = s % 2 ? kPoints - kPoints / 10 : kPoints;
+    for (unsigned s = 0; s < size.subsets; ++s) {
+        const unsigned length = s % 2 ? size.points - size.points / 10 : size.points;
         for (unsigned i = 0; i < length; ++i) {
             const double t = i * 1e-4;
             const double pulse = t < 0.1 ? -(20.0 + s) * std::sin(std::numbers::pi * t / 0.1) : 0.0;
-            a.x[std::size_t(s) * kPoints + i] = t;
-            a.y[std::size_t(s) * kPoints + i] = pulse + 3.0 * std::sin(1.7e3 * t * (s + 1) + i % 7);
+            a.x[std::size_t(s) * size.points + i] = t;
+            a.y[std::size_t(s) * size.points + i] = pulse + 3.0 * std::sin(1.7e3 * t * (s + 1) + i % 7);
         }
         a.labels += QString("channel %1\t").arg(s + 1);
     }
@@ -49,18 +54,24 @@ double Fastest(const std::vector<double>& times)
     return *std::min_element(times.begin(), times.end());
 }
 
-// The chart all benchmarks draw; building it is not measured.
+// The chart the benchmarks draw, rebuilt when the size changes; building it is
+// not measured.
 std::unique_ptr<CChartWidget> g_chart;
+CSize g_size{0, 0};
 
-void MakeChart()
+CChartWidget& Chart(CSize size)
 {
+    if (g_chart && g_size.subsets == size.subsets && g_size.points == size.points) {
+        return *g_chart;
+    }
+    g_chart.reset();
     g_chart = std::make_unique<CChartWidget>();
     g_chart->resize(1280, 720);
     g_chart->show();
     CChartInput input;
-    const CArrays arrays = MakeArrays(input.nullValue);
-    input.subsetCount = kSubsets;
-    input.pointCount = kPoints;
+    const CArrays arrays = MakeArrays(size, input.nullValue);
+    input.subsetCount = size.subsets;
+    input.pointCount = size.points;
     input.x = arrays.x;
     input.y = arrays.y;
     input.subtitle = arrays.labels;
@@ -68,16 +79,13 @@ void MakeChart()
     input.xAxisTitle = "SECONDS";
     g_chart->ShowGraph(input);
     QApplication::processEvents();
-}
-
-CChartWidget& Chart()
-{
+    g_size = size;
     return *g_chart;
 }
 
-void BM_RedrawAfterZoom(benchmark::State& state)
+void BM_RedrawAfterZoom(benchmark::State& state, CSize size)
 {
-    CChartWidget& chart = Chart();
+    CChartWidget& chart = Chart(size);
     const QCPRange full = chart.FullKeyRange();
     bool zoomed = false;
     for (auto _ : state) {
@@ -87,24 +95,19 @@ void BM_RedrawAfterZoom(benchmark::State& state)
     }
     chart.ResetView();
 }
-BENCHMARK(BM_RedrawAfterZoom)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->ComputeStatistics("min", Fastest);
 
-void BM_RedrawFullView(benchmark::State& state)
+void BM_RedrawFullView(benchmark::State& state, CSize size)
 {
-    CChartWidget& chart = Chart();
+    CChartWidget& chart = Chart(size);
     chart.ResetView();
     for (auto _ : state) {
         chart.replot(QCustomPlot::rpImmediateRefresh);
     }
 }
-BENCHMARK(BM_RedrawFullView)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", Fastest);
 
-void BM_RedrawAfterResize(benchmark::State& state)
+void BM_RedrawAfterResize(benchmark::State& state, CSize size)
 {
-    CChartWidget& chart = Chart();
+    CChartWidget& chart = Chart(size);
     chart.ResetView();
     bool small = false;
     for (auto _ : state) {
@@ -115,10 +118,57 @@ void BM_RedrawAfterResize(benchmark::State& state)
     }
     chart.resize(1280, 720);
 }
-BENCHMARK(BM_RedrawAfterResize)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->ComputeStatistics("min", Fastest);
+
+// The pyramids of every graph of the chart, built anew from the graphs' points.
+void BM_BuildPyramids(benchmark::State& state, CSize size)
+{
+    CChartWidget& chart = Chart(size);
+    std::vector<ko::CMinMaxPyramid> pyramids(static_cast<std::size_t>(chart.SubsetCount()));
+    for (auto _ : state) {
+        for (int i = 0; i < chart.SubsetCount(); ++i) {
+            const auto& data = *static_cast<QCPGraph*>(chart.Subset(i))->data();
+            pyramids[static_cast<std::size_t>(i)].Build(
+                {&data.constBegin()->value, static_cast<std::size_t>(data.size()), 2});
+        }
+        benchmark::DoNotOptimize(pyramids.data());
+    }
+}
+
+// The vertices the pyramids give for the full view of every graph, without drawing.
+void BM_PyramidVertices(benchmark::State& state, CSize size)
+{
+    CChartWidget& chart = Chart(size);
+    chart.ResetView();
+    std::vector<ko::CMinMaxPyramid> pyramids(static_cast<std::size_t>(chart.SubsetCount()));
+    const auto points = [&](int i, std::size_t offset) {
+        const auto& data = *static_cast<QCPGraph*>(chart.Subset(i))->data();
+        return ko::CStrided{&data.constBegin()->key + offset, static_cast<std::size_t>(data.size()), 2};
+    };
+    for (int i = 0; i < chart.SubsetCount(); ++i) {
+        pyramids[static_cast<std::size_t>(i)].Build(points(i, 1));
+    }
+    const QCPRange range = chart.xAxis->range();
+    std::vector<ko::CPlotVertex> out;
+    for (auto _ : state) {
+        for (int i = 0; i < chart.SubsetCount(); ++i) {
+            out.clear();
+            const ko::CStrided keys = points(i, 0);
+            pyramids[static_cast<std::size_t>(i)].Vertices(keys, points(i, 1), 0, keys.count, range.lower,
+                                                           range.upper, chart.axisRect()->width(), out);
+            benchmark::DoNotOptimize(out.data());
+        }
+    }
+}
+
+void Register(const char* name, void (*bench)(benchmark::State&, CSize), CSize size)
+{
+    const std::string label =
+        std::string(name) + "/" + std::to_string(size.subsets) + "x" + std::to_string(size.points);
+    benchmark::RegisterBenchmark(label.c_str(), bench, size)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->ComputeStatistics("min", Fastest);
+}
 
 }  // namespace
 
@@ -133,7 +183,14 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    MakeChart();
+    // Grouped by size, so that each chart is built once.
+    for (const CSize size : {CSize{50, 100000}, CSize{100, 100000}, CSize{100, 1000000}}) {
+        Register("BM_RedrawAfterZoom", BM_RedrawAfterZoom, size);
+        Register("BM_RedrawFullView", BM_RedrawFullView, size);
+        Register("BM_RedrawAfterResize", BM_RedrawAfterResize, size);
+        Register("BM_PyramidVertices", BM_PyramidVertices, size);
+    }
+    Register("BM_BuildPyramids", BM_BuildPyramids, CSize{100, 1000000});
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_chart.reset();
