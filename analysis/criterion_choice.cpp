@@ -47,7 +47,10 @@ const CCriterionInfo* FindCriterion(const std::string& name)
 std::string CriterionNames()
 {
     std::string names;
-    for (const auto& info : kCriteria) names += (names.empty() ? "" : "|") + std::string(info.name);
+    for (const auto& info : kCriteria) {
+        if (!names.empty()) names += '|';
+        names += info.name;
+    }
     return names;
 }
 

@@ -2,9 +2,18 @@
 #pragma once
 // The grammar of ASCII point lists. Included by the point-list reader only: it
 // pulls in Boost.Spirit Qi.
+// GCC 12 reports a false -Wmaybe-uninitialized inside Boost's floating-point
+// traits when the real parser is inlined (Release builds).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <boost/fusion/include/adapt_struct.hpp>
 #include <boost/fusion/include/std_pair.hpp>
 #include <boost/spirit/include/qi.hpp>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 #include <utility>
 #include <vector>
 

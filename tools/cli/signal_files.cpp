@@ -28,7 +28,10 @@ bool IsText(const std::string& path)
 std::string StagingFile(const std::string& target)
 {
     const std::filesystem::path p(target);
-    std::string pattern = (p.parent_path() / ("." + p.filename().string() + ".XXXXXX")).string();
+    std::string name(1, '.');
+    name += p.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (p.parent_path() / name).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) throw std::runtime_error("Failure to open file for writing.");
     close(fd);
