@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velder-cli db import and the database source options on the sample store.
+// velder-cli db import, the database source options and velder-serve on a
+// database, all on the sample store.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 
 #include "samples/sample_store.h"
+#include "tests/support/serve_process.h"
 
 namespace {
 
@@ -78,6 +80,19 @@ TEST_F(CliDatabaseTest, DatabaseSourceGivesTheFileSourceOutput)
         Run("titles --db-url postgresql://u:pw@127.0.0.1:1/x --uds " + Store() + " --tests 101 --db vehdb")
             .status,
         1);
+}
+
+TEST_F(CliDatabaseTest, ServerOnTheDatabaseGivesTheFileSourceOutput)
+{
+    ASSERT_EQ(Run("db import --store " + Store() + " --db-url " + Url() + " --holding 102").status, 0);
+    const velder_test::ServeProcess server({"--db-url", Url(), "--uds", Store()});
+    const std::string tests = " --tests 101,102,103 --db vehdb";
+    const CliRun web = Run("titles --web-url " + server.Url() + tests);
+    ASSERT_EQ(web.status, 0) << web.err;
+    EXPECT_EQ(web.out, Run("titles --store " + Store() + tests).out);
+    const CliRun list = Run("tests --web-url " + server.Url() + " --db vehdb");
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, Run("tests " + Database() + " --db vehdb").out);  // the database's own order
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velder-serve --store DIR [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]:
-// the read-only test server. Port 0 picks a free port; the address is printed
-// on stdout ("velder-serve: listening on URL"), one access-log line per request
-// on stderr. SIGINT and SIGTERM stop it after the requests in progress.
+// velder-serve --store DIR [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]
+// velder-serve --db-url URL --uds DIR [--user NAME] [--password-file FILE] [...]:
+// the read-only test server of a store, or of a test database with its UDS
+// store (the password from the file's first line, else VELDER_DB_PASSWORD). Port 0 picks a free port; the
+// address is printed on stdout ("velder-serve: listening on URL"), one access-log line per request on stderr.
+// SIGINT and SIGTERM stop it after the requests in progress.
 #include <httplib.h>
 #include <pthread.h>
 #include <signal.h>
@@ -10,7 +12,9 @@
 #include <atomic>
 #include <charconv>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -30,10 +34,14 @@ struct Options {
     std::string cert;
     std::string key;
     int threads = 4;
+    std::string dbUrl;
+    std::string user;
+    std::string passwordFile;
 };
 
 constexpr const char* kUsage =
-    "usage: velder-serve --store DIR [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]";
+    "usage: velder-serve (--store DIR | --db-url URL --uds DIR [--user NAME] [--password-file FILE])\n"
+    "                    [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]";
 
 int ParseInt(const std::string& text, int low, int high, const std::string& option)
 {
@@ -53,8 +61,14 @@ Options ParseOptions(const std::vector<std::string>& args)
         if (i + 1 >= args.size())
             throw std::invalid_argument(name == "--help" ? kUsage : name + ": value missing");
         const std::string& value = args[++i];
-        if (name == "--store") {
+        if (name == "--store" || name == "--uds") {
             options.store = value;
+        } else if (name == "--db-url") {
+            options.dbUrl = value;
+        } else if (name == "--user") {
+            options.user = value;
+        } else if (name == "--password-file") {
+            options.passwordFile = value;
         } else if (name == "--listen") {
             const std::size_t colon = value.rfind(':');
             if (colon == std::string::npos || colon == 0)
@@ -72,7 +86,8 @@ Options ParseOptions(const std::vector<std::string>& args)
         }
     }
     if (options.store.empty() || !std::filesystem::is_directory(options.store))
-        throw std::invalid_argument("--store: not a directory: '" + options.store + "'\n" + kUsage);
+        throw std::invalid_argument((options.dbUrl.empty() ? "--store" : "--uds") +
+                                    std::string(": not a directory: '") + options.store + "'\n" + kUsage);
     if (options.cert.empty() != options.key.empty())
         throw std::invalid_argument("--cert and --key go together");
     return options;
@@ -141,9 +156,31 @@ void Configure(httplib::Server& server, serve::StoreService& service, int thread
     });
 }
 
+// The first line of the password file, else VELDER_DB_PASSWORD.
+std::string Password(const Options& options)
+{
+    if (options.passwordFile.empty()) {
+        const char* password = std::getenv("VELDER_DB_PASSWORD");
+        return password ? password : "";
+    }
+    std::ifstream in(options.passwordFile);
+    std::string line;
+    if (!in || !std::getline(in, line)) throw std::runtime_error("cannot read " + options.passwordFile);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+std::unique_ptr<serve::StoreService> Service(const Options& options)
+{
+    if (options.dbUrl.empty()) return std::make_unique<serve::StoreService>(options.store);
+    return std::make_unique<serve::StoreService>(
+        options.store, serve::DatabaseSource{options.dbUrl, options.user, Password(options)});
+}
+
 int Serve(const Options& options)
 {
-    serve::StoreService service(options.store);
+    const auto owned = Service(options);
+    serve::StoreService& service = *owned;
     std::unique_ptr<httplib::Server> server;
     const bool secure = !options.cert.empty();
     if (secure) {

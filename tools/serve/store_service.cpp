@@ -19,6 +19,7 @@
 #include "formats/ev5_vehicle.h"
 #include "formats/uds_file.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_otl.h"
 #include "sources/packed_text.h"
 #include "sources/store_files.h"
 #include "sources/test_list_text.h"
@@ -161,6 +162,17 @@ std::shared_ptr<ko::CInstrumentation> RowOf(ko::TestKind kind, const ko::CTestTy
 
 StoreService::StoreService(std::string root) : root_(std::move(root)) {}
 
+StoreService::StoreService(std::string root, const DatabaseSource& database)
+    : root_(std::move(root)), database_(std::make_shared<ko::CDataAgentOtl>())
+{
+    database_->SetTnsName(database.url);
+    database_->SetUDSDrive(root_);
+    if (!database_->Login(database.user, database.password))
+        throw std::runtime_error(database_->GetLastError());
+}
+
+StoreService::~StoreService() = default;
+
 std::shared_ptr<ko::CTestType> StoreService::Test(ko::TestKind kind, int number)
 {
     if (number < ko::CTestNumber::kMinimum || number > ko::CTestNumber::kMaximum) return nullptr;
@@ -169,11 +181,23 @@ std::shared_ptr<ko::CTestType> StoreService::Test(ko::TestKind kind, int number)
         const auto found = tests_.find({kind, number});
         if (found != tests_.end()) return found->second;
     }
-    if (!ko::HoldsTestFile(StoreDirectory(root_, kind, number).GetEVDataDirectory())) return nullptr;
-    ko::CDataAgentFile agent;
     auto test = NewTest(kind);
-    if (!agent.SetStoreRoot(root_) || !agent.LoadTest(static_cast<unsigned>(number), test))
-        throw std::runtime_error(agent.GetLastError());
+    if (database_) {
+        std::lock_guard lock(databaseMutex_);
+        if (!database_->LoadTest(static_cast<unsigned>(number), test)) {
+            const std::string unknown = "Test Number: " + std::to_string(number) + " is invalid.";
+            const std::string text = database_->GetLastError();
+            if (text.size() >= unknown.size() &&
+                text.compare(text.size() - unknown.size(), unknown.size(), unknown) == 0)
+                return nullptr;
+            throw std::runtime_error(text);
+        }
+    } else {
+        if (!ko::HoldsTestFile(StoreDirectory(root_, kind, number).GetEVDataDirectory())) return nullptr;
+        ko::CDataAgentFile agent;
+        if (!agent.SetStoreRoot(root_) || !agent.LoadTest(static_cast<unsigned>(number), test))
+            throw std::runtime_error(agent.GetLastError());
+    }
     std::lock_guard lock(mutex_);
     return tests_.emplace(std::pair{kind, number}, test).first->second;
 }
@@ -220,6 +244,14 @@ Reply StoreService::Curve(ko::TestKind kind, int number, int curve)
         std::error_code error;
         if (fs::is_regular_file(path, error)) return {200, kCurveType, ReadBytes(path.string())};
     }
+    if (database_) {
+        std::lock_guard lock(databaseMutex_);
+        ko::CUDSFile file;
+        if (!database_->SetTestNumber(static_cast<unsigned>(number)) || !database_->SetTest(test) ||
+            !database_->SetCurveNumber(static_cast<unsigned>(curve)) || !database_->FillSignal(file))
+            return Status(404, "No such curve.");
+        return {200, kCurveType, UDSBytes(file)};
+    }
     ko::CDataAgentFile agent;
     ko::CUDSFile file;
     if (!agent.SetStoreRoot(root_) || !agent.SetTestNumber(static_cast<unsigned>(number)) ||
@@ -232,17 +264,29 @@ Reply StoreService::Curve(ko::TestKind kind, int number, int curve)
     return {200, kCurveType, UDSBytes(file)};
 }
 
-Reply StoreService::TestList(ko::TestKind kind) const
+namespace {
+
+std::string ListText(const ko::CDataAgent& agent, ko::TestKind kind)
 {
+    switch (kind) {
+        case ko::TestKind::Biomechanics: return ko::TestListText(agent.GetBioTestList());
+        case ko::TestKind::Component: return ko::TestListText(agent.GetComTestList());
+        default: return ko::TestListText(agent.GetVehTestList());
+    }
+}
+
+}  // namespace
+
+Reply StoreService::TestList(ko::TestKind kind)
+{
+    if (database_) {
+        std::lock_guard lock(databaseMutex_);
+        if (!database_->LoadTestList(kind)) return Status(500, database_->GetLastError());
+        return {200, "text/plain", ko::PackText(ListText(*database_, kind))};
+    }
     ko::CDataAgentFile agent;
     if (!agent.SetStoreRoot(root_) || !agent.LoadTestList(kind)) return Status(500, agent.GetLastError());
-    std::string text;
-    switch (kind) {
-        case ko::TestKind::Biomechanics: text = ko::TestListText(agent.GetBioTestList()); break;
-        case ko::TestKind::Component: text = ko::TestListText(agent.GetComTestList()); break;
-        default: text = ko::TestListText(agent.GetVehTestList()); break;
-    }
-    return {200, "text/plain", ko::PackText(text)};
+    return {200, "text/plain", ko::PackText(ListText(agent, kind))};
 }
 
 Reply StoreService::FilterClass() const
