@@ -8,6 +8,8 @@
 
 #include "app/tool_icons.h"
 
+namespace kores {
+
 CKOAboutDlg::CKOAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("About: " + QApplication::applicationDisplayName());
@@ -24,3 +26,5 @@ CKOAboutDlg::CKOAboutDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(text, 0, 1);
     layout->addWidget(buttons, 1, 0, 1, 2);
 }
+
+}  // namespace kores

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+namespace kores {
+
 // "About: Velder", with the application icon.
 class CKOAboutDlg : public QDialog {
     Q_OBJECT
@@ -10,3 +12,5 @@ class CKOAboutDlg : public QDialog {
 public:
     explicit CKOAboutDlg(QWidget* parent = nullptr);
 };
+
+}  // namespace kores

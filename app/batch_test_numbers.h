@@ -22,13 +22,14 @@ class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class CTestSelectionDialog;
 
 namespace ko {
 class CDataAgent;
 }
 
 namespace kores {
+
+class CTestSelectionDialog;
 
 // "Multi Test Number Selection": the database and the test numbers to load,
 // typed, chosen from the agent's test lists or read from a list file. OK

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace kores {
+
 namespace {
 
 struct CCandidate {
@@ -117,3 +119,5 @@ bool CChartCrosshair::Visible() const
 {
     return m_lines->visible();
 }
+
+}  // namespace kores

@@ -7,6 +7,8 @@
 
 #include "app/qcustomplot_include.h"
 
+namespace kores {
+
 // A data point of one subset.
 struct CNearestPoint {
     int subset = -1;
@@ -34,3 +36,5 @@ private:
     QCPItemTracer* m_lines;
     QCPItemTracer* m_marker;
 };
+
+}  // namespace kores

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace kores {
+
 namespace {
 
 constexpr double kGrabPixels = 4.0;
@@ -90,3 +92,5 @@ CChartCursors::ECursor CChartCursors::Nearer(double pixelX) const
     const double b = std::abs(m_plot.xAxis->coordToPixel(m_b) - pixelX);
     return a <= b ? ECursor::A : ECursor::B;
 }
+
+}  // namespace kores

@@ -3,6 +3,8 @@
 
 #include "app/qcustomplot_include.h"
 
+namespace kores {
+
 // Two vertical time cursors, A and B, on the plot's overlay layer. A right
 // click puts the nearer cursor at the mouse; a left press on a cursor line
 // drags it.
@@ -35,3 +37,5 @@ private:
     double m_a = 0;
     double m_b = 0;
 };
+
+}  // namespace kores

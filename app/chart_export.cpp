@@ -18,6 +18,8 @@
 #include "core/atomic_file.h"
 #include "printing/print_preview.h"
 
+namespace kores {
+
 CChartExport::CChartExport(QCustomPlot& plot) : m_plot(plot) {}
 
 const QList<CChartExport::CFormat>& CChartExport::Formats()
@@ -101,7 +103,7 @@ bool CChartExport::SavePdf(QIODevice& device) const
 bool CChartExport::PrintTo(QPrinter& printer) const
 {
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect target = kores::FitInto(ExportSize(), QRect(QPoint(0, 0), page.size()));
+    const QRect target = FitInto(ExportSize(), QRect(QPoint(0, 0), page.size()));
     return !target.isEmpty() && PaintOn(printer, target);
 }
 
@@ -119,3 +121,5 @@ bool CChartExport::PaintOn(QPaintDevice& device, const QRect& target) const
     m_plot.toPainter(&painter, size.width(), size.height());
     return painter.end();
 }
+
+}  // namespace kores

@@ -11,6 +11,8 @@ class QIODevice;
 class QPaintDevice;
 class QPrinter;
 
+namespace kores {
+
 // Writes a plot as a PNG, SVG or PDF file, as an image and onto a printer page.
 class CChartExport {
 public:
@@ -44,3 +46,5 @@ private:
 
     QCustomPlot& m_plot;
 };
+
+}  // namespace kores

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kores {
+
 namespace {
 
 constexpr int kBlockFactor = 4;
@@ -216,3 +218,5 @@ void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
     ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
     reducer.Flush();
 }
+
+}  // namespace kores

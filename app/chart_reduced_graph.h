@@ -5,6 +5,8 @@
 
 #include "app/qcustomplot_include.h"
 
+namespace kores {
+
 // Minimum and maximum value of each block of blockSize consecutive points.
 struct CBlockLevel {
     int blockSize = 0;
@@ -49,3 +51,5 @@ private:
     std::vector<CBlockLevel> m_levels;
     int m_levelPoints = 0;  // data size the levels were built for
 };
+
+}  // namespace kores

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+namespace kores {
+
 CSubsetPoints ExtractSubset(std::span<const double> x, std::span<const double> y, std::size_t first,
                             std::size_t count, double nullValue)
 {
@@ -94,3 +96,5 @@ QCPRange CDataBounds::ViewValues() const
 {
     return found ? Widened(values, 0.05) : QCPRange(0, 1);
 }
+
+}  // namespace kores

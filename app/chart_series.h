@@ -10,6 +10,8 @@
 
 #include "app/qcustomplot_include.h"
 
+namespace kores {
+
 // What a graph is made of, as plain data. X and Y hold subsetCount × pointCount
 // values, subset by subset; a point whose X or Y equals nullValue is missing
 // (shorter subsets are padded with it). The arrays are only read during the
@@ -56,3 +58,5 @@ struct CDataBounds {
     QCPRange ViewKeys() const;
     QCPRange ViewValues() const;
 };
+
+}  // namespace kores

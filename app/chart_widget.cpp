@@ -12,6 +12,8 @@
 #include "app/chart_reduced_graph.h"
 #include "printing/print_preview.h"
 
+namespace kores {
+
 namespace {
 
 constexpr double kOwnRowStretch = 1.0;
@@ -290,8 +292,7 @@ bool CChartWidget::Print()
     if (!m_hasGraph) {
         return false;
     }
-    const kores::CPrintPreview preview([this](QPrinter& printer) { return PrintTo(printer); },
-                                       tr("Velder graph"));
+    const CPrintPreview preview([this](QPrinter& printer) { return PrintTo(printer); }, tr("Velder graph"));
     preview.Exec(this);
     return true;
 }
@@ -417,3 +418,5 @@ void CChartWidget::UpdateCrosshair(const QPointF& pos)
         Q_EMIT CrosshairLeft();
     }
 }
+
+}  // namespace kores

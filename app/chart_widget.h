@@ -13,6 +13,8 @@
 
 class QPrinter;
 
+namespace kores {
+
 // The graph of the plot view: one curve per subset from padded X/Y arrays,
 // titles, axis titles and a legend, with wheel and rubber-band zoom, pan
 // (middle button, or Shift or Ctrl with the left button), double-click to
@@ -108,3 +110,5 @@ private:
     QCPRange m_panKeys;
     QCPRange m_panValues;
 };
+
+}  // namespace kores

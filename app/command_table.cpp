@@ -5,6 +5,8 @@
 #include "app/velder_doc.h"
 #include "document/document.h"
 
+namespace kores {
+
 const std::vector<CCommandInfo>& Commands()
 {
     using K = QKeySequence;
@@ -185,3 +187,5 @@ bool IsCommandEnabled(int id, const CVelderDoc& doc)
         default: return false;
     }
 }
+
+}  // namespace kores

@@ -5,6 +5,8 @@
 #include <QList>
 #include <vector>
 
+namespace kores {
+
 class CVelderDoc;
 
 // One command of the main frame: its text in a menu (or, for tool-bar-only
@@ -30,3 +32,5 @@ const std::vector<int>& ToolBarCommands();
 // Whether the command can run now. Commands whose bodies are not part of this
 // build stay disabled.
 bool IsCommandEnabled(int id, const CVelderDoc& doc);
+
+}  // namespace kores

@@ -14,13 +14,15 @@
 #include "document/document.h"
 #include "document/spawn_path.h"
 
+namespace kores {
+
 void CCompareCommand::Run(const QString& spawnPath, QStatusBar& status)
 {
     CWaitCursor wait;
     if (!doc_.HasGraph()) return;
     std::vector<std::string> files;
     try {
-        const bool ownFiles = doc_.Batch().GetSourceKind() != kores::kSourceWeb;
+        const bool ownFiles = doc_.Batch().GetSourceKind() != kSourceWeb;
         files = ko::CompareFiles(doc_.Model().GetCurrentSignals(), ownFiles, folder_);
     } catch (const std::exception& error) {
         ShowStop(&owner_, QString("Failure to created a temporary File.\n") + error.what());
@@ -30,6 +32,8 @@ void CCompareCommand::Run(const QString& spawnPath, QStatusBar& status)
     QStringList arguments;
     for (const auto& file : files) arguments << QString::fromStdString(file);
     const QString program = QString::fromStdString(
-        ko::SpawnProgram(spawnPath.toStdString(), kores::CSpawnPath::ProgramName().toStdString()));
+        ko::SpawnProgram(spawnPath.toStdString(), CSpawnPath::ProgramName().toStdString()));
     if (!QProcess::startDetached(program, arguments)) status.showMessage("Failure to start: " + program);
 }
+
+}  // namespace kores

@@ -5,9 +5,12 @@
 
 #include "document/run_folder.h"
 
-class CVelderDoc;
 class QStatusBar;
 class QWidget;
+
+namespace kores {
+
+class CVelderDoc;
 
 // "Compare Signals": hands the current signals as UDS-1992 files to the
 // compare program in the spawn path, started on its own. Changed signals go
@@ -23,3 +26,5 @@ private:
     QWidget& owner_;
     ko::CRunFolder folder_;
 };
+
+}  // namespace kores

@@ -22,6 +22,8 @@
 #include "document/save_file.h"
 #include "grid/grid_ctrl.h"
 
+namespace kores {
+
 namespace {
 
 void WriteText(const std::string& path, const std::string& text)
@@ -41,7 +43,7 @@ CCursorTableView::CCursorTableView(QWidget* parent)
       note_(new QLabel(this)),
       copy_(new QPushButton("Copy Table", this)),
       save_(new QPushButton("Save CSV...", this)),
-      grid_(new kores::CGridCtrl(this))
+      grid_(new CGridCtrl(this))
 {
     for (const ko::CCriterionInfo* info : ko::SingleChannelCriteria())
         criterion_->addItem(info->caption, QString(info->name));
@@ -96,17 +98,17 @@ void CCursorTableView::SetCursors(double a, double b)
 
 void CCursorTableView::ShowRows()
 {
-    std::vector<kores::CGridColumn> columns;
+    std::vector<CGridColumn> columns;
     const std::vector<std::string> headings = table_.Headings();
     for (std::size_t c = 0; c < headings.size(); ++c) {
         const bool text = c == 0 || headings[c] == "Units";
         columns.push_back({QString::fromStdString(headings[c]), c == 0 ? 140 : 90,
-                           text ? kores::ESortKind::Text : kores::ESortKind::Number});
+                           text ? ESortKind::Text : ESortKind::Number});
     }
     grid_->SetColumns(columns);
-    std::vector<kores::CGridRow> rows;
+    std::vector<CGridRow> rows;
     for (std::size_t r = 0; r < table_.RowCount(); ++r) {
-        kores::CGridRow row;
+        CGridRow row;
         for (const std::string& cell : table_.Cells(r)) row.cells << QString::fromStdString(cell);
         rows.push_back(std::move(row));
     }
@@ -155,3 +157,5 @@ void CCursorTableView::SaveCsv()
         ShowExclamation(this, QString::fromStdString(error.what()));
     }
 }
+
+}  // namespace kores

@@ -11,8 +11,8 @@ class QLabel;
 class QPushButton;
 
 namespace kores {
+
 class CGridCtrl;
-}
 
 // The cursor table under the graph: a criterion to compute per test, the
 // corridor's sigma factor, the grid of ko::CCursorTable and its copy and CSV
@@ -27,7 +27,7 @@ public:
     void SetCursors(double a, double b);
 
     const ko::CCursorTable& Table() const { return table_; }
-    kores::CGridCtrl& Grid() const { return *grid_; }
+    CGridCtrl& Grid() const { return *grid_; }
     QComboBox& CriterionBox() const { return *criterion_; }
     QDoubleSpinBox& SigmaBox() const { return *sigma_; }
 
@@ -46,5 +46,7 @@ private:
     QLabel* note_;
     QPushButton* copy_;
     QPushButton* save_;
-    kores::CGridCtrl* grid_;
+    CGridCtrl* grid_;
 };
+
+}  // namespace kores

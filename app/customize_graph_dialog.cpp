@@ -7,6 +7,8 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+namespace kores {
+
 CCustomizeGraphDialog::CCustomizeGraphDialog(const CGraphStyle& style, QWidget* parent)
     : QDialog(parent),
       m_lineWidth(new QDoubleSpinBox(this)),
@@ -43,3 +45,5 @@ void CCustomizeGraphDialog::SetStyle(const CGraphStyle& style)
     m_grid->setChecked(style.showGrid);
     m_legend->setChecked(style.showLegend);
 }
+
+}  // namespace kores

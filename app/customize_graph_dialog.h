@@ -6,6 +6,8 @@
 class QCheckBox;
 class QDoubleSpinBox;
 
+namespace kores {
+
 // What the user may change of a shown graph.
 struct CGraphStyle {
     double lineWidth = 1.0;
@@ -33,3 +35,5 @@ private:
     QCheckBox* m_grid;
     QCheckBox* m_legend;
 };
+
+}  // namespace kores

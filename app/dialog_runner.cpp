@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
+namespace kores {
+
 namespace {
 
 CDialogHook& DialogHook()
@@ -71,3 +73,5 @@ CDialogHookScope::~CDialogHookScope()
     DialogHook() = std::move(previousDialogs_);
     FolderHook() = std::move(previousFolders_);
 }
+
+}  // namespace kores

@@ -8,6 +8,8 @@
 class QDialog;
 class QWidget;
 
+namespace kores {
+
 // Every modal parameter dialog of the commands runs through here, so that a
 // test can answer it: with a hook installed the dialog is handed to the hook
 // (which fills it and presses its buttons) instead of being shown.
@@ -33,3 +35,5 @@ private:
     CDialogHook previousDialogs_;
     CFolderHook previousFolders_;
 };
+
+}  // namespace kores

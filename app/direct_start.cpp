@@ -21,6 +21,8 @@
 #include "sources/data_agent_file.h"
 #include "sources/data_agent_web.h"
 
+namespace kores {
+
 namespace {
 
 // The web agent of --web-url, connected, its status lines in the status bar.
@@ -46,17 +48,17 @@ std::shared_ptr<ko::CDataAgentWeb> ConnectWeb(CMainFrame& frame, const CStartOpt
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
 {
     CVelderDoc& doc = frame.Document();
-    kores::CBatchTestNumbers& batch = doc.Batch();
+    CBatchTestNumbers& batch = doc.Batch();
     if (!options.webUrl.isEmpty()) {
         QString error;
         const auto agent = ConnectWeb(frame, options, error);
         if (!agent) return error;
-        batch.TakeSource({agent, options.kind, kores::kSourceWeb, ko::kLoadableKinds, false});
+        batch.TakeSource({agent, options.kind, kSourceWeb, ko::kLoadableKinds, false});
     } else {
         auto agent = std::make_shared<ko::CDataAgentFile>();
         if (!agent->SetStoreRoot(options.store.toStdString()))
             return QString::fromStdString(agent->GetLastError());
-        batch.TakeSource({agent, options.kind, kores::kSourceFiles, ko::kLoadableKinds, true});
+        batch.TakeSource({agent, options.kind, kSourceFiles, ko::kLoadableKinds, true});
     }
     if (options.tests.empty()) return {};
 
@@ -120,3 +122,5 @@ bool SaveScreenshot(QWidget& window, const QString& path, QWidget* dialog)
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }
+
+}  // namespace kores

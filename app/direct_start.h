@@ -4,8 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-class CMainFrame;
 class QWidget;
+
+namespace kores {
+
+class CMainFrame;
 struct CStartOptions;
 
 // Opens the store of the options as the local-files source of their
@@ -21,3 +24,5 @@ QString StartFiles(CMainFrame& frame, const QStringList& files);
 // Writes the window as a PNG file (atomically), with the dialog drawn over
 // its middle when one is given; false when it cannot.
 bool SaveScreenshot(QWidget& window, const QString& path, QWidget* dialog = nullptr);
+
+}  // namespace kores

@@ -13,6 +13,8 @@
 #include "app/message_box.h"
 #include "core/atomic_file.h"
 
+namespace kores {
+
 namespace {
 
 // A menu text without its mnemonic marks ("&&" stays one '&'), escaped for HTML.
@@ -81,3 +83,5 @@ void ShowHelpTopics(QWidget* parent)
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         ShowStop(parent, "Failure to open the help page in the browser: " + path);
 }
+
+}  // namespace kores

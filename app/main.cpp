@@ -3,6 +3,6 @@
 
 int main(int argc, char* argv[])
 {
-    CVelderApp app(argc, argv);
+    kores::CVelderApp app(argc, argv);
     return app.Run();
 }

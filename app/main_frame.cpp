@@ -27,6 +27,8 @@
 #include "app/velder_view.h"
 #include "app/viewer_commands.h"
 
+namespace kores {
+
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_unique<CVelderDoc>())
 {
     setWindowTitle(QApplication::applicationDisplayName());
@@ -35,7 +37,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_un
     saves_ = std::make_unique<CSaveCommands>(*doc_, *this);
     compare_ = std::make_unique<CCompareCommand>(*doc_, *this);
     viewers_ = std::make_unique<CViewerCommands>(*doc_, *this);
-    spawnDialog_ = std::make_unique<kores::CSpawnPath>(this);
+    spawnDialog_ = std::make_unique<CSpawnPath>(this);
     spawnPath_ = spawnDialog_->GetPath();
     CreateActions();
     CreateMenus();
@@ -233,3 +235,5 @@ void CMainFrame::EditSpawnPath()
 {
     if (spawnDialog_->DoModal() == QDialog::Accepted) spawnPath_ = spawnDialog_->GetPath();
 }
+
+}  // namespace kores

@@ -5,6 +5,13 @@
 #include <map>
 #include <memory>
 
+class QDialog;
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+namespace kores {
+
 class CCompareCommand;
 class CPlotView;
 class CSaveCommands;
@@ -12,14 +19,7 @@ class CSignalCommands;
 class CVelderDoc;
 class CVelderView;
 class CViewerCommands;
-class QDialog;
-class QLabel;
-class QSplitter;
-class QToolBar;
-
-namespace kores {
 class CSpawnPath;
-}
 
 // The main window: the title grid above the plot in a splitter, the menus,
 // the tool bar and the status bar, and the command table that ties their
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<CSaveCommands> saves_;
     std::unique_ptr<CCompareCommand> compare_;
     std::unique_ptr<CViewerCommands> viewers_;
-    std::unique_ptr<kores::CSpawnPath> spawnDialog_;
+    std::unique_ptr<CSpawnPath> spawnDialog_;
     QString spawnPath_;
     std::map<int, QAction*> actions_;
     QSplitter* splitter_ = nullptr;
@@ -84,3 +84,5 @@ private:
     QLabel* readout_ = nullptr;
     bool sized_ = false;
 };
+
+}  // namespace kores

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+namespace kores {
+
 namespace {
 
 CMessageHook& Hook()
@@ -47,3 +49,5 @@ CWaitCursor::~CWaitCursor()
 {
     QGuiApplication::restoreOverrideCursor();
 }
+
+}  // namespace kores

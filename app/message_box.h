@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+namespace kores {
+
 // Every message box of the program goes through here, so that a test can take
 // the messages instead of a modal box.
 using CMessageHook = std::function<void(QMessageBox::Icon icon, const QString& text)>;
@@ -41,3 +43,5 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
     ~CWaitCursor();
 };
+
+}  // namespace kores

@@ -10,6 +10,8 @@
 #include "app/velder_doc.h"
 #include "document/document.h"
 
+namespace kores {
+
 CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), chart_(new CChartWidget), table_(new CCursorTableView)
 {
@@ -93,3 +95,5 @@ void CPlotView::CopyPlot()
 {
     if (doc_.HasGraph()) chart_->CopyToClipboard();
 }
+
+}  // namespace kores

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace kores {
+
 class CChartWidget;
 class CCursorTableView;
 class CVelderDoc;
@@ -37,3 +39,5 @@ private:
     CChartWidget* chart_;
     CCursorTableView* table_;
 };
+
+}  // namespace kores

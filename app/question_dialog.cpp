@@ -8,6 +8,8 @@
 
 #include "app/message_box.h"
 
+namespace kores {
+
 CQuestion::CQuestion(QWidget* parent)
     : QDialog(parent), question_(new QLabel("No Question:", this)), edit_(new QLineEdit(this))
 {
@@ -44,3 +46,5 @@ void CQuestion::accept()
     answer_ = edit_->text();
     QDialog::accept();
 }
+
+}  // namespace kores

@@ -6,6 +6,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace kores {
+
 // A one-line question without a caption: the question above an edit with the
 // proposed answer; OK needs an answer.
 class CQuestion : public QDialog {
@@ -26,3 +28,5 @@ private:
     QLineEdit* edit_;
     QString answer_;
 };
+
+}  // namespace kores

@@ -17,6 +17,8 @@
 #include "document/save_names.h"
 #include "document/signal_output.h"
 
+namespace kores {
+
 namespace {
 
 QString Text(const std::string& text)
@@ -106,3 +108,5 @@ bool CSaveCommands::AskReplace(const QString& path)
     box.setDefaultButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes;
 }
+
+}  // namespace kores

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-class CVelderDoc;
 class QWidget;
-
 namespace ko {
 class CNSignal;
 class CSaveNames;
 }  // namespace ko
+
+namespace kores {
+
+class CVelderDoc;
 
 // "Save ACSII" and "&Save UDS": a folder from the browser, then one file per
 // current signal under a name the user confirms. A file that exists is
@@ -44,3 +46,5 @@ private:
     CVelderDoc& doc_;
     QWidget& owner_;
 };
+
+}  // namespace kores

@@ -17,6 +17,8 @@
 #include "document/resample_input.h"
 #include "document/truncate_window.h"
 
+namespace kores {
+
 void CSignalCommands::Run(const std::function<void()>& body)
 {
     CWaitCursor wait;
@@ -54,7 +56,7 @@ void CSignalCommands::FilterClass(int cfc)
 void CSignalCommands::Filter()
 {
     if (!doc_.HasGraph()) return;
-    kores::CFilterClass dialog(true, &owner_);
+    CFilterClass dialog(true, &owner_);
     if (dialog.DoModal(doc_.Model().GetCurrentSignals(), 0) != QDialog::Accepted) return;
     if (dialog.IsCutoffChosen()) {
         const double frequency = dialog.GetCutoffFrequency();
@@ -71,7 +73,7 @@ void CSignalCommands::Resample()
 {
     const auto& signals = doc_.Model().GetCurrentSignals();
     if (!doc_.HasGraph() || signals.empty()) return;
-    kores::CResampleDlg dialog(&owner_);
+    CResampleDlg dialog(&owner_);
     dialog.SetNumberOfPoints(static_cast<std::int32_t>(signals.front()->GetY().size()));
     dialog.SetTimeStep(signals.front()->GetDEL());
     if (RunModal(dialog) != QDialog::Accepted) return;
@@ -88,7 +90,7 @@ void CSignalCommands::Truncate()
 {
     const auto& signals = doc_.Model().GetCurrentSignals();
     if (!doc_.HasGraph() || signals.empty()) return;
-    kores::CTruncateDlg dialog(&owner_);
+    CTruncateDlg dialog(&owner_);
     const auto& x = signals.front()->GetX();
     dialog.SetMinTime(x.empty() ? signals.front()->GetStartTime() : x.front(), true);
     dialog.SetMaxTime(x.empty() ? signals.front()->GetEndTime() : x.back(), true);
@@ -116,7 +118,7 @@ void CSignalCommands::AlignSignals()
 {
     const auto& signals = doc_.Model().GetCurrentSignals();
     if (!doc_.HasGraph() || signals.size() < 2) return;
-    kores::CTimeZeroDlg dialog(signals, &owner_);
+    CTimeZeroDlg dialog(signals, &owner_);
     if (RunModal(dialog) != QDialog::Accepted) return;
     const ko::CTimeZeroRule rule = dialog.GetRule();
     Run([&] {
@@ -136,3 +138,5 @@ void CSignalCommands::CopyData()
     if (!doc_.HasGraph()) return;
     QApplication::clipboard()->setText(QString::fromStdString(doc_.Model().CopyDataText()));
 }
+
+}  // namespace kores

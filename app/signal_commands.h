@@ -3,12 +3,14 @@
 
 #include <functional>
 
-class CVelderDoc;
 class QWidget;
-
 namespace ko {
 class CNSignal;
 }
+
+namespace kores {
+
+class CVelderDoc;
 
 // The main frame's commands on the current signals. A failing operation shows
 // its text in a stop box and ends the command with the signals and the graph
@@ -40,3 +42,5 @@ private:
     CVelderDoc& doc_;
     QWidget& owner_;
 };
+
+}  // namespace kores

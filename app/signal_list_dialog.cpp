@@ -10,6 +10,8 @@
 #include "app/message_box.h"
 #include "document/signal_list.h"
 
+namespace kores {
+
 namespace {
 
 constexpr int kLastFittedTitleColumn = 19;
@@ -33,7 +35,7 @@ QFont SignalListHeadingFont()
     return font;
 }
 
-CSignalTitleGrid::CSignalTitleGrid(QWidget* parent) : kores::CGridCtrl(parent)
+CSignalTitleGrid::CSignalTitleGrid(QWidget* parent) : CGridCtrl(parent)
 {
     SetHeadingFont(SignalListHeadingFont());
 }
@@ -42,9 +44,8 @@ void CSignalTitleGrid::ApplyWidths(ko::TestKind kind)
 {
     const auto columns = ko::SignalTitleColumns(kind);
     if (Model().columnCount() != static_cast<int>(columns.size())) {
-        std::vector<kores::CGridColumn> grid;
-        for (const auto& column : columns)
-            grid.push_back({column.heading, column.width, kores::ESortKind::None});
+        std::vector<CGridColumn> grid;
+        for (const auto& column : columns) grid.push_back({column.heading, column.width, ESortKind::None});
         SetColumns(grid);
     }
     for (std::size_t c = 0; c < columns.size(); ++c)
@@ -52,13 +53,13 @@ void CSignalTitleGrid::ApplyWidths(ko::TestKind kind)
     FitColumns(ko::SignalTitleFitFirst(kind), kLastFittedTitleColumn);
 }
 
-CSignalListGrid::CSignalListGrid(QWidget* parent) : kores::CGridCtrl(parent)
+CSignalListGrid::CSignalListGrid(QWidget* parent) : CGridCtrl(parent)
 {
     SetHeadingFont(SignalListHeadingFont());
-    std::vector<kores::CGridColumn> grid;
+    std::vector<CGridColumn> grid;
     int c = 0;
     for (const auto& column : ko::SignalListColumns()) {
-        const auto sort = ko::SignalListSorts(c++) ? kores::ESortKind::Number : kores::ESortKind::None;
+        const auto sort = ko::SignalListSorts(c++) ? ESortKind::Number : ESortKind::None;
         grid.push_back({column.heading, column.width, sort});
     }
     SetColumns(grid);
@@ -71,7 +72,7 @@ void CSignalListGrid::ApplyWidths()
     FitColumns(0, kLastFittedListColumn);
 }
 
-CSignalList::CSignalList(QWidget* parent) : kores::CResizeDlg(parent)
+CSignalList::CSignalList(QWidget* parent) : CResizeDlg(parent)
 {
     setWindowTitle("Signal List");
     resize(760, 420);
@@ -115,7 +116,7 @@ void CSignalList::Fill(const ko::CRecordList<Row>& rows, ko::TestKind kind)
     titleGrid_->Model().DeleteAllRows();
     listGrid_->Model().DeleteAllRows();
     if (!rows.empty()) titleGrid_->Model().AppendRow(Cells(ko::SignalTitleCells(*rows.front(), kind)));
-    std::vector<kores::CGridRow> lines;
+    std::vector<CGridRow> lines;
     for (const auto& row : rows) lines.push_back({Cells(ko::SignalListCells(*row)), {}});
     listGrid_->Model().SetRows(std::move(lines));
     titleGrid_->ApplyWidths(kind);
@@ -131,3 +132,5 @@ void CSignalList::OnResized()
     titleGrid_->ApplyWidths(kind_);
     listGrid_->ApplyWidths();
 }
+
+}  // namespace kores

@@ -9,11 +9,13 @@
 #include "model/test_kind.h"
 #include "model/veh_instrumentation.h"
 
+namespace kores {
+
 // The heading font of the signal list and summary grids.
 QFont SignalListHeadingFont();
 
 // The title band of the signal list: the chosen title with its descriptions.
-class CSignalTitleGrid : public kores::CGridCtrl {
+class CSignalTitleGrid : public CGridCtrl {
     Q_OBJECT
 
 public:
@@ -23,7 +25,7 @@ public:
 };
 
 // One line per instrumentation row carrying the title; the number columns sort.
-class CSignalListGrid : public kores::CGridCtrl {
+class CSignalListGrid : public CGridCtrl {
     Q_OBJECT
 
 public:
@@ -33,7 +35,7 @@ public:
 
 // "Signal List": the selected title and the rows that carry it. The dialog
 // keeps the rows it was given; the document's lists are never touched.
-class CSignalList : public kores::CResizeDlg {
+class CSignalList : public CResizeDlg {
     Q_OBJECT
 
 public:
@@ -61,3 +63,5 @@ private:
     CSignalTitleGrid* titleGrid_ = nullptr;
     CSignalListGrid* listGrid_ = nullptr;
 };
+
+}  // namespace kores

@@ -46,7 +46,7 @@ std::string LocalPath(const QString& path)
 // The drive message names the entry chosen in its place.
 QString DriveMissingText(int selection)
 {
-    QString text = QString::fromStdString(DriveMissingMessage());
+    QString text = QString::fromStdString(ko::DriveMissingMessage());
     if (selection == kSourceFiles)
         text.replace("The WEB entry is selected automatically.",
                      "The Local File System entry is selected automatically.");
@@ -78,7 +78,7 @@ void ShowInsecure(QStatusBar* bar, bool insecure)
 }  // namespace
 
 CSourceSelection::CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds, int sourceKind,
-                                   QWidget* parent, std::optional<CEntryDecision> decision)
+                                   QWidget* parent, std::optional<ko::CEntryDecision> decision)
     : QDialog(parent), allowedKinds_(allowedKinds), sourceKind_(sourceKind)
 {
     result_.kind = kind;
@@ -86,7 +86,7 @@ CSourceSelection::CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds,
     FillDatabaseCombo(*database_, allowedKinds_, kind);
     userName_->setText(CSourceProfile::UserName());
     ShowRememberedPaths();
-    SetupMode(decision ? *decision : DecideEntryMode(WorkingDirectory(), AvailableDrives()));
+    SetupMode(decision ? *decision : ko::DecideEntryMode(ko::WorkingDirectory(), ko::AvailableDrives()));
 }
 
 CSourceSelection::~CSourceSelection() = default;
@@ -130,7 +130,7 @@ QGroupBox* CSourceSelection::BuildDatabaseGroup()
     password_->setEchoMode(QLineEdit::Password);
     password_->setToolTip("Password: \nTo login into the KORVA R&D Database");
     drive_ = new QComboBox(box);
-    for (const CDrive& drive : AvailableDrives())
+    for (const ko::CDrive& drive : ko::AvailableDrives())
         drive_->addItem(QString("[-%1-]").arg(QChar(drive.letter).toLower()));
     tns_ = new QComboBox(box);
     tns_->addItems(kTnsShortNames);
@@ -203,13 +203,13 @@ void CSourceSelection::ShowRememberedPaths()
 
 // A: database, web and local files, the database chosen. B and W: web and
 // local files, the web chosen unless the current source is local files.
-void CSourceSelection::SetupMode(const CEntryDecision& decision)
+void CSourceSelection::SetupMode(const ko::CEntryDecision& decision)
 {
     mode_ = decision.mode;
-    setWindowTitle(mode_ == EEntryMode::W ? "KORVA ZEB R&D Database, US MTD"
-                                          : "Entry Selection, KORVA ZEB, US MTD");
-    choices_[0]->setVisible(mode_ == EEntryMode::A);
-    if (mode_ == EEntryMode::A) {
+    setWindowTitle(mode_ == ko::EEntryMode::W ? "KORVA ZEB R&D Database, US MTD"
+                                              : "Entry Selection, KORVA ZEB, US MTD");
+    choices_[0]->setVisible(mode_ == ko::EEntryMode::A);
+    if (mode_ == ko::EEntryMode::A) {
         const int found = drive_->findText(QString("[-%1-]").arg(QChar(*decision.drive).toLower()));
         drive_->setCurrentIndex(found);
         SetSelection(kSourceDatabase);
@@ -256,7 +256,7 @@ void CSourceSelection::UpdateEnabling()
 
 void CSourceSelection::UpdateTnsShown()
 {
-    tns_->setVisible(mode_ == EEntryMode::A && kTnsAccounts.contains(userName_->text()));
+    tns_->setVisible(mode_ == ko::EEntryMode::A && kTnsAccounts.contains(userName_->text()));
 }
 
 void CSourceSelection::Browse()

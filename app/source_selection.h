@@ -5,9 +5,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/entry_mode.h"
 #include "app/source_profile.h"
 #include "model/test_kind.h"
+#include "sources/entry_mode.h"
 
 class QCheckBox;
 class QComboBox;
@@ -43,10 +43,10 @@ class CSourceSelection : public QDialog {
 public:
     // decision: how to open; by default decided from the working directory and drives.
     CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds, int sourceKind, QWidget* parent = nullptr,
-                     std::optional<CEntryDecision> decision = std::nullopt);
+                     std::optional<ko::CEntryDecision> decision = std::nullopt);
     ~CSourceSelection() override;
 
-    EEntryMode Mode() const { return mode_; }
+    ko::EEntryMode Mode() const { return mode_; }
     int Selection() const;
     void SetSelection(int selection);
     bool IsChoiceOffered(int selection) const;
@@ -81,7 +81,7 @@ private:
     QGroupBox* BuildDatabaseGroup();
     QGroupBox* BuildFilesGroup();
     QGroupBox* BuildWebGroup();
-    void SetupMode(const CEntryDecision& decision);
+    void SetupMode(const ko::CEntryDecision& decision);
     void ShowRememberedPaths();
     void UpdateEnabling();
     void UpdateTnsShown();
@@ -93,7 +93,7 @@ private:
     bool LoadFirstTest(ko::CDataAgentFile& agent, const QString& path, bool storeRoot);
     ko::TestKind ChosenKind() const;
 
-    EEntryMode mode_ = EEntryMode::B;
+    ko::EEntryMode mode_ = ko::EEntryMode::B;
     ko::KindMask allowedKinds_;
     int sourceKind_ = kSourceUnknown;
     QRadioButton* choices_[3] = {};

@@ -7,6 +7,8 @@
 #include "document/test_number_choice.h"
 #include "model/test_kind.h"
 
+namespace kores {
+
 namespace {
 
 bool ParseTests(const QString& list, std::vector<int>& tests)
@@ -109,3 +111,5 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     }
     return true;
 }
+
+}  // namespace kores

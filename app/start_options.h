@@ -8,6 +8,8 @@
 
 #include "model/test_kind.h"
 
+namespace kores {
+
 // A direct start: velder (--store DIR | --web-url URL [--ca-file PEM] [--insecure])
 // [--db vehdb|comdb|biodb] [--tests N,...]
 // [--title ROW] [--command N] [--screenshot FILE.png], or velder FILE.uds...
@@ -36,3 +38,5 @@ struct CStartOptions {
 // not options here.
 bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QString& error);
 QString StartUsage();
+
+}  // namespace kores

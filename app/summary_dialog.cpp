@@ -8,6 +8,8 @@
 #include "app/message_box.h"
 #include "app/signal_list_dialog.h"
 
+namespace kores {
+
 namespace {
 
 constexpr int kNumberWidth = 50;
@@ -15,21 +17,21 @@ constexpr int kCountWidth = 25;
 
 }  // namespace
 
-CSummaryGrid::CSummaryGrid(QWidget* parent) : kores::CGridCtrl(parent)
+CSummaryGrid::CSummaryGrid(QWidget* parent) : CGridCtrl(parent)
 {
     SetHeadingFont(SignalListHeadingFont());
-    std::vector<kores::CGridColumn> columns;
+    std::vector<CGridColumn> columns;
     for (const std::string& heading : ko::SummaryHeadings()) {
         const bool first = columns.empty();
         columns.push_back({QString::fromStdString(heading), first ? kNumberWidth : kCountWidth,
-                           first ? kores::ESortKind::Text : kores::ESortKind::Number});
+                           first ? ESortKind::Text : ESortKind::Number});
     }
     SetColumns(columns);
 }
 
 void CSummaryGrid::SetLines(const std::vector<ko::CSummaryLine>& lines)
 {
-    std::vector<kores::CGridRow> rows;
+    std::vector<CGridRow> rows;
     for (const ko::CSummaryLine& line : lines) {
         QStringList cells{QString::fromStdString(line.testNumber)};
         for (const std::size_t count :
@@ -41,7 +43,7 @@ void CSummaryGrid::SetLines(const std::vector<ko::CSummaryLine>& lines)
     FitColumns(0, Model().columnCount() - 1);
 }
 
-CSummary::CSummary(QWidget* parent) : kores::CResizeDlg(parent)
+CSummary::CSummary(QWidget* parent) : CResizeDlg(parent)
 {
     setWindowTitle("Summary");
     resize(660, 300);
@@ -86,3 +88,5 @@ void CSummary::OnResized()
 {
     grid_->FitColumns(0, grid_->Model().columnCount() - 1);
 }
+
+}  // namespace kores

@@ -11,8 +11,10 @@
 #include "model/component_test.h"
 #include "model/vehicle_test.h"
 
+namespace kores {
+
 // One line per loaded test: its curve counts against the other tests.
-class CSummaryGrid : public kores::CGridCtrl {
+class CSummaryGrid : public CGridCtrl {
     Q_OBJECT
 
 public:
@@ -22,7 +24,7 @@ public:
 
 // "Summary" of the loaded tests of one kind. Setting the tests computes the
 // lines; a test without a test record throws the test model's error.
-class CSummary : public kores::CResizeDlg {
+class CSummary : public CResizeDlg {
     Q_OBJECT
 
 public:
@@ -48,3 +50,5 @@ private:
     std::vector<std::shared_ptr<ko::CBioTest>> bioTests_;
     CSummaryGrid* grid_ = nullptr;
 };
+
+}  // namespace kores

@@ -13,6 +13,8 @@
 
 #include "document/selection_texts.h"
 
+namespace kores {
+
 CTestSelectionDialog::CTestSelectionDialog(const QString& title, const QStringList& filterLabels,
                                            const QStringList& descriptionLabels,
                                            std::vector<std::vector<std::string>> rows, QWidget* parent)
@@ -156,3 +158,5 @@ void CDABioTNDlg::FilterChanged(int /*index*/)
     DescriptionLabel(kAgeDescription)->setText(biological ? "Age" : "Size");
     SetDescriptionShown(kWeightDescription, biological);
 }
+
+}  // namespace kores

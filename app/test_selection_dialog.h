@@ -14,6 +14,8 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 
+namespace kores {
+
 // The per-database test selection: drop-down filters in cascade, the last of
 // which lists the remaining test numbers, and read-only descriptions of the
 // test chosen there. Each row holds the filter texts (test number last), then
@@ -87,3 +89,5 @@ public:
 protected:
     void FilterChanged(int index) override;
 };
+
+}  // namespace kores

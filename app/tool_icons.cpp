@@ -9,6 +9,8 @@
 
 #include "app/command_ids.h"
 
+namespace kores {
+
 namespace {
 
 constexpr int kSize = 16;
@@ -80,3 +82,5 @@ QIcon ApplicationIcon()
     }
     return QIcon(pixmap);
 }
+
+}  // namespace kores

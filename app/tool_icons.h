@@ -3,7 +3,11 @@
 
 #include <QIcon>
 
+namespace kores {
+
 // The 16 by 16 tool bar image of a command (null for commands without one).
 QIcon ToolIcon(int commandId);
 // The application's icon: three overlaid curves.
 QIcon ApplicationIcon();
+
+}  // namespace kores

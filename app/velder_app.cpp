@@ -14,6 +14,8 @@
 #include "app/viewer_commands.h"
 #include "document/run_folder.h"
 
+namespace kores {
+
 namespace {
 // How long the window may settle before its screenshot is taken.
 constexpr int kScreenshotDelayMs = 300;
@@ -84,3 +86,5 @@ int CVelderApp::Run()
     if (options.files.isEmpty() && (!direct || options.tests.empty())) frame.PostOpen();
     return exec();
 }
+
+}  // namespace kores

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+namespace kores {
+
 // The application: its profile lives under the organisation "Pellow" and the
 // application "Velder". Run shows the main window and either posts the test
 // selection or starts directly on a store given on the command line.
@@ -15,3 +17,5 @@ public:
     // The exit code: 2 for bad options, else the event loop's.
     int Run();
 };
+
+}  // namespace kores

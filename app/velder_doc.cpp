@@ -7,10 +7,12 @@
 #include "app/message_box.h"
 #include "document/document.h"
 
+namespace kores {
+
 CVelderDoc::CVelderDoc(QObject* parent)
     : QObject(parent),
       model_(std::make_unique<ko::CDocument>()),
-      batch_(std::make_shared<kores::CBatchTestNumbers>())
+      batch_(std::make_shared<CBatchTestNumbers>())
 {
 }
 
@@ -58,3 +60,5 @@ void CVelderDoc::UpdateAllViews(int hint)
 {
     Q_EMIT Updated(hint);
 }
+
+}  // namespace kores

@@ -11,9 +11,10 @@
 namespace ko {
 class CDocument;
 }
+
 namespace kores {
+
 class CBatchTestNumbers;
-}
 
 // The program's single document: the document model with the batch test
 // dialog that owns the data agent and the loaded tests. Views follow it
@@ -31,7 +32,7 @@ public:
 
     ko::CDocument& Model() { return *model_; }
     const ko::CDocument& Model() const { return *model_; }
-    kores::CBatchTestNumbers& Batch() const { return *batch_; }
+    CBatchTestNumbers& Batch() const { return *batch_; }
     ko::TestKind GetKind() const;
 
     // Whether the plot view shows a graph (set by the plot view).
@@ -56,6 +57,8 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<ko::CDocument> model_;
-    std::shared_ptr<kores::CBatchTestNumbers> batch_;
+    std::shared_ptr<CBatchTestNumbers> batch_;
     bool graph_ = false;
 };
+
+}  // namespace kores

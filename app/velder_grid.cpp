@@ -8,6 +8,8 @@
 #include "app/velder_doc.h"
 #include "document/document.h"
 
+namespace kores {
+
 namespace {
 
 constexpr int kCountWidth = 25;
@@ -21,7 +23,7 @@ bool IsIntegerField(const std::string& name)
 
 }  // namespace
 
-CVelderGrid::CVelderGrid(CVelderDoc& doc, QWidget* parent) : kores::CGridCtrl(parent), doc_(doc) {}
+CVelderGrid::CVelderGrid(CVelderDoc& doc, QWidget* parent) : CGridCtrl(parent), doc_(doc) {}
 
 QColor CVelderGrid::DastatColor(const QString& dastat)
 {
@@ -36,12 +38,12 @@ void CVelderGrid::Rebuild()
 {
     const ko::CDocument& model = doc_.Model();
     const std::vector<std::string> headings = model.GetTitleHeadings();
-    std::vector<kores::CGridColumn> columns;
+    std::vector<CGridColumn> columns;
     int dastat = -1;
     for (const std::string& heading : headings) {
-        kores::CGridColumn column{QString::fromStdString(heading), kFieldWidth, kores::ESortKind::Text};
-        if (columns.empty()) column = {"#", kCountWidth, kores::ESortKind::Number};
-        if (IsIntegerField(heading)) column.sortKind = kores::ESortKind::Number;
+        CGridColumn column{QString::fromStdString(heading), kFieldWidth, ESortKind::Text};
+        if (columns.empty()) column = {"#", kCountWidth, ESortKind::Number};
+        if (IsIntegerField(heading)) column.sortKind = ESortKind::Number;
         if (heading == "DASTAT") {
             column.width = kDastatWidth;
             dastat = static_cast<int>(columns.size());
@@ -51,9 +53,9 @@ void CVelderGrid::Rebuild()
     CWaitCursor wait;
     setUpdatesEnabled(false);
     SetColumns(columns);
-    std::vector<kores::CGridRow> rows;
+    std::vector<CGridRow> rows;
     for (std::size_t t = 0; t < model.GetTitleCount(); ++t) {
-        kores::CGridRow row;
+        CGridRow row;
         row.cells << QString::number(model.GetTitleCounts()[t]);
         for (const std::string& text : model.GetTitleTexts(t)) row.cells << QString::fromStdString(text);
         if (dastat > 0) row.background = DastatColor(row.cells.value(dastat));
@@ -86,3 +88,5 @@ void CVelderGrid::FillContextMenu(QMenu& menu, int row, int column)
     });
     view->setEnabled(signalList_ && signalList_->isEnabled());
 }
+
+}  // namespace kores

@@ -7,12 +7,15 @@
 
 #include "grid/grid_ctrl.h"
 
-class CVelderDoc;
 class QAction;
+
+namespace kores {
+
+class CVelderDoc;
 
 // The title grid: one row per distinct signal title of the loaded tests, with
 // its count, coloured by its data status.
-class CVelderGrid : public kores::CGridCtrl {
+class CVelderGrid : public CGridCtrl {
     Q_OBJECT
 
 public:
@@ -39,3 +42,5 @@ private:
     CVelderDoc& doc_;
     QAction* signalList_ = nullptr;
 };
+
+}  // namespace kores

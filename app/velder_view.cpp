@@ -7,6 +7,8 @@
 #include "app/velder_grid.h"
 #include "document/document.h"
 
+namespace kores {
+
 CVelderView::CVelderView(CVelderDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), grid_(new CVelderGrid(doc, this))
 {
@@ -35,3 +37,5 @@ void CVelderView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     grid_->FitAllColumns();
 }
+
+}  // namespace kores

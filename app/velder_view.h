@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace kores {
+
 class CVelderDoc;
 class CVelderGrid;
 
@@ -27,3 +29,5 @@ private:
     CVelderDoc& doc_;
     CVelderGrid* grid_;
 };
+
+}  // namespace kores

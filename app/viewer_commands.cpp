@@ -16,10 +16,12 @@
 #include "viewers/uds_dialog.h"
 #include "viewers/viewer_prompts.h"
 
+namespace kores {
+
 CViewerCommands::CViewerCommands(CVelderDoc& doc, QWidget& owner) : doc_(doc), owner_(owner)
 {
     // The viewers' messages go through the program's boxes (and a test's hook).
-    kores::ViewerPrompts().message = [](QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    ViewerPrompts().message = [](QWidget* parent, QMessageBox::Icon icon, const QString& text) {
         ShowMessage(parent, icon, text);
     };
 }
@@ -87,7 +89,7 @@ std::unique_ptr<QDialog> CViewerCommands::CreateUdsSpecification()
 {
     const ko::CSignalList& signals = doc_.Model().GetCurrentSignals();
     if (signals.empty()) return nullptr;
-    auto dialog = std::make_unique<kores::CUDSDialog>(&owner_);
+    auto dialog = std::make_unique<CUDSDialog>(&owner_);
     dialog->SetSignals(signals);
     return dialog;
 }
@@ -96,7 +98,7 @@ std::unique_ptr<QDialog> CViewerCommands::CreateTestSpecification()
 {
     const ko::CDocument& model = doc_.Model();
     if (model.GetTestCount() == 0) return nullptr;
-    auto dialog = std::make_unique<kores::CSpecification>(&owner_);
+    auto dialog = std::make_unique<CSpecification>(&owner_);
     dialog->SetAgent(doc_.Batch().GetAgent());
     switch (model.GetKind()) {
         case ko::TestKind::Vehicle: dialog->SetTests(model.GetLists<ko::CVehicleTest>().tests); break;
@@ -106,3 +108,5 @@ std::unique_ptr<QDialog> CViewerCommands::CreateTestSpecification()
     }
     return dialog;
 }
+
+}  // namespace kores

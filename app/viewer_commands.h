@@ -5,9 +5,12 @@
 #include <memory>
 #include <optional>
 
-class CVelderDoc;
 class QDialog;
 class QWidget;
+
+namespace kores {
+
+class CVelderDoc;
 
 // The View menu's inspection dialogs: signal list, summary, UDS and test
 // specification, each built for one showing from the document's lists of
@@ -34,3 +37,5 @@ private:
     CVelderDoc& doc_;
     QWidget& owner_;
 };
+
+}  // namespace kores

@@ -18,6 +18,8 @@
 #include "samples/sample_store.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 using ko::CTestNumberChoice;
@@ -51,7 +53,7 @@ protected:
     void TakeStore(const QString& root)
     {
         kores::CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown,
-                                          nullptr, EntryMode(kores::EEntryMode::B));
+                                          nullptr, EntryMode(ko::EEntryMode::B));
         selection.SetSelection(kores::kSourceFiles);
         selection.DirectoryBox()->setEditText(root);
         ASSERT_TRUE(selection.Apply());

@@ -17,6 +17,8 @@
 #include "printing/print_preview.h"
 #include "qt_test_app.h"
 
+using namespace kores;
+
 namespace {
 
 QByteArray Head(const QString& path, int bytes)

@@ -9,6 +9,8 @@
 
 #include "qt_test_app.h"
 
+using namespace kores;
+
 namespace {
 
 // Shows what the graph would draw for its whole data.

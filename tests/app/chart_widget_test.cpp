@@ -11,6 +11,8 @@
 #include "crash_pulses.h"
 #include "qt_test_app.h"
 
+using namespace kores;
+
 namespace {
 
 constexpr double kNull = 2.220446049250313e-16;

@@ -27,6 +27,8 @@
 #include "formats/uds_signal.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 class CompareSignals : public ::testing::Test {

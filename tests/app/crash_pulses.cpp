@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace kores;
+
 CChartInput CPulseArrays::Input(const QString& yTitle, const QString& xTitle) const
 {
     CChartInput input;

@@ -31,6 +31,8 @@
 #include "grid/grid_ctrl.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 constexpr int kHeadAccelerationRow = 5;  // HDCG XL of vehicle 1 in velder-cli titles order

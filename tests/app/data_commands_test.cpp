@@ -28,6 +28,8 @@
 #include "formats/uds_file.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 std::vector<double> Numbers(const std::string& line)

@@ -11,6 +11,8 @@
 
 #include "qt_test_app.h"
 
+using namespace kores;
+
 using kores::CGridColumn;
 using kores::CGridCtrl;
 using kores::ESortKind;

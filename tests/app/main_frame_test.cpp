@@ -67,7 +67,7 @@ protected:
     kores::CBatchTestNumbers& OpenStore()
     {
         CSourceSelection selection(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, &frame,
-                                   EntryMode(kores::EEntryMode::B));
+                                   EntryMode(ko::EEntryMode::B));
         selection.SetSelection(kores::kSourceFiles);
         selection.DirectoryBox()->setEditText(SampleStoreRoot());
         EXPECT_TRUE(selection.Apply());
@@ -430,3 +430,5 @@ TEST_F(MainFrame, ScreenshotOfThePlottedTitle)
 }  // namespace
 
 #include "main_frame_test.moc"
+
+using namespace kores;

@@ -20,6 +20,8 @@
 #include "core/signal.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 std::shared_ptr<ko::CNSignal> AtClass(int cfc, float prefil)

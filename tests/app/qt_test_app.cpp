@@ -5,6 +5,8 @@
 
 #include <memory>
 
+using namespace kores;
+
 namespace {
 
 std::unique_ptr<QApplication>& Instance()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Source selection: entry modes, the local-files and web choices and their profile entries.
+// Source selection: the local-files and web choices and their profile entries.
 #include "app/source_selection.h"
 
 #include <gtest/gtest.h>
@@ -21,48 +21,18 @@
 #include "tests/support/serve_process.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
-using kores::CEntryDecision;
-using kores::CSourceSelection;
-using kores::EEntryMode;
-
-void Touch(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-TEST(EntryMode, MarkerFileAndDrivesDecideTheMode)
-{
-    CVelderTestEnv env;
-    const QString work = env.Dir() + "/work";
-    QDir().mkpath(work);
-    std::vector<kores::CDrive> drives = {{'D', (env.Dir() + "/d").toStdString()},
-                                         {'J', (env.Dir() + "/j").toStdString()},
-                                         {'Q', (env.Dir() + "/q").toStdString()}};
-    EXPECT_EQ(kores::DecideEntryMode(std::nullopt, drives).mode, EEntryMode::W);
-    EXPECT_EQ(kores::DecideEntryMode(work.toStdString(), drives).mode, EEntryMode::B) << "no marker file";
-
-    Touch(work + "/" + kores::kDataEntryMarker);
-    CEntryDecision decision = kores::DecideEntryMode(work.toStdString(), drives);
-    EXPECT_EQ(decision.mode, EEntryMode::B);
-    EXPECT_TRUE(decision.driveMissing);
-
-    Touch(env.Dir() + "/d/" + kores::kUdsDriveIdentifier);
-    Touch(env.Dir() + "/q/" + kores::kUdsDriveIdentifier);
-    decision = kores::DecideEntryMode(work.toStdString(), drives);
-    EXPECT_EQ(decision.mode, EEntryMode::A);
-    EXPECT_EQ(decision.drive, 'Q') << "the later of two drives carrying the store";
-    EXPECT_FALSE(decision.driveMissing);
-}
+using ko::CEntryDecision;
+using ko::EEntryMode;
 
 TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheWebEntryAndDatabaseIsNotOffered)
 {
     CVelderTestEnv env;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                            EntryMode(EEntryMode::B, std::nullopt, true));
+                            EntryMode(ko::EEntryMode::B, std::nullopt, true));
     ASSERT_EQ(env.Messages().size(), 1u);
     EXPECT_TRUE(
         env.Messages()[0].second.startsWith("Fails to find the dirve accommodating UDS files.\n"
@@ -74,7 +44,7 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheWebEntryAndDatab
     EXPECT_EQ(dialog.windowTitle(), "Entry Selection, KORVA ZEB, US MTD");
 
     CSourceSelection unreadable(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                                EntryMode(EEntryMode::W));
+                                EntryMode(ko::EEntryMode::W));
     EXPECT_EQ(unreadable.windowTitle(), "KORVA ZEB R&D Database, US MTD");
     EXPECT_EQ(env.Messages().size(), 1u);
 }
@@ -83,7 +53,7 @@ TEST(SourceSelectionDialog, DatabaseChoiceNeedsNameAndPasswordAndIsNotAvailableY
 {
     CVelderTestEnv env;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                            EntryMode(EEntryMode::A, 'J'));
+                            EntryMode(ko::EEntryMode::A, 'J'));
     EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceDatabase));
     EXPECT_EQ(dialog.Selection(), kores::kSourceDatabase);
     EXPECT_FALSE(dialog.Apply()) << "empty user name";
@@ -134,7 +104,7 @@ protected:
     CSourceSelection& Dialog(ko::TestKind kind = ko::TestKind::Vehicle)
     {
         dialog = std::make_unique<CSourceSelection>(kind, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                                                    EntryMode(EEntryMode::B));
+                                                    EntryMode(ko::EEntryMode::B));
         dialog->SetSelection(kores::kSourceFiles);
         return *dialog;
     }
@@ -184,7 +154,7 @@ TEST_F(LocalFiles, StoreRootGivesAnAgentForEveryTestAndWritesTheProfile)
               QStringList{SampleStoreRoot()});
     QSettings().setValue("Settings/UserName", "tester");
     CSourceSelection again(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceFiles, nullptr,
-                           EntryMode(EEntryMode::B));
+                           EntryMode(ko::EEntryMode::B));
     EXPECT_EQ(again.DirectoryBox()->itemText(0), SampleStoreRoot()) << "the directory list is read back";
     EXPECT_EQ(again.UserNameEdit()->text(), "tester");
 }
@@ -201,7 +171,7 @@ TEST_F(LocalFiles, RememberedChoicesAreReadBackAtTheNextOpening)
     CSourceProfile::AddPath(CSourceProfile::kZipDataSection, "/tests/older.zip");
     CSourceProfile::AddPath(CSourceProfile::kZipDataSection, "/tests/newer.zip");
     CSourceSelection again(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceFiles, nullptr,
-                           EntryMode(EEntryMode::B));
+                           EntryMode(ko::EEntryMode::B));
     EXPECT_EQ(again.DirectoryBox()->currentText(), SampleStoreRoot());
     again.ZipDataCheck()->setChecked(true);
     ASSERT_EQ(again.DirectoryBox()->count(), 2);
@@ -211,11 +181,11 @@ TEST_F(LocalFiles, RememberedChoicesAreReadBackAtTheNextOpening)
     EXPECT_EQ(again.DirectoryBox()->currentText(), SampleStoreRoot());
 
     CSourceSelection database(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                              EntryMode(EEntryMode::A, 'J'));
+                              EntryMode(ko::EEntryMode::A, 'J'));
     database.UserNameEdit()->setText("tester");
     EXPECT_FALSE(database.Apply()) << "no password";
     CSourceSelection later(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                           EntryMode(EEntryMode::A, 'J'));
+                           EntryMode(ko::EEntryMode::A, 'J'));
     EXPECT_EQ(later.UserNameEdit()->text(), "tester");
 
     CSourceProfile::SetDatabase("Crash Avoidance");
@@ -260,7 +230,7 @@ TEST(SourceSelectionDialog, WebChoiceConnectsAndRemembersTheServer)
     CVelderTestEnv env;
     QMainWindow window;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
-                            EntryMode(EEntryMode::B));
+                            EntryMode(ko::EEntryMode::B));
     ASSERT_EQ(dialog.Selection(), kores::kSourceWeb);
     EXPECT_EQ(dialog.ServerURLEdit()->text(), "https://");
     dialog.ServerURLEdit()->setText("http://127.0.0.1:1");

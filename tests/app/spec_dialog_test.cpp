@@ -28,6 +28,8 @@
 #include "viewers/spec_grid.h"
 #include "viewers/viewer_prompts.h"
 
+using namespace kores;
+
 namespace {
 
 // Answers media requests with a fixed location.

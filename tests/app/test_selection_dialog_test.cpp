@@ -10,6 +10,8 @@
 
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;

@@ -30,6 +30,8 @@
 #include "viewers/uds_print_page.h"
 #include "viewers/viewer_prompts.h"
 
+using namespace kores;
+
 namespace {
 
 // The text of a PDF file through pdftotext (poppler-utils).

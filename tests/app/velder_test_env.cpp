@@ -8,6 +8,8 @@
 #include "qt_test_app.h"
 #include "samples/sample_store.h"
 
+using namespace kores;
+
 CVelderTestEnv::CVelderTestEnv()
     : hook_([this](QMessageBox::Icon icon, const QString& text) { messages_.emplace_back(icon, text); })
 {

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/entry_mode.h"
 #include "app/message_box.h"
+#include "sources/entry_mode.h"
 
 // What a test of the program's windows needs: the application with its
 // names, a profile of its own in a temporary directory, and the message boxes
@@ -25,7 +25,7 @@ public:
 private:
     QTemporaryDir dir_;
     std::vector<std::pair<QMessageBox::Icon, QString>> messages_;
-    CMessageHookScope hook_;
+    kores::CMessageHookScope hook_;
 };
 
 // The sample test store, written once per test program into a temporary directory.
@@ -34,8 +34,8 @@ QString SampleStoreRoot();
 QStringList SampleTestDirectories();
 
 // How a source selection opens in a test (no drives searched).
-inline kores::CEntryDecision EntryMode(kores::EEntryMode mode, std::optional<char> drive = std::nullopt,
-                                       bool driveMissing = false)
+inline ko::CEntryDecision EntryMode(ko::EEntryMode mode, std::optional<char> drive = std::nullopt,
+                                    bool driveMissing = false)
 {
     return {mode, drive, driveMissing};
 }

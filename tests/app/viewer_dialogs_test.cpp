@@ -19,6 +19,8 @@
 #include "document/document.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 class ViewerDialogs : public ::testing::Test {

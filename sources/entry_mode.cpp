@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/entry_mode.h"
+#include "sources/entry_mode.h"
 
 #include <filesystem>
 
@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-namespace kores {
+namespace ko {
 
 namespace fs = std::filesystem;
 
@@ -86,4 +86,4 @@ std::string DriveMissingMessage()
            "please call the administrator.";
 }
 
-}  // namespace kores
+}  // namespace ko

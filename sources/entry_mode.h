@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kores {
+namespace ko {
 
 // How the source selection opens: A offers the database (the marker file is in
 // the working directory and a drive carries the UDS store), B the web and the
@@ -45,4 +45,4 @@ bool HasDataEntryMarker(const std::string& directory);
 // The message shown when the marker file is there but no drive carries the store.
 std::string DriveMissingMessage();
 
-}  // namespace kores
+}  // namespace ko
