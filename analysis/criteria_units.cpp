@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "core/failure.h"
 #include "core/units.h"
 
 namespace ko {
@@ -59,8 +60,8 @@ double ScaleToBase(CQuantity quantity, const std::string& yunits, const std::str
         if (unit.units == yunits || (!unit.code.empty() && unit.code == yunits)) return unit.factor;
         accepted += (accepted.empty() ? "" : " or ") + std::string(unit.units);
     }
-    throw std::logic_error(label + ": " + QuantityName(quantity) + " must be in " + accepted + ", not '" +
-                           yunits + "'");
+    throw ko::CFailure(label + ": " + QuantityName(quantity) + " must be in " + accepted + ", not '" +
+                       yunits + "'");
 }
 
 }  // namespace ko

@@ -7,6 +7,7 @@
 #include "analysis/clip.h"
 #include "analysis/hic.h"
 #include "analysis/peak.h"
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "core/signal.h"
 
@@ -59,10 +60,10 @@ CCriterionValue EvaluateCriterion(const CCriterionInfo& info,
                                   const CCriterionParameters& parameters)
 {
     if (channels.size() != info.count)
-        throw std::logic_error(std::string(info.caption) + ": needs " + std::to_string(info.count) +
-                               " channels (" + info.channels + "), not " + std::to_string(channels.size()));
+        throw ko::CFailure(std::string(info.caption) + ": needs " + std::to_string(info.count) +
+                           " channels (" + info.channels + "), not " + std::to_string(channels.size()));
     for (const auto& channel : channels)
-        if (!channel) throw std::logic_error(std::string(info.caption) + ": a channel is missing");
+        if (!channel) throw ko::CFailure(std::string(info.caption) + ": a channel is missing");
     const CNSignal& first = *channels[0];
     switch (info.criterion) {
         case CCriterion::Hic15:
@@ -97,7 +98,7 @@ CCriterionValue EvaluateCriterion(const CCriterionInfo& info,
             return AtTime(ti.value, ti.time, "");
         }
     }
-    throw std::logic_error("unknown criterion");
+    throw ko::CFailure("unknown criterion");
 }
 
 std::vector<std::string> CriterionCells(const CCriterionInfo& info, const CCriterionValue& value)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/samples.h"
+#include "core/failure.h"
 #include "core/signal.h"
 
 namespace ko {
@@ -18,8 +19,8 @@ std::shared_ptr<CNSignal> Resultant(const CNSignal& x, const CNSignal& y, const 
     const CSamples sz = UniformSamples(z, label + " z axis");
     for (const CNSignal* axis : {&y, &z})
         if (axis->GetYUNITS() != x.GetYUNITS())
-            throw std::logic_error(label + ": the axes differ in units ('" + x.GetYUNITS() + "' and '" +
-                                   axis->GetYUNITS() + "')");
+            throw ko::CFailure(label + ": the axes differ in units ('" + x.GetYUNITS() + "' and '" +
+                               axis->GetYUNITS() + "')");
     RequireSameTimeBase(sx, sy, label, "the x axis", "the y axis");
     RequireSameTimeBase(sx, sz, label, "the x axis", "the z axis");
     std::vector<double> values(sx.size());

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/ops_butterworth.h"
 #include "core/ops_butterworth_batch.h"
 #include "core/signal.h"
@@ -102,7 +103,7 @@ void CNSignal::FinishFilter(double f)
 void CheckFilterClass(int cfc)
 {
     if (cfc != 60 && cfc != 180 && cfc != 600 && cfc != 1000)
-        throw std::logic_error("BWfilt: Frequency Channel Class is not specified in SAE J211");
+        throw ko::CFailure("BWfilt: Frequency Channel Class is not specified in SAE J211");
 }
 
 bool CNSignal::FilterClass(int cfc)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/ops_interpolate.h"
 #include "core/signal.h"
 
@@ -10,19 +11,19 @@ namespace ko {
 
 bool CData::Resample(double dt)
 {
-    if (!(dt > 0.0)) throw std::logic_error("Requested Time step <= 0");
-    if (x_.empty() || y_.empty()) throw std::logic_error("Not enough data points");
+    if (!(dt > 0.0)) throw ko::CFailure("Requested Time step <= 0");
+    if (x_.empty() || y_.empty()) throw ko::CFailure("Not enough data points");
     for (std::size_t i = 1; i < x_.size(); ++i)
-        if (x_[i - 1] > x_[i]) throw std::logic_error("X axis data is not monotonically increasing");
+        if (x_[i - 1] > x_[i]) throw ko::CFailure("X axis data is not monotonically increasing");
 
     RefreshExtremes();
     const double estimate = std::trunc((GetXMax() - GetXMin()) / dt + 0.99);
     // Equal neighbouring x values at an end of the data leave no line to
     // extrapolate along; Interpolate reports them as a failure.
     auto result = Interpolate(x_, y_, dt, GetNFP(), GetNLP(), estimate);
-    if (!result) throw std::logic_error("Error Interpolating Data");
+    if (!result) throw ko::CFailure("Error Interpolating Data");
     // An empty new range is refused before the header changes.
-    if (result->y.empty()) throw std::logic_error("No Y Signal Data");
+    if (result->y.empty()) throw ko::CFailure("No Y Signal Data");
 
     SetNFP(result->nfp);
     SetNLP(result->nlp);

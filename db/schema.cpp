@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "db/connection.h"
 #include "model/biomechanics_test.h"
 #include "model/component_test.h"
@@ -171,7 +172,7 @@ const std::vector<CTableSpec>& TestTables(TestKind kind)
         case TestKind::Biomechanics: return bio;
         case TestKind::Component: return com;
         case TestKind::Vehicle: return veh;
-        default: throw std::logic_error("Invalid Database");
+        default: throw ko::CFailure("Invalid Database");
     }
 }
 
@@ -180,7 +181,7 @@ const CTableSpec& TestTable(TestKind kind, std::string_view table)
     for (const CTableSpec& spec : TestTables(kind)) {
         if (spec.table == table) return spec;
     }
-    throw std::logic_error("Unknown table: " + std::string(table));
+    throw ko::CFailure("Unknown table: " + std::string(table));
 }
 
 const std::vector<CTableSpec>& CodeTables()

@@ -4,6 +4,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "core/signal.h"
 
@@ -65,14 +66,14 @@ void CCursorTable::SetSignals(const CSignalList& signals)
 void CCursorTable::SetCriterion(const CCriterionInfo& criterion)
 {
     if (criterion.count != 1)
-        throw std::logic_error(std::string(criterion.caption) + ": reads more than one channel");
+        throw ko::CFailure(std::string(criterion.caption) + ": reads more than one channel");
     criterion_ = &criterion;
     ComputeCriterion();
 }
 
 void CCursorTable::SetSigmaFactor(double k)
 {
-    if (!(k >= 0.0)) throw std::logic_error("Corridor: k must not be negative");
+    if (!(k >= 0.0)) throw ko::CFailure("Corridor: k must not be negative");
     k_ = k;
     ComputeCorridor();
 }

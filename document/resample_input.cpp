@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "core/signal.h"
 #include "document/typed_number.h"
@@ -33,9 +34,8 @@ double TimeStepForPoints(const CNSignal& signal, std::int32_t points)
 {
     const auto& x = signal.GetX();
     if (points < 2)
-        throw std::logic_error("Number of Points: " + std::to_string(points) +
-                               " needs to be greater then one.");
-    if (x.size() < 2 || !(x.back() > x.front())) throw std::logic_error("Not enough data points");
+        throw ko::CFailure("Number of Points: " + std::to_string(points) + " needs to be greater then one.");
+    if (x.size() < 2 || !(x.back() > x.front())) throw ko::CFailure("Not enough data points");
     return (x.back() - x.front()) / (points - 1);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/uds_report.h"
 
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "document/uds_pages.h"
 
@@ -43,7 +44,7 @@ const CUDSSubPage& SubPage(const char* title)
     for (const CUDSPage& page : UDSPages())
         for (const CUDSSubPage& sub : page.subPages)
             if (std::string(sub.title) == title) return sub;
-    throw std::logic_error(std::string("No UDS page ") + title);
+    throw ko::CFailure(std::string("No UDS page ") + title);
 }
 
 CReportBlock FileBlock(const CData& s)

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
+
 namespace ko {
 
 CDirectory::CDirectory() = default;
@@ -63,7 +65,7 @@ void CDirectory::SetRoot(const std::string& text)
         trailing_.clear();
         root_.clear();
         path_.clear();
-        throw std::logic_error("No alphabet letter dir root.");
+        throw ko::CFailure("No alphabet letter dir root.");
     }
     SetSeparators('\\', true);
     root_ = std::string(1, text[0]) + ":\\";

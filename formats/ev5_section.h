@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/failure.h"
 #include "formats/ev5.h"
 #include "formats/ev_base.h"
 #include "model/column_table.h"
@@ -145,8 +146,7 @@ public:
     {
         const auto pipes = static_cast<std::size_t>(std::count(line.begin(), line.end(), CEV5::kSeparator));
         const auto form = std::find(allowed_.begin(), allowed_.end(), pipes);
-        if (form == allowed_.end())
-            throw std::logic_error(EV5PipeCountText(texts_.pipeName, pipes, allowed_));
+        if (form == allowed_.end()) throw ko::CFailure(EV5PipeCountText(texts_.pipeName, pipes, allowed_));
         const std::vector<Slot>& slots = forms_[static_cast<std::size_t>(form - allowed_.begin())];
         const std::vector<std::string_view> fields = SplitRecordLine(line);
         auto record = std::make_shared<R>();
@@ -155,7 +155,7 @@ public:
             for (std::size_t i = 0; i < fields.size(); ++i) Set(slots[i], *record, fields[i]);
             access_.store(test, std::move(record));
         } catch (const std::exception& failure) {
-            throw std::logic_error(Where(KeyText(slots, fields)) + failure.what());
+            throw ko::CFailure(Where(KeyText(slots, fields)) + failure.what());
         }
     }
 
@@ -167,8 +167,7 @@ public:
             for (std::size_t i = 0; i < slots.size(); ++i) {
                 const std::string text = Get(slots[i], *record, testNumber);
                 const std::string fault = EV5FieldFault(text, i);
-                if (!fault.empty())
-                    throw std::logic_error(Where(KeyText(*record)) + slots[i].name + " " + fault);
+                if (!fault.empty()) throw ko::CFailure(Where(KeyText(*record)) + slots[i].name + " " + fault);
                 if (i > 0) line += CEV5::kSeparator;
                 line += text;
             }

@@ -13,7 +13,7 @@ namespace ko {
 
 // A UDS-1992 signal file: the header field set, the data and three carried
 // texts. Used once: read into (Read, ReadBuffer), or filled and written (Write).
-// Failures throw std::logic_error with the message shown to the user.
+// Failures throw ko::CFailure with the message shown to the user.
 //
 // The data are kept as x, y, z sequences; the point list is built from them
 // when it is first asked for.

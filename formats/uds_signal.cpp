@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/filter_class.h"
 
 namespace ko {
@@ -50,14 +51,14 @@ void GiveHeader(const CData& data, CUDSFile& file)
 
 void SetFromUDSFile(CData& data, const CUDSFile& file)
 {
-    if (file.GetPointCount() == 0) throw std::logic_error("No Information.");
+    if (file.GetPointCount() == 0) throw ko::CFailure("No Information.");
     data.TakeData(file.GetX(), file.GetY(), file.GetZ());
     TakeHeader(data, file);
 }
 
 void SetFromUDSFile(CData& data, CUDSFile&& file)
 {
-    if (file.GetPointCount() == 0) throw std::logic_error("No Information.");
+    if (file.GetPointCount() == 0) throw ko::CFailure("No Information.");
     std::vector<double> x, y, z;
     file.ReleaseData(x, y, z);
     data.TakeData(std::move(x), std::move(y), std::move(z));
@@ -77,7 +78,7 @@ void WriteUDS(const CData& data, const std::string& path)
         GiveHeader(data, file);
         file.WriteValues(path, data.GetX(), data.GetY());
     } catch (const std::exception& e) {
-        throw std::logic_error(e.what());
+        throw ko::CFailure(e.what());
     }
 }
 

@@ -8,7 +8,7 @@
 namespace ko {
 
 // Conversions between a signal's data and a UDS-1992 file object. Failures
-// throw std::logic_error with the message shown to the user.
+// throw ko::CFailure with the message shown to the user.
 
 // Takes the file's data, header and carried texts; "No Information." when the
 // file has no points. The rvalue form moves the data out of the file.

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/failure.h"
+
 namespace ko {
 
 namespace {
@@ -22,7 +24,7 @@ CBioTest::CBioTest()
 
 bio::CTest& CBioTest::TestRecord() const
 {
-    if (!test_) throw std::logic_error("Invalid Biomechanics Test");
+    if (!test_) throw ko::CFailure("Invalid Biomechanics Test");
     return *test_;
 }
 

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/failure.h"
+
 namespace ko {
 
 CComTest::CComTest()
@@ -13,7 +15,7 @@ CComTest::CComTest()
 
 com::CTest& CComTest::TestRecord() const
 {
-    if (!test_) throw std::logic_error("Invalid Component Test");
+    if (!test_) throw ko::CFailure("Invalid Component Test");
     return *test_;
 }
 

@@ -9,6 +9,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "core/number_text.h"
 
 namespace ko {
@@ -110,8 +111,8 @@ std::tm ParseDate(std::string_view text)
                        ReadDigits(std::string_view(upper).substr(7), year) &&
                        MonthIndex(std::string_view(upper).substr(3, 3)) >= 0;
     if (!valid) {
-        throw std::logic_error("Invalid Date: " + std::string(text) +
-                               " Valid EV5 Date Format is \"DD/MMM/CCYY\"");
+        throw ko::CFailure("Invalid Date: " + std::string(text) +
+                           " Valid EV5 Date Format is \"DD/MMM/CCYY\"");
     }
     if (!longForm) year += year < 60 ? 2000 : 1900;
     date.tm_mday = day;

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "db/connection.h"
 #include "db/db_error.h"
 #include "db/schema.h"
@@ -102,7 +103,7 @@ bool CDataAgentOtl::Login(const std::string& user, const std::string& password)
 
 db::CConnection& CDataAgentOtl::Connection() const
 {
-    if (!connection_) throw std::logic_error("Not logged in to the database.");
+    if (!connection_) throw ko::CFailure("Not logged in to the database.");
     return *connection_;
 }
 
@@ -116,13 +117,13 @@ void CDataAgentOtl::ReadTrackStatus()
     std::vector<CFieldValue> row;
     if (rows.Next(row) && std::get<int>(row[0]) > 0 && std::get<int>(row[0]) == number) {
         std::string status = std::get<std::string>(row[1]);
-        if (status.empty()) throw std::logic_error("Database Status is unknown.");
+        if (status.empty()) throw ko::CFailure("Database Status is unknown.");
         std::transform(status.begin(), status.end(), status.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
         trackStatus_ = status == "HOLDING" ? kHolding : kProduction;
         return;
     }
-    throw std::logic_error("Test Number: " + std::to_string(number) + " is invalid.");
+    throw ko::CFailure("Test Number: " + std::to_string(number) + " is invalid.");
 }
 
 bool CDataAgentOtl::LoadAllRecords()
@@ -144,8 +145,7 @@ bool CDataAgentOtl::LoadAllRecords()
         GetComTest()->SetTestNumber(number);
     } else {
         VisitSections(*GetVehicleTest(), reader);
-        if (!GetVehicleTest()->SetTestNumber(number))
-            throw std::logic_error(GetVehicleTest()->GetLastError());
+        if (!GetVehicleTest()->SetTestNumber(number)) throw ko::CFailure(GetVehicleTest()->GetLastError());
     }
     return true;
 }

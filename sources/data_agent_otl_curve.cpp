@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "formats/directory.h"
 #include "formats/uds_file.h"
 #include "sources/data_agent_otl.h"
@@ -67,7 +68,7 @@ std::shared_ptr<CInstrumentation> CDataAgentOtl::CurrentRow() const
 void CDataAgentOtl::SetCurveDirectory()
 {
     const int kind = curveFile_->GetKind();
-    if (kind < 1 || (kind > 5 && kind != kUDSKind)) throw std::logic_error("Unknown File Type");
+    if (kind < 1 || (kind > 5 && kind != kUDSKind)) throw ko::CFailure("Unknown File Type");
     CDirectory directory;
     directory.SetPathStyle(CDirectory::kSlashStyle);
     directory.SetRoot(udsDrive_);
@@ -81,9 +82,9 @@ void CDataAgentOtl::ReadCurveFile(CUDSFile& file, const CInstrumentation& row)
     const std::string curve = GetCurveNumber()->GetText();
     try {
         if (row.GetSIGNALNAME().empty())
-            throw std::logic_error("Curve Number: " + curve + " has empty signal name.");
-        if (row.GetDASTAT() == "NO") throw std::logic_error("Curve Number: " + curve + " has DASTAT = 'NO'.");
-        if (curveFile_->GetKind() != kUDSKind) throw std::logic_error("Unknown File Type: ");
+            throw ko::CFailure("Curve Number: " + curve + " has empty signal name.");
+        if (row.GetDASTAT() == "NO") throw ko::CFailure("Curve Number: " + curve + " has DASTAT = 'NO'.");
+        if (curveFile_->GetKind() != kUDSKind) throw ko::CFailure("Unknown File Type: ");
         const std::string& name = row.GetSIGNALNAME();
         std::error_code error;
         if (IsPlainName(name) && std::filesystem::is_regular_file(
@@ -98,16 +99,16 @@ void CDataAgentOtl::ReadCurveFile(CUDSFile& file, const CInstrumentation& row)
         const auto n = static_cast<long long>(file.GetPointCount());
         const long long expected = static_cast<long long>(row.GetNLP()) - row.GetNFP() + 1;
         if (n != expected)
-            throw std::logic_error("Number of points " + std::to_string(n) + " in signal file '" +
-                                   curveFile_->GetFileName() + "' does not match ( NLP - NFP + 1 ) = " +
-                                   std::to_string(expected) + " for Curve Number: " + curve);
+            throw ko::CFailure("Number of points " + std::to_string(n) + " in signal file '" +
+                               curveFile_->GetFileName() + "' does not match ( NLP - NFP + 1 ) = " +
+                               std::to_string(expected) + " for Curve Number: " + curve);
         if (row.GetNFP() == 0 && row.GetNLP() == 0)
-            throw std::logic_error("NFP and NLP equal zero for Curve Number: " + curve);
+            throw ko::CFailure("NFP and NLP equal zero for Curve Number: " + curve);
         if (row.GetNFP() > row.GetNLP())
-            throw std::logic_error("NFP is greater then NLP for Curve Number: " + curve);
+            throw ko::CFailure("NFP is greater then NLP for Curve Number: " + curve);
         SetPointCount(n);
     } catch (const std::exception& e) {
-        throw std::logic_error(e.what());
+        throw ko::CFailure(e.what());
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
 #include "sources/data_agent_file.h"
 
 namespace ko {
@@ -60,7 +61,7 @@ void FindTestFile(const std::string& directory, std::string& name, int& kind)
         name = FirstWithExtension(directory, "e5x");
         kind = CDataAgentFile::kExtensionKind;
     }
-    if (name.empty()) throw std::logic_error("A file with the extension: ev5 was not found.");
+    if (name.empty()) throw ko::CFailure("A file with the extension: ev5 was not found.");
 }
 
 }  // namespace ko

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "core/failure.h"
+
 namespace ko {
 namespace {
 
@@ -59,15 +61,15 @@ void ReadList(const std::string& text, const std::function<void(std::shared_ptr<
         if (line.empty()) continue;
         const std::string where = "Test list line " + std::to_string(number) + ": ";
         if (cells.size() != fields.size())
-            throw std::logic_error(where + std::to_string(cells.size()) + " fields, the first line names " +
-                                   std::to_string(fields.size()) + ".");
+            throw ko::CFailure(where + std::to_string(cells.size()) + " fields, the first line names " +
+                               std::to_string(fields.size()) + ".");
         auto row = std::make_shared<Row>();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (!fields[i]) continue;
             try {
                 fields[i]->SetText(*row, cells[i]);
             } catch (const std::exception& e) {
-                throw std::logic_error(where + std::string(fields[i]->column.name) + ": " + e.what());
+                throw ko::CFailure(where + std::string(fields[i]->column.name) + ": " + e.what());
             }
         }
         add(row);

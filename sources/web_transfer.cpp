@@ -11,6 +11,8 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "core/failure.h"
+
 namespace ko {
 namespace {
 
@@ -27,8 +29,8 @@ void Check(CURLcode code, const char* detail)
 {
     if (code == CURLE_OK) return;
     const std::string message = detail && *detail ? detail : curl_easy_strerror(code);
-    throw std::logic_error("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
-                           (message.empty() ? "CInternet Exception: No Message" : message));
+    throw ko::CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
+                       (message.empty() ? "CInternet Exception: No Message" : message));
 }
 
 std::string Trimmed(std::string text)
@@ -131,7 +133,7 @@ void* CWebTransfer::Handle()
 {
     if (!handle_) {
         handle_ = curl_easy_init();
-        if (!handle_) throw std::logic_error("File Pointer is Null");
+        if (!handle_) throw ko::CFailure("File Pointer is Null");
         Status(60, {});
     }
     return handle_;
@@ -162,7 +164,7 @@ void CWebTransfer::Apply(void* raw, const std::string& url)
 void CWebTransfer::Probe(const std::string& url)
 {
     CURL* handle = curl_easy_init();
-    if (!handle) throw std::logic_error("File Pointer is Null");
+    if (!handle) throw ko::CFailure("File Pointer is Null");
     char error[CURL_ERROR_SIZE] = "";
     Apply(handle, url);
     curl_easy_setopt(handle, CURLOPT_CONNECT_ONLY, 1L);
@@ -190,8 +192,8 @@ CWebResponse CWebTransfer::Get(const std::string& url)
     const CURLcode code = curl_easy_perform(handle);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
     if (receiving.tooLarge)
-        throw std::logic_error("The response body is larger than " + std::to_string(options_.bodyLimit) +
-                               " bytes.");
+        throw ko::CFailure("The response body is larger than " + std::to_string(options_.bodyLimit) +
+                           " bytes.");
     Check(code, error);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
     Status(41, std::to_string(response.body.size()));

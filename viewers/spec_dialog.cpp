@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "core/atomic_file.h"
+#include "core/failure.h"
 #include "document/save_file.h"
 #include "formats/ev5_biomechanics.h"
 #include "formats/ev5_component.h"
@@ -294,7 +295,7 @@ std::string CSpecification::EV5Text() const
 {
     std::string text;
     const auto write = [&](auto&& writer) {
-        if (!writer.ToString(text)) throw std::logic_error("The test has no records to write.");
+        if (!writer.ToString(text)) throw ko::CFailure("The test has no records to write.");
     };
     switch (kind_) {
         case ko::TestKind::Vehicle:

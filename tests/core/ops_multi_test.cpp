@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/failure.h"
 #include "core/sigma.h"
 #include "core/signal.h"
 #include "tests/core/ops_test_signal.h"
@@ -163,7 +164,7 @@ TEST(Sigma, UnalignableLengthsAreRefusedInsteadOfReadPast)
                   ko::MeanPlusMinusSigma({f, xy});
               }),
               "Signal lengths not the same.  Resample/Tuncate.");
-    EXPECT_THROW(ko::MeanPlusMinusSigma({}), std::logic_error);
+    EXPECT_THROW(ko::MeanPlusMinusSigma({}), ko::CFailure);
 }
 
 }  // namespace

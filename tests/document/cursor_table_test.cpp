@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "tests/analysis/criteria_signals.h"
 
@@ -64,7 +65,7 @@ TEST(CursorTable, ReadingsAndCriterionPerTest)
     table.SetCriterion(*ko::FindCriterion("peak"));
     EXPECT_EQ(table.Headings().size(), 11u);
     EXPECT_EQ(table.Cells(1)[6], "5");
-    EXPECT_THROW(table.SetCriterion(*ko::FindCriterion("nij")), std::logic_error);
+    EXPECT_THROW(table.SetCriterion(*ko::FindCriterion("nij")), ko::CFailure);
     EXPECT_EQ(table.GetCriterion().criterion, ko::CCriterion::Peak);
 }
 
@@ -90,7 +91,7 @@ TEST(CursorTable, CorridorColumnsAndTexts)
     table.SetSigmaFactor(2.0);
     EXPECT_EQ(table.Cells(2)[10], "0");
     EXPECT_EQ(table.Headings()[10], "Outside mean +- 2 sigma");
-    EXPECT_THROW(table.SetSigmaFactor(-1.0), std::logic_error);
+    EXPECT_THROW(table.SetSigmaFactor(-1.0), ko::CFailure);
 
     table.SetSignals({Named(Sampled(kStep, std::vector<double>(100, 0.0)), "zero, one.uds")});
     EXPECT_FALSE(table.CorridorFailure().empty());

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/failure.h"
 #include "core/signal.h"
 #include "document/filter_choice.h"
 #include "document/resample_input.h"
@@ -94,7 +95,7 @@ TEST(ResampleInput, PointsBecomeATimeStepOverTheSignal)
     signal->Resample(dt);
     EXPECT_EQ(signal->GetY().size(), 9u);
     EXPECT_DOUBLE_EQ(signal->GetY()[1], 0.5);
-    EXPECT_THROW(ko::TimeStepForPoints(*MakeSignal({1}, {1}), 5), std::logic_error);
+    EXPECT_THROW(ko::TimeStepForPoints(*MakeSignal({1}, {1}), 5), ko::CFailure);
 }
 
 TEST(TruncateWindow, ClearedBoundsStandForTheSignalsEnds)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/failure.h"
 #include "tests/document/document_fixtures.h"
 
 namespace {
@@ -99,7 +100,7 @@ TEST(Summary, TestNumberZeroShowsTheTestReference)
     EXPECT_EQ(ko::SummaryTestName(*test), "Frontal");
     test->SetTSTREF("LAB-17");
     EXPECT_EQ(ko::SummaryTestName(*test), "LAB-17");
-    EXPECT_THROW(ko::BuildSummary(Tests{std::make_shared<ko::CVehicleTest>()}), std::logic_error);
+    EXPECT_THROW(ko::BuildSummary(Tests{std::make_shared<ko::CVehicleTest>()}), ko::CFailure);
 }
 
 }  // namespace

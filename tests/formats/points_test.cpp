@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/failure.h"
 #include "tests/support/temp_dir_test.h"
 
 namespace {
@@ -57,7 +58,7 @@ TEST(PointSyntax, EveryParseStartsAfresh)
     points.Parse("3\n");
     ASSERT_EQ(points.size(), 1u);
     EXPECT_EQ(points[0]->y, 3.0);
-    EXPECT_THROW(points.Parse("4,"), std::logic_error);
+    EXPECT_THROW(points.Parse("4,"), ko::CFailure);
     points.Parse("");
     EXPECT_TRUE(points.empty());
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 
+#include "core/failure.h"
 #include "formats/uds_file.h"
 #include "tests/formats/uds_image.h"
 #include "tests/support/temp_dir_test.h"
@@ -239,7 +240,7 @@ TEST(UDSReadFailures, SizesAndIdentity)
     img.Text(0, 12, "uds-1992");
     EXPECT_EQ(ReadError(img.bytes), "File size too small - Insufficient data points");
     ko::CUDSFile f;
-    EXPECT_THROW(f.ReadBuffer(nullptr, 1024), std::logic_error);
+    EXPECT_THROW(f.ReadBuffer(nullptr, 1024), ko::CFailure);
 }
 
 TEST(UDSReadFailures, HeaderRecords)

@@ -10,6 +10,7 @@
 #include <random>
 #include <sstream>
 
+#include "core/failure.h"
 #include "formats/uds_file.h"
 #include "tests/support/temp_dir_test.h"
 
@@ -142,7 +143,7 @@ TEST_F(UDSWriteTest, WriteValuesNeedsMatchingX)
 {
     ko::CUDSFile f;
     Fill(f, 0, 3, "X-Y");
-    EXPECT_THROW(f.WriteValues(Path("v.uds"), {0.0, 1.0}, {1.0, 2.0, 3.0}), std::logic_error);
+    EXPECT_THROW(f.WriteValues(Path("v.uds"), {0.0, 1.0}, {1.0, 2.0, 3.0}), ko::CFailure);
     f.SetFILEFORM("Y");
     f.WriteValues(Path("v.uds"), {}, {1.0, 2.0, 3.0});
     ko::CUDSFile back;
@@ -239,8 +240,8 @@ TEST(UDSFileData, PointListAndSequencesAgree)
     auto p = std::make_shared<ko::CPoint<double>>(5.0, 6.0, 7.0);
     f.SetPoints({p});
     EXPECT_EQ(f.GetZ(), std::vector<double>{7.0});
-    EXPECT_THROW(f.SetData({1}, {1, 2}), std::logic_error);
-    EXPECT_THROW(f.SetPoints({nullptr}), std::logic_error);
+    EXPECT_THROW(f.SetData({1}, {1, 2}), ko::CFailure);
+    EXPECT_THROW(f.SetPoints({nullptr}), ko::CFailure);
     EXPECT_EQ(f.GetPointCount(), 1u);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/failure.h"
 #include "core/signal.h"
 #include "formats/uds_file.h"
 #include "tests/core/ops_test_signal.h"
@@ -120,7 +121,7 @@ TEST_F(UDSSignalTest, WriteFailuresAreLogicErrors)
     s.SetXY({0.0, 0.25}, {5, 6});
     EXPECT_EQ(FailureOf([&] { WriteUDS(s, Path("bad.uds")); }), "Equal array indices, NFP = NLP");
     s.SetNLP(1);
-    EXPECT_THROW(WriteUDS(s, Path("no/such/dir.uds")), std::logic_error);
+    EXPECT_THROW(WriteUDS(s, Path("no/such/dir.uds")), ko::CFailure);
     EXPECT_FALSE(std::filesystem::exists(Path("bad.uds")));
 }
 

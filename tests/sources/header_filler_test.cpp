@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
 #include "formats/points.h"
 #include "formats/uds_file.h"
 #include "sources/header_blocks.h"
@@ -186,8 +187,8 @@ TEST(VehicleHeader, OccupantAtTheRowsSeat)
         EXPECT_EQ(none.GetSENLOC(), location);
     }
     ko::CUDSFile file2;
-    EXPECT_THROW(ko::FillVehHeader(file2, *test, 3), std::logic_error);
-    EXPECT_THROW(ko::FillVehHeader(file2, ko::CVehicleTest(), 1), std::logic_error);
+    EXPECT_THROW(ko::FillVehHeader(file2, *test, 3), ko::CFailure);
+    EXPECT_THROW(ko::FillVehHeader(file2, ko::CVehicleTest(), 1), ko::CFailure);
 }
 
 TEST(BioHeader, BiologicalOccupantGaugeAndRestraint)
