@@ -15,6 +15,9 @@
 #include "app/chart_widget.h"
 #include "core/min_max_pyramid.h"
 
+using kores::CChartInput;
+using kores::CChartWidget;
+
 namespace {
 
 struct CSize {

@@ -6,7 +6,7 @@
 
 using namespace kores;
 
-CChartInput CPulseArrays::Input(const QString& yTitle, const QString& xTitle) const
+kores::CChartInput CPulseArrays::Input(const QString& yTitle, const QString& xTitle) const
 {
     CChartInput input;
     input.subsetCount = subsets;

@@ -16,7 +16,7 @@ struct CPulseArrays {
     std::vector<double> y;
     QString labels;  // tab-separated, one per subset
 
-    CChartInput Input(const QString& yTitle = "G'S", const QString& xTitle = "SECONDS") const;
+    kores::CChartInput Input(const QString& yTitle = "G'S", const QString& xTitle = "SECONDS") const;
 };
 
 // Synthetic crash pulses sampled at 10 kHz from t = 0: a deceleration

@@ -34,6 +34,8 @@
 #include "document/document.h"
 #include "velder_test_env.h"
 
+using namespace kores;
+
 namespace {
 
 using kores::CSourceSelection;
@@ -430,5 +432,3 @@ TEST_F(MainFrame, ScreenshotOfThePlottedTitle)
 }  // namespace
 
 #include "main_frame_test.moc"
-
-using namespace kores;

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-using namespace kores;
-
 namespace {
 
 std::unique_ptr<QApplication>& Instance()

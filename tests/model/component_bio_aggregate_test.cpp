@@ -35,7 +35,7 @@ TEST(ComponentTest, EveryForwarderFailsWithoutATestRecord)
     CComTest test;
     const std::string noRecord = "Invalid Component Test";
     KO_COM_TEST_COLUMNS(KO_EXPECT_FORWARDER_FAILS, KO_EXPECT_FORWARDER_FAILS)
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.SetTestNumber(5); }, noRecord));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.SetTestNumber(5); }, noRecord));
     test.SetTest(std::make_shared<com::CTest>());
     test.SetTestNumber(5);
     EXPECT_EQ(test.GetTSTNO(), 5);
@@ -89,8 +89,8 @@ TEST(BioTest, MissesDifferInKindOnlyAndListsRefuseNullRecords)
     const std::string missing = "Curve Number: 7 was not found";
     EXPECT_TRUE(FailsWith<std::range_error>([&] { test.GetInstrumentation(7); }, missing));
     EXPECT_TRUE(FailsWith<std::out_of_range>([&] { test.FindInstrumentation(7); }, missing));
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.TestRecord(); }, "Invalid Biomechanics Test"));
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.SetTestNumber(3); }, "Invalid Biomechanics Test"));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.TestRecord(); }, "Invalid Biomechanics Test"));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.SetTestNumber(3); }, "Invalid Biomechanics Test"));
     EXPECT_THROW(test.AddInjury(nullptr), std::invalid_argument);
     test.AddInjury(std::make_shared<bio::COccupantInjury>());
     test.ClearInjuries();

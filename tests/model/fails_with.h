@@ -6,6 +6,8 @@
 #include <string>
 #include <typeinfo>
 
+#include "core/failure.h"
+
 // Success when f() throws exactly an E (not a subclass) whose text is text.
 template <class E, class F>
 ::testing::AssertionResult FailsWith(F&& f, const std::string& text)
@@ -24,6 +26,6 @@ template <class E, class F>
 
 // For a column list macro: the getter and setter of column name on `test` both
 // fail with the logic error `noRecord` while the aggregate has no test record.
-#define KO_EXPECT_FORWARDER_FAILS(name, kind, description)                                        \
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { (void)test.Get##name(); }, noRecord)) << #name; \
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.Set##name({}); }, noRecord)) << #name;
+#define KO_EXPECT_FORWARDER_FAILS(name, kind, description)                                    \
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { (void)test.Get##name(); }, noRecord)) << #name; \
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.Set##name({}); }, noRecord)) << #name;

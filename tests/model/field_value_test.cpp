@@ -39,7 +39,7 @@ TEST(FieldDate, RejectsEverythingElseWithTheDateText)
                             "00/MAR/2004", "32/MAR/2004", "05/MAR/20O4", "05/MAR/2004 ", " "}) {
         const std::string text =
             "Invalid Date: " + std::string(bad) + " Valid EV5 Date Format is \"DD/MMM/CCYY\"";
-        EXPECT_TRUE(FailsWith<std::logic_error>([&] { ParseDate(bad); }, text)) << bad;
+        EXPECT_TRUE(FailsWith<ko::CFailure>([&] { ParseDate(bad); }, text)) << bad;
     }
 }
 

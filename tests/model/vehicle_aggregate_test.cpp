@@ -31,7 +31,7 @@ TEST(VehicleTest, EveryForwarderFailsWithoutATestRecord)
     CVehicleTest test;
     const std::string noRecord = "Invalid Vehicle Test";
     KO_VEH_TEST_COLUMNS(KO_EXPECT_FORWARDER_FAILS, KO_EXPECT_FORWARDER_FAILS)
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.TestRecord(); }, noRecord));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.TestRecord(); }, noRecord));
 }
 
 TEST(VehicleTest, ForwardersReachTheTestRecord)
@@ -126,17 +126,17 @@ TEST(VehicleTest, LookupMissesNameTheirKeys)
     test.AddInstrumentation(Curve(3));
     test.AddOccupant(Occupant(2, "01"));
     const std::string occupant = " could not be found in the Occupant object.";
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetInstrumentation(7); },
-                                            "Curve Number: 7 could not be found in the Intrumentation."));
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetOccupant(1, "01"); },
-                                            "Vehicle Number: 1 and Occupant Location: 01" + occupant));
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetOccupant(2, "1"); },
-                                            "Vehicle Number: 2 and Occupant Location: 1" + occupant));
-    EXPECT_TRUE(FailsWith<std::logic_error>(
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.GetInstrumentation(7); },
+                                        "Curve Number: 7 could not be found in the Intrumentation."));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.GetOccupant(1, "01"); },
+                                        "Vehicle Number: 1 and Occupant Location: 01" + occupant));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.GetOccupant(2, "1"); },
+                                        "Vehicle Number: 2 and Occupant Location: 1" + occupant));
+    EXPECT_TRUE(FailsWith<ko::CFailure>(
         [&] { test.GetRestraint(1, "01", 4); },
         "Vehicle Number: 1 and Occupant Location: 01 and Restraint Number: 4" + occupant));
-    EXPECT_TRUE(FailsWith<std::logic_error>([&] { test.GetVehicle(9); },
-                                            "Vehicle Number: 9 could not be found in the Vehicle object."));
+    EXPECT_TRUE(FailsWith<ko::CFailure>([&] { test.GetVehicle(9); },
+                                        "Vehicle Number: 9 could not be found in the Vehicle object."));
 }
 
 TEST(VehicleTest, CopiesShareRecordsAndDatabase)
