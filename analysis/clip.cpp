@@ -30,8 +30,8 @@ CClipInput Prepare(const CData& acceleration)
     CClipInput input{UniformSamples(acceleration, kLabel), 0};
     input.steps = static_cast<std::size_t>(std::ceil(kClipDuration / input.samples.step - 1e-6));
     if (input.samples.size() - 1 < input.steps)
-        throw ko::CFailure(std::string(kLabel) + ": the signal lasts " +
-                           MillisecondsText(input.samples.Duration()) + ", less than 3 ms");
+        throw CFailure(std::string(kLabel) + ": the signal lasts " +
+                       MillisecondsText(input.samples.Duration()) + ", less than 3 ms");
     for (double& value : input.samples.values) value = std::abs(value);
     return input;
 }

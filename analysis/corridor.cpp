@@ -23,11 +23,11 @@ std::vector<std::shared_ptr<CNSignal>> Members(const std::vector<std::shared_ptr
     std::vector<std::shared_ptr<CNSignal>> members;
     for (std::size_t i = 0; i < signals.size(); ++i) {
         try {
-            if (!signals[i]) throw ko::CFailure(kLabel + ": no signal");
+            if (!signals[i]) throw CFailure(kLabel + ": no signal");
             UniformSamples(*signals[i], kLabel);
             if (!members.empty() && signals[i]->GetYUNITS() != members.front()->GetYUNITS())
-                throw ko::CFailure(kLabel + ": the signal is in '" + signals[i]->GetYUNITS() +
-                                   "', the corridor in '" + members.front()->GetYUNITS() + "'");
+                throw CFailure(kLabel + ": the signal is in '" + signals[i]->GetYUNITS() +
+                               "', the corridor in '" + members.front()->GetYUNITS() + "'");
         } catch (const std::logic_error& e) {
             outliers[i].failure = e.what();
             continue;
@@ -49,11 +49,11 @@ bool Beyond(double value, double border)
 
 std::vector<COutlier> CorridorOutliers(const std::vector<std::shared_ptr<CNSignal>>& signals, double k)
 {
-    if (!(k >= 0.0)) throw ko::CFailure(kLabel + ": k must not be negative");
+    if (!(k >= 0.0)) throw CFailure(kLabel + ": k must not be negative");
     std::vector<COutlier> outliers(signals.size());
     std::vector<std::size_t> index;
     const auto members = Members(signals, outliers, index);
-    if (members.size() < 2) throw ko::CFailure(kLabel + ": fewer than two signals to compare");
+    if (members.size() < 2) throw CFailure(kLabel + ": fewer than two signals to compare");
     const CSigmaBand band = MeanPlusMinusSigma(members);
     const auto& plus = band.plus->GetY();
     const auto& minus = band.minus->GetY();

@@ -60,8 +60,8 @@ double ScaleToBase(CQuantity quantity, const std::string& yunits, const std::str
         if (unit.units == yunits || (!unit.code.empty() && unit.code == yunits)) return unit.factor;
         accepted += (accepted.empty() ? "" : " or ") + std::string(unit.units);
     }
-    throw ko::CFailure(label + ": " + QuantityName(quantity) + " must be in " + accepted + ", not '" +
-                       yunits + "'");
+    throw CFailure(label + ": " + QuantityName(quantity) + " must be in " + accepted + ", not '" + yunits +
+                   "'");
 }
 
 }  // namespace ko

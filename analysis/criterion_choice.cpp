@@ -60,10 +60,10 @@ CCriterionValue EvaluateCriterion(const CCriterionInfo& info,
                                   const CCriterionParameters& parameters)
 {
     if (channels.size() != info.count)
-        throw ko::CFailure(std::string(info.caption) + ": needs " + std::to_string(info.count) +
-                           " channels (" + info.channels + "), not " + std::to_string(channels.size()));
+        throw CFailure(std::string(info.caption) + ": needs " + std::to_string(info.count) + " channels (" +
+                       info.channels + "), not " + std::to_string(channels.size()));
     for (const auto& channel : channels)
-        if (!channel) throw ko::CFailure(std::string(info.caption) + ": a channel is missing");
+        if (!channel) throw CFailure(std::string(info.caption) + ": a channel is missing");
     const CNSignal& first = *channels[0];
     switch (info.criterion) {
         case CCriterion::Hic15:
@@ -98,7 +98,7 @@ CCriterionValue EvaluateCriterion(const CCriterionInfo& info,
             return AtTime(ti.value, ti.time, "");
         }
     }
-    throw ko::CFailure("unknown criterion");
+    throw CFailure("unknown criterion");
 }
 
 std::vector<std::string> CriterionCells(const CCriterionInfo& info, const CCriterionValue& value)

@@ -133,8 +133,8 @@ CHicResult Hic(const CData& acceleration, double window)
     const auto windowSteps = static_cast<std::size_t>(std::floor(window / base.step + 1e-6));
     const double duration = base.step * static_cast<double>(values.size() - 1);
     if (windowSteps == 0 || values.size() - 1 < windowSteps)
-        throw ko::CFailure(label + ": the signal lasts " + MillisecondsText(duration) + ", less than the " +
-                           MillisecondsText(window) + " window");
+        throw CFailure(label + ": the signal lasts " + MillisecondsText(duration) + ", less than the " +
+                       MillisecondsText(window) + " window");
     CHicResult result = HicOfSamples(values, scale, base.step, windowSteps);
     result.t1 = base.start + base.step * result.t1;
     result.t2 = base.start + base.step * result.t2;

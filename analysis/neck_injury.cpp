@@ -27,7 +27,7 @@ CNijResult Nij(const CData& axialForce, const CData& moment, const CNijIntercept
     const std::string label = "Nij";
     for (double value :
          {intercepts.tension, intercepts.compression, intercepts.flexion, intercepts.extension})
-        if (!(value > 0.0)) throw ko::CFailure(label + ": every intercept must be above 0");
+        if (!(value > 0.0)) throw CFailure(label + ": every intercept must be above 0");
     const CSamples fz = UniformSamples(axialForce, label + " force",
                                        ScaleToBase(CQuantity::Force, axialForce.GetYUNITS(), label));
     const CSamples my =

@@ -19,8 +19,8 @@ std::shared_ptr<CNSignal> Resultant(const CNSignal& x, const CNSignal& y, const 
     const CSamples sz = UniformSamples(z, label + " z axis");
     for (const CNSignal* axis : {&y, &z})
         if (axis->GetYUNITS() != x.GetYUNITS())
-            throw ko::CFailure(label + ": the axes differ in units ('" + x.GetYUNITS() + "' and '" +
-                               axis->GetYUNITS() + "')");
+            throw CFailure(label + ": the axes differ in units ('" + x.GetYUNITS() + "' and '" +
+                           axis->GetYUNITS() + "')");
     RequireSameTimeBase(sx, sy, label, "the x axis", "the y axis");
     RequireSameTimeBase(sx, sz, label, "the x axis", "the z axis");
     std::vector<double> values(sx.size());

@@ -21,7 +21,7 @@ double StepOf(const CData& signal, const std::string& label)
     const double del = signal.GetDEL();
     const double step = del > 0.0 ? del : mean;
     if (!(step > 0.0) || !std::isfinite(step))
-        throw ko::CFailure(label + ": the time does not increase from sample to sample");
+        throw CFailure(label + ": the time does not increase from sample to sample");
     return step;
 }
 
@@ -41,21 +41,20 @@ std::string MillisecondsText(double seconds)
 CTimeBase CheckedTimeBase(const CData& signal, const std::string& label)
 {
     if (!IsSeconds(signal.GetXUNITS()))
-        throw ko::CFailure(label + ": time must be in SECONDS, not '" + signal.GetXUNITS() + "'");
+        throw CFailure(label + ": time must be in SECONDS, not '" + signal.GetXUNITS() + "'");
     const auto& x = signal.GetX();
     const auto& y = signal.GetY();
-    if (y.size() < 2) throw ko::CFailure(label + ": fewer than two samples");
-    if (x.size() != y.size()) throw ko::CFailure(label + ": the time and the values differ in length");
+    if (y.size() < 2) throw CFailure(label + ": fewer than two samples");
+    if (x.size() != y.size()) throw CFailure(label + ": the time and the values differ in length");
     for (std::size_t i = 0; i < x.size(); ++i)
-        if (!std::isfinite(x[i]))
-            throw ko::CFailure(label + ": time " + std::to_string(i) + " is not a number");
+        if (!std::isfinite(x[i])) throw CFailure(label + ": time " + std::to_string(i) + " is not a number");
     const CTimeBase base{x.front(), StepOf(signal, label)};
     for (std::size_t i = 1; i < x.size(); ++i)
         if (!OneStep(x[i - 1], x[i], base.step))
-            throw ko::CFailure(label + ": the time steps are not uniform at " + MillisecondsText(x[i]));
+            throw CFailure(label + ": the time steps are not uniform at " + MillisecondsText(x[i]));
     for (std::size_t i = 0; i < y.size(); ++i)
         if (!std::isfinite(y[i]))
-            throw ko::CFailure(label + ": the sample at " + MillisecondsText(x[i]) + " is not a number");
+            throw CFailure(label + ": the sample at " + MillisecondsText(x[i]) + " is not a number");
     return base;
 }
 
@@ -73,7 +72,7 @@ void RequireSameTimeBase(const CSamples& samples, const CSamples& other, const s
     const bool same = samples.size() == other.size() &&
                       std::abs(samples.step - other.step) <= 1e-6 * samples.step &&
                       std::abs(samples.start - other.start) <= 0.01 * samples.step;
-    if (!same) throw ko::CFailure(label + ": " + what + " and " + otherWhat + " are not sampled alike");
+    if (!same) throw CFailure(label + ": " + what + " and " + otherWhat + " are not sampled alike");
 }
 
 }  // namespace ko

@@ -16,7 +16,7 @@ CTibiaResult TibiaIndex(const CData& momentX, const CData& momentY, const CData&
 {
     const std::string label = "TI";
     if (!(critical.moment > 0.0) || !(critical.force > 0.0))
-        throw ko::CFailure(label + ": the critical moment and force must be above 0");
+        throw CFailure(label + ": the critical moment and force must be above 0");
     const CSamples mx = UniformSamples(momentX, label + " moment x",
                                        ScaleToBase(CQuantity::Moment, momentX.GetYUNITS(), label));
     const CSamples my = UniformSamples(momentY, label + " moment y",

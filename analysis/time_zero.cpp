@@ -22,14 +22,14 @@ double CrossingTime(const CSamples& samples, double threshold)
     const double sign = threshold < 0.0 ? -1.0 : 1.0;
     const auto& v = samples.values;
     if (sign * v[0] >= sign * threshold)
-        throw ko::CFailure(kLabel + ": the signal is beyond " + GeneralText(threshold) +
-                           " from its first sample");
+        throw CFailure(kLabel + ": the signal is beyond " + GeneralText(threshold) +
+                       " from its first sample");
     for (std::size_t i = 1; i < v.size(); ++i) {
         if (sign * v[i] < sign * threshold) continue;
         const double fraction = (threshold - v[i - 1]) / (v[i] - v[i - 1]);
         return samples.TimeAt(i - 1) + fraction * samples.step;
     }
-    throw ko::CFailure(kLabel + ": the signal never reaches " + GeneralText(threshold));
+    throw CFailure(kLabel + ": the signal never reaches " + GeneralText(threshold));
 }
 
 struct CLagScore {
@@ -71,17 +71,17 @@ double CorrelationShift(const CSamples& reference, const CNSignal& signal, doubl
             best = {*score, lag};
     }
     if (best.correlation < -1.5)
-        throw ko::CFailure(kLabel + ": the signal shares too little time with the reference");
+        throw CFailure(kLabel + ": the signal shares too little time with the reference");
     return static_cast<double>(best.lag) * reference.step;
 }
 
 CTimeShift ShiftOf(const CNSignal& signal, const CNSignal& referenceSignal, const CSamples& reference,
                    double referenceCrossing, const CTimeZeroRule& rule)
 {
-    if (!(signal.GetDEL() > 0.0)) throw ko::CFailure(kLabel + ": the signal has no time step (DEL 0)");
+    if (!(signal.GetDEL() > 0.0)) throw CFailure(kLabel + ": the signal has no time step (DEL 0)");
     if (signal.GetYUNITS() != referenceSignal.GetYUNITS())
-        throw ko::CFailure(kLabel + ": the signal is in '" + signal.GetYUNITS() + "', the reference in '" +
-                           referenceSignal.GetYUNITS() + "'");
+        throw CFailure(kLabel + ": the signal is in '" + signal.GetYUNITS() + "', the reference in '" +
+                       referenceSignal.GetYUNITS() + "'");
     double seconds = 0.0;
     if (rule.method == CTimeZeroMethod::Threshold)
         seconds = referenceCrossing - CrossingTime(UniformSamples(signal, kLabel), rule.threshold);
@@ -99,25 +99,25 @@ std::vector<CTimeShift> TimeZeroShifts(const std::vector<std::shared_ptr<CNSigna
                                        const CTimeZeroRule& rule)
 {
     if (rule.reference >= signals.size() || !signals[rule.reference])
-        throw ko::CFailure(kLabel + ": no reference signal");
+        throw CFailure(kLabel + ": no reference signal");
     if (rule.method == CTimeZeroMethod::CrossCorrelation && !(rule.maxLag >= 0.0))
-        throw ko::CFailure(kLabel + ": the largest shift must not be negative");
+        throw CFailure(kLabel + ": the largest shift must not be negative");
     const CNSignal& referenceSignal = *signals[rule.reference];
     CSamples reference;
     double crossing = 0.0;
     try {
         if (!(referenceSignal.GetDEL() > 0.0))
-            throw ko::CFailure(kLabel + ": the signal has no time step (DEL 0)");
+            throw CFailure(kLabel + ": the signal has no time step (DEL 0)");
         reference = UniformSamples(referenceSignal, kLabel);
         if (rule.method == CTimeZeroMethod::Threshold) crossing = CrossingTime(reference, rule.threshold);
     } catch (const std::logic_error& e) {
-        throw ko::CFailure(std::string(e.what()) + " (the reference)");
+        throw CFailure(std::string(e.what()) + " (the reference)");
     }
     std::vector<CTimeShift> shifts(signals.size());
     for (std::size_t i = 0; i < signals.size(); ++i) {
         if (i == rule.reference) continue;
         try {
-            if (!signals[i]) throw ko::CFailure(kLabel + ": no signal");
+            if (!signals[i]) throw CFailure(kLabel + ": no signal");
             shifts[i] = ShiftOf(*signals[i], referenceSignal, reference, crossing, rule);
         } catch (const std::logic_error& e) {
             shifts[i].failure = e.what();
@@ -128,7 +128,7 @@ std::vector<CTimeShift> TimeZeroShifts(const std::vector<std::shared_ptr<CNSigna
 
 void ShiftTime(CNSignal& signal, int steps)
 {
-    if (!(signal.GetDEL() > 0.0)) throw ko::CFailure(kLabel + ": the signal has no time step (DEL 0)");
+    if (!(signal.GetDEL() > 0.0)) throw CFailure(kLabel + ": the signal has no time step (DEL 0)");
     signal.SetNFP(signal.GetNFP() + steps);
     signal.SetNLP(signal.GetNLP() + steps);
     std::vector<double> x = signal.GetX();

@@ -14,10 +14,10 @@ CViscousResult ViscousCriterion(const CData& deflection, const CViscousParameter
 {
     const std::string label = "VC";
     if (!(parameters.deformationConstant > 0.0) || !(parameters.scaleFactor > 0.0))
-        throw ko::CFailure(label + ": the scale factor and the deformation constant must be above 0");
+        throw CFailure(label + ": the scale factor and the deformation constant must be above 0");
     const double toMeters = ScaleToBase(CQuantity::Deflection, deflection.GetYUNITS(), label) * 0.001;
     const CSamples d = UniformSamples(deflection, label, toMeters);
-    if (d.size() < 5) throw ko::CFailure(label + ": fewer than five samples");
+    if (d.size() < 5) throw CFailure(label + ": fewer than five samples");
     const double depth = parameters.deformationConstant * 0.001;
     const auto& v = d.values;
     CViscousResult best{0.0, d.TimeAt(2)};

@@ -103,7 +103,7 @@ void CNSignal::FinishFilter(double f)
 void CheckFilterClass(int cfc)
 {
     if (cfc != 60 && cfc != 180 && cfc != 600 && cfc != 1000)
-        throw ko::CFailure("BWfilt: Frequency Channel Class is not specified in SAE J211");
+        throw CFailure("BWfilt: Frequency Channel Class is not specified in SAE J211");
 }
 
 bool CNSignal::FilterClass(int cfc)

@@ -87,12 +87,12 @@ void ButterworthBackward(std::span<double> y, const CButterworthSection& c, std:
 
 CButterworthRun ButterworthPlan(std::size_t n, double t, double f)
 {
-    if (n == 0) throw ko::CFailure("Nonpositive number of Data Points");
-    if (!(t > 0.0)) throw ko::CFailure("Nonpositive time step");
-    if (!(f > 0.0)) throw ko::CFailure("Nonpositive Cutoff Frequency");
+    if (n == 0) throw CFailure("Nonpositive number of Data Points");
+    if (!(t > 0.0)) throw CFailure("Nonpositive time step");
+    if (!(f > 0.0)) throw CFailure("Nonpositive Cutoff Frequency");
     // The reflected tails need two values besides the first; fewer are refused
     // rather than guessed.
-    if (n < 3) throw ko::CFailure("Too few data points to filter (at least 3 are needed)");
+    if (n < 3) throw CFailure("Too few data points to filter (at least 3 are needed)");
     CButterworthRun run;
     if (ButterworthAboveNyquist(t, f)) return run;
     run.tail = ButterworthTailLength(t, f);

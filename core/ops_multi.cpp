@@ -20,9 +20,9 @@ bool CloseSteps(double a, double b)
 
 void RequireSignals(const std::vector<std::shared_ptr<CNSignal>>& signals)
 {
-    if (signals.empty()) throw ko::CFailure("Empty Container of Signals.");
+    if (signals.empty()) throw CFailure("Empty Container of Signals.");
     for (const auto& s : signals)
-        if (!s) throw ko::CFailure("Empty Container of Signals.");
+        if (!s) throw CFailure("Empty Container of Signals.");
 }
 
 // The name of an average: the last p characters (p = position of the last
@@ -57,7 +57,7 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& signals)
     RequireSignals(signals);
     const std::size_t n = signals.front()->GetY().size();
     for (const auto& s : signals)
-        if (s->GetY().size() != n) throw ko::CFailure("Signal lengths not the same.  Resample/Tuncate.");
+        if (s->GetY().size() != n) throw CFailure("Signal lengths not the same.  Resample/Tuncate.");
 
     std::vector<double> sum = signals.front()->GetY();
     for (std::size_t s = 1; s < signals.size(); ++s) {
@@ -79,7 +79,7 @@ void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& signals)
     try {
         Sum(signals);
     } catch (const std::exception& e) {
-        throw ko::CFailure(e.what());
+        throw CFailure(e.what());
     }
     const double scale = 1.0 / static_cast<double>(signals.size());
     for (double& v : YValues()) v *= scale;

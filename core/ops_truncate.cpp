@@ -31,8 +31,8 @@ bool FitsIndex(std::int64_t v)
 bool CData::Truncate(double start, double stop)
 {
     if (start >= stop)
-        throw ko::CFailure("Stop time (" + GeneralText(stop) + ") is before or equals Start Time (" +
-                           GeneralText(start) + ")");
+        throw CFailure("Stop time (" + GeneralText(stop) + ") is before or equals Start Time (" +
+                       GeneralText(start) + ")");
     const std::size_t n = UsableCount(*this);
     std::size_t first = 0;
     while (first < n && !(x_[first] >= start)) ++first;
@@ -41,15 +41,14 @@ bool CData::Truncate(double start, double stop)
     while (end + 1 < n && x_[end] < stop) ++end;
     const std::size_t kept = end - first;
     // Refused before NFP and NLP change, so a failed truncation leaves the signal as it was.
-    if (kept == 0) throw ko::CFailure("No X or Y Signal Data");
+    if (kept == 0) throw CFailure("No X or Y Signal Data");
 
     // Sampled data keep the file index of the first kept point, so that x stays
     // DEL * (NFP + i); numbering from trunc(start / DEL) would shift the curve
     // by a step when it is saved without x values.
     const std::int64_t nfp = GetDEL() > 0.0 ? GetNFP() + static_cast<std::int64_t>(first) : 0;
     const std::int64_t nlp = nfp + static_cast<std::int64_t>(kept) - 1;
-    if (!FitsIndex(nfp) || !FitsIndex(nlp))
-        throw ko::CFailure("Unable to provide requested stop/start indices");
+    if (!FitsIndex(nfp) || !FitsIndex(nlp)) throw CFailure("Unable to provide requested stop/start indices");
     SetNFP(static_cast<std::int32_t>(nfp));
     SetNLP(static_cast<std::int32_t>(nlp));
     const auto from = static_cast<std::ptrdiff_t>(first);
@@ -64,13 +63,13 @@ bool CData::Truncate(double start, double stop)
 bool CData::TruncateIndex(int first, int last)
 {
     if (first >= last)
-        throw ko::CFailure("Start Index (" + std::to_string(first) + ")is >= Stop Index (" +
-                           std::to_string(last) + ")");
+        throw CFailure("Start Index (" + std::to_string(first) + ")is >= Stop Index (" +
+                       std::to_string(last) + ")");
     const std::int64_t i0 = static_cast<std::int64_t>(first) - GetNFP();
     const std::int64_t i1 = static_cast<std::int64_t>(last) - GetNFP();
     if (i0 < 0 || i1 >= PointCountOf(GetNFP(), GetNLP()) || static_cast<std::uint64_t>(i1) >= y_.size() ||
         static_cast<std::uint64_t>(i1) >= x_.size())
-        throw ko::CFailure("Unable to provide requested stop/start indices");
+        throw CFailure("Unable to provide requested stop/start indices");
 
     SetNFP(first);
     SetNLP(last);

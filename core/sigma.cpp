@@ -27,9 +27,9 @@ std::shared_ptr<CNSignal> BandSignal(const CNSignal& first, std::vector<double> 
 
 CSigmaBand MeanPlusMinusSigma(const std::vector<std::shared_ptr<CNSignal>>& signals)
 {
-    if (signals.empty()) throw ko::CFailure("Empty Container of Signals.");
+    if (signals.empty()) throw CFailure("Empty Container of Signals.");
     for (const auto& s : signals)
-        if (!s) throw ko::CFailure("Empty Container of Signals.");
+        if (!s) throw CFailure("Empty Container of Signals.");
     const auto& first = signals.front();
     const int passes = signals.size() > 2 ? 2 : 1;
     for (int pass = 0; pass < passes; ++pass)
@@ -38,7 +38,7 @@ CSigmaBand MeanPlusMinusSigma(const std::vector<std::shared_ptr<CNSignal>>& sign
     // Align may leave signals of unequal length; never read past one.
     const std::size_t n = first->GetY().size();
     for (const auto& s : signals)
-        if (s->GetY().size() != n) throw ko::CFailure("Signal lengths not the same.  Resample/Tuncate.");
+        if (s->GetY().size() != n) throw CFailure("Signal lengths not the same.  Resample/Tuncate.");
 
     const double count = static_cast<double>(signals.size());
     std::vector<double> plus(n), minus(n);

@@ -10,27 +10,27 @@ namespace ko {
 void CData::SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
     if (x.empty()) {
-        if (y.empty() && z.empty()) throw ko::CFailure("No X, Y or Z Siganl Data.");
+        if (y.empty() && z.empty()) throw CFailure("No X, Y or Z Siganl Data.");
         if (GetDEL() == 0.0) {
-            if (x_.empty()) throw ko::CFailure("No x signal data and delt is zero.");
+            if (x_.empty()) throw CFailure("No x signal data and delt is zero.");
         } else if (x_.empty()) {
             if (GetNFP() == 0 && GetNLP() == 0)
-                throw ko::CFailure(
+                throw CFailure(
                     "No x signal data, NFP and NLP are zero.\nSet x signal data or set NFP and NLP");
             GenerateX();
-            if (!y.empty() && y.size() != x_.size()) throw ko::CFailure("X and Y Counts are different");
+            if (!y.empty() && y.size() != x_.size()) throw CFailure("X and Y Counts are different");
         }
     } else {
         x_ = std::move(x);
     }
-    if (y.empty() && y_.empty()) throw ko::CFailure("No Y Signal Data");
+    if (y.empty() && y_.empty()) throw CFailure("No Y Signal Data");
     y_ = std::move(y);
     if (z.empty()) {
         if (z_.size() != y_.size()) z_.assign(y_.size(), 0.0);
-        if (x_.size() != y_.size()) throw ko::CFailure("x != y signal data");
+        if (x_.size() != y_.size()) throw CFailure("x != y signal data");
     } else {
         z_ = std::move(z);
-        if (x_.size() != y_.size() || y_.size() != z_.size()) throw ko::CFailure("x != y != z signal data");
+        if (x_.size() != y_.size() || y_.size() != z_.size()) throw CFailure("x != y != z signal data");
     }
     RefreshExtremes();
     RefreshTimes();
@@ -39,13 +39,13 @@ void CData::SetData(std::vector<double> x, std::vector<double> y, std::vector<do
 
 void CData::SetXY(std::vector<double> x, std::vector<double> y)
 {
-    if (x.empty() && y.empty()) throw ko::CFailure("No X or Y Signal Data");
+    if (x.empty() && y.empty()) throw CFailure("No X or Y Signal Data");
     SetData(std::move(x), std::move(y), {});
 }
 
 void CData::SetY(std::vector<double> y)
 {
-    if (y.empty()) throw ko::CFailure("No Y Signal Data");
+    if (y.empty()) throw CFailure("No Y Signal Data");
     SetData({}, std::move(y), {});
 }
 
@@ -60,9 +60,9 @@ void CData::GenerateX()
 
 void CData::SetPoints(const CPointList& points)
 {
-    if (points.empty()) throw ko::CFailure("No Information.");
+    if (points.empty()) throw CFailure("No Information.");
     for (const auto& p : points)
-        if (!p) throw ko::CFailure("No Information.");
+        if (!p) throw CFailure("No Information.");
     std::vector<double> x(points.size()), y(points.size()), z(points.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
         x[i] = points[i]->x;

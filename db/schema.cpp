@@ -172,7 +172,7 @@ const std::vector<CTableSpec>& TestTables(TestKind kind)
         case TestKind::Biomechanics: return bio;
         case TestKind::Component: return com;
         case TestKind::Vehicle: return veh;
-        default: throw ko::CFailure("Invalid Database");
+        default: throw CFailure("Invalid Database");
     }
 }
 
@@ -181,7 +181,7 @@ const CTableSpec& TestTable(TestKind kind, std::string_view table)
     for (const CTableSpec& spec : TestTables(kind)) {
         if (spec.table == table) return spec;
     }
-    throw ko::CFailure("Unknown table: " + std::string(table));
+    throw CFailure("Unknown table: " + std::string(table));
 }
 
 const std::vector<CTableSpec>& CodeTables()

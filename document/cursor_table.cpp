@@ -66,14 +66,14 @@ void CCursorTable::SetSignals(const CSignalList& signals)
 void CCursorTable::SetCriterion(const CCriterionInfo& criterion)
 {
     if (criterion.count != 1)
-        throw ko::CFailure(std::string(criterion.caption) + ": reads more than one channel");
+        throw CFailure(std::string(criterion.caption) + ": reads more than one channel");
     criterion_ = &criterion;
     ComputeCriterion();
 }
 
 void CCursorTable::SetSigmaFactor(double k)
 {
-    if (!(k >= 0.0)) throw ko::CFailure("Corridor: k must not be negative");
+    if (!(k >= 0.0)) throw CFailure("Corridor: k must not be negative");
     k_ = k;
     ComputeCorridor();
 }

@@ -34,8 +34,8 @@ double TimeStepForPoints(const CNSignal& signal, std::int32_t points)
 {
     const auto& x = signal.GetX();
     if (points < 2)
-        throw ko::CFailure("Number of Points: " + std::to_string(points) + " needs to be greater then one.");
-    if (x.size() < 2 || !(x.back() > x.front())) throw ko::CFailure("Not enough data points");
+        throw CFailure("Number of Points: " + std::to_string(points) + " needs to be greater then one.");
+    if (x.size() < 2 || !(x.back() > x.front())) throw CFailure("Not enough data points");
     return (x.back() - x.front()) / (points - 1);
 }
 

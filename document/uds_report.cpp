@@ -44,7 +44,7 @@ const CUDSSubPage& SubPage(const char* title)
     for (const CUDSPage& page : UDSPages())
         for (const CUDSSubPage& sub : page.subPages)
             if (std::string(sub.title) == title) return sub;
-    throw ko::CFailure(std::string("No UDS page ") + title);
+    throw CFailure(std::string("No UDS page ") + title);
 }
 
 CReportBlock FileBlock(const CData& s)

@@ -65,7 +65,7 @@ void CDirectory::SetRoot(const std::string& text)
         trailing_.clear();
         root_.clear();
         path_.clear();
-        throw ko::CFailure("No alphabet letter dir root.");
+        throw CFailure("No alphabet letter dir root.");
     }
     SetSeparators('\\', true);
     root_ = std::string(1, text[0]) + ":\\";

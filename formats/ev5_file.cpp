@@ -35,8 +35,8 @@ const CEV5Section<Test>* CEV5File<Test>::FindSection(std::string_view marker) co
 template <class Test>
 void CEV5File<Test>::Read(const std::string& text)
 {
-    if (!test_) throw ko::CFailure(InvalidTestText());
-    if (text.empty()) throw ko::CFailure("Source is empty");
+    if (!test_) throw CFailure(InvalidTestText());
+    if (text.empty()) throw CFailure("Source is empty");
     CTextLines lines(text, "EV5");
     std::string_view line;
     bool more = lines.Next(line);
@@ -47,7 +47,7 @@ void CEV5File<Test>::Read(const std::string& text)
         for (; more && (line.empty() || line.front() != '-'); more = lines.Next(line))
             section->ReadLine(*test_, line, testNumber_.GetNumber());
     }
-    if (!test_->GetTest()) throw ko::CFailure("The EV5 file has an invalid TEST section.");
+    if (!test_->GetTest()) throw CFailure("The EV5 file has an invalid TEST section.");
 }
 
 template <class Test>

@@ -146,7 +146,7 @@ public:
     {
         const auto pipes = static_cast<std::size_t>(std::count(line.begin(), line.end(), CEV5::kSeparator));
         const auto form = std::find(allowed_.begin(), allowed_.end(), pipes);
-        if (form == allowed_.end()) throw ko::CFailure(EV5PipeCountText(texts_.pipeName, pipes, allowed_));
+        if (form == allowed_.end()) throw CFailure(EV5PipeCountText(texts_.pipeName, pipes, allowed_));
         const std::vector<Slot>& slots = forms_[static_cast<std::size_t>(form - allowed_.begin())];
         const std::vector<std::string_view> fields = SplitRecordLine(line);
         auto record = std::make_shared<R>();
@@ -155,7 +155,7 @@ public:
             for (std::size_t i = 0; i < fields.size(); ++i) Set(slots[i], *record, fields[i]);
             access_.store(test, std::move(record));
         } catch (const std::exception& failure) {
-            throw ko::CFailure(Where(KeyText(slots, fields)) + failure.what());
+            throw CFailure(Where(KeyText(slots, fields)) + failure.what());
         }
     }
 
@@ -167,7 +167,7 @@ public:
             for (std::size_t i = 0; i < slots.size(); ++i) {
                 const std::string text = Get(slots[i], *record, testNumber);
                 const std::string fault = EV5FieldFault(text, i);
-                if (!fault.empty()) throw ko::CFailure(Where(KeyText(*record)) + slots[i].name + " " + fault);
+                if (!fault.empty()) throw CFailure(Where(KeyText(*record)) + slots[i].name + " " + fault);
                 if (i > 0) line += CEV5::kSeparator;
                 line += text;
             }

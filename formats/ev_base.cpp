@@ -47,7 +47,7 @@ bool CTextLines::Next(std::string_view& line)
     ++lineNumber_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const auto fail = [this](const std::string& what) {
-        throw ko::CFailure(label_ + " line " + std::to_string(lineNumber_) + what);
+        throw CFailure(label_ + " line " + std::to_string(lineNumber_) + what);
     };
     if (line.size() > kMaximumLineLength) {
         fail(" is longer than " + std::to_string(kMaximumLineLength) + " characters.");

@@ -54,7 +54,7 @@ bool FindEntry(const std::string& directory, const std::function<bool(const std:
             }
         }
     } catch (const std::exception& failure) {
-        throw ko::CFailure(failure.what());
+        throw CFailure(failure.what());
     }
     return false;
 }
@@ -95,35 +95,35 @@ std::string ReadFileText(const std::string& path)
 {
     const std::string failure = "Failure to open file: " + path + " for reading.";
     std::error_code error;
-    if (fs::is_directory(path, error)) throw ko::CFailure(failure);
+    if (fs::is_directory(path, error)) throw CFailure(failure);
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ko::CFailure(failure);
+    if (!in) throw CFailure(failure);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw ko::CFailure(failure);
+    if (in.bad()) throw CFailure(failure);
     return text;
 }
 
 void CFile::SetDirectory(const std::string& path)
 {
-    if (path.empty()) throw ko::CFailure("Path is empty.");
+    if (path.empty()) throw CFailure("Path is empty.");
     const std::string directory = WithSeparator(path);
-    if (!IsDirectory(directory)) throw ko::CFailure("Invalid Directory: " + directory);
+    if (!IsDirectory(directory)) throw CFailure("Invalid Directory: " + directory);
     directory_ = directory;
 }
 
 void CFile::SetFileName(const std::string& name)
 {
-    if (name.empty()) throw ko::CFailure("File Name is empty.");
+    if (name.empty()) throw CFailure("File Name is empty.");
     fileName_ = name;
 }
 
 void CFile::SetPathAndFileName(const std::string& fullPath)
 {
-    if (fullPath.empty()) throw ko::CFailure("Path and File Name is empty.");
+    if (fullPath.empty()) throw CFailure("Path and File Name is empty.");
     const std::size_t cut = fullPath.find_last_of("/\\");
     const std::string directory = cut == std::string::npos ? std::string() : fullPath.substr(0, cut + 1);
     const std::string name = cut == std::string::npos ? fullPath : fullPath.substr(cut + 1);
-    if (name.empty()) throw ko::CFailure("File Name is empty.");
+    if (name.empty()) throw CFailure("File Name is empty.");
     SetDirectory(directory);
     SetFileName(name);
     ComposePath();
@@ -131,8 +131,8 @@ void CFile::SetPathAndFileName(const std::string& fullPath)
 
 void CFile::ComposePath()
 {
-    if (directory_.empty()) throw ko::CFailure("Empty path");
-    if (fileName_.empty()) throw ko::CFailure("Empty file name");
+    if (directory_.empty()) throw CFailure("Empty path");
+    if (fileName_.empty()) throw CFailure("Empty file name");
     fullPath_ = directory_ + fileName_;
 }
 
@@ -157,9 +157,9 @@ bool CFile::FileExists() const
 void CFile::Search(const std::function<bool(const std::string&)>& matches, const std::string& missing,
                    std::string& found)
 {
-    if (!DirectoryExists()) throw ko::CFailure("Invalid path");
+    if (!DirectoryExists()) throw CFailure("Invalid path");
     std::string name;
-    if (!FindEntry(directory_, matches, name)) throw ko::CFailure(missing);
+    if (!FindEntry(directory_, matches, name)) throw CFailure(missing);
     fileName_ = name;
     ComposePath();
     found = name;
@@ -190,7 +190,7 @@ void CFile::FindByCurveExtension(int curve, std::string& found)
 
 void CFile::FindByExtension(const std::string& extension, std::string& found)
 {
-    if (extension.empty()) throw ko::CFailure("Extension is empty");
+    if (extension.empty()) throw CFailure("Extension is empty");
     const auto matches = [&extension](const std::string& name) {
         const std::string lower = Lower(name);
         return lower.substr(lower.size() < 3 ? 0 : lower.size() - 3).find(extension) != std::string::npos;

@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 11> kLongLineColumns{"",    "TSTREF", "VE
 void CIP5File::Read(const std::string& text)
 {
     intrusions_.clear();
-    if (text.empty()) throw ko::CFailure("Source is empty");
+    if (text.empty()) throw CFailure("Source is empty");
     CTextLines lines(text, "Intrusion");
     std::string_view line;
     while (lines.Next(line)) {
@@ -39,7 +39,7 @@ std::shared_ptr<veh::CIntrusion> CIP5File::ReadRecord(std::string_view line) con
 {
     const auto pipes = std::count(line.begin(), line.end(), kSeparator);
     if (pipes != 9 && pipes != 10) {
-        throw ko::CFailure("Intrusion pipe count is " + std::to_string(pipes) + " and not 9 or 10.");
+        throw CFailure("Intrusion pipe count is " + std::to_string(pipes) + " and not 9 or 10.");
     }
     const std::vector<std::string_view> fields = SplitRecordLine(line);
     auto record = std::make_shared<veh::CIntrusion>();
@@ -63,8 +63,8 @@ bool CIP5File::ToString(std::string& out)
             const std::string field = columns.At(kLineColumns[i]).GetText(*intrusion);
             // A bar or line end inside a text would make the line unreadable.
             if (field.find_first_of("|\r\n") != std::string::npos) {
-                throw ko::CFailure("Intrusion point " + std::to_string(intrusion->GetIPNO()) + ": " +
-                                   std::string(kLineColumns[i]) + " holds a \"|\" or a line end.");
+                throw CFailure("Intrusion point " + std::to_string(intrusion->GetIPNO()) + ": " +
+                               std::string(kLineColumns[i]) + " holds a \"|\" or a line end.");
             }
             if (i > 0) text += kSeparator;
             text += field;

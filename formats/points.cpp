@@ -44,7 +44,7 @@ void CPoints::Parse(const std::string& text)
     CPointGroups groups;
     auto first = text.begin();
     const bool matched = qi::parse(first, text.end(), grammar, groups);
-    if (!matched || first != text.end()) throw ko::CFailure("Failure to parse the data.");
+    if (!matched || first != text.end()) throw CFailure("Failure to parse the data.");
     points_.reserve(groups.ones.size() + groups.twos.size() + groups.threes.size());
     for (double y : groups.ones) points_.push_back(std::make_shared<CPoint<double>>(0.0, y));
     for (const auto& [x, y] : groups.twos) points_.push_back(std::make_shared<CPoint<double>>(x, y));
@@ -54,7 +54,7 @@ void CPoints::Parse(const std::string& text)
     for (const auto& point : points_) {
         if (!std::isfinite(point->x) || !std::isfinite(point->y) || !std::isfinite(point->z)) {
             points_.clear();
-            throw ko::CFailure("Failure to parse the data.");
+            throw CFailure("Failure to parse the data.");
         }
     }
 }
@@ -65,7 +65,7 @@ void CPoints::ReadFile(const std::string& path)
     try {
         Parse(text);
     } catch (const std::logic_error& failure) {
-        throw ko::CFailure("Failure to parse the file: " + path + " for reading.\n" + failure.what());
+        throw CFailure("Failure to parse the file: " + path + " for reading.\n" + failure.what());
     }
 }
 

@@ -59,7 +59,7 @@ const CPointList& CUDSFile::GetPoints() const
 void CUDSFile::SetPoints(const CPointList& points)
 {
     for (const auto& p : points)
-        if (!p) throw ko::CFailure("No Information.");
+        if (!p) throw CFailure("No Information.");
     ClearData();
     x_.reserve(points.size());
     y_.reserve(points.size());
@@ -75,7 +75,7 @@ void CUDSFile::SetPoints(const CPointList& points)
 void CUDSFile::SetData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
     if (x.size() != y.size() || (!z.empty() && z.size() != y.size()))
-        throw ko::CFailure("x != y != z signal data");
+        throw CFailure("x != y != z signal data");
     x_ = std::move(x);
     y_ = std::move(y);
     z_ = std::move(z);
@@ -109,22 +109,22 @@ void CUDSFile::WidenYear()
 
 void CUDSFile::Read(const std::string& path)
 {
-    if (path.empty()) throw ko::CFailure("Failure read file due to empty path and file name.");
+    if (path.empty()) throw CFailure("Failure read file due to empty path and file name.");
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw ko::CFailure("Failure to open file: " + path + " for reading.");
+    if (fd < 0) throw CFailure("Failure to open file: " + path + " for reading.");
     FdCloser closer{fd};
     struct stat info {};
-    if (::fstat(fd, &info) != 0) throw ko::CFailure("Failure to get file information: " + path);
-    if (S_ISDIR(info.st_mode)) throw ko::CFailure("Failure to open file: " + path + " for reading.");
+    if (::fstat(fd, &info) != 0) throw CFailure("Failure to get file information: " + path);
+    if (S_ISDIR(info.st_mode)) throw CFailure("Failure to open file: " + path + " for reading.");
     const auto size = static_cast<std::size_t>(info.st_size);
-    if (size % CUDS1992::kRecordSize != 0) throw ko::CFailure("File size not a multiple of 512 bytes.");
+    if (size % CUDS1992::kRecordSize != 0) throw CFailure("File size not a multiple of 512 bytes.");
     std::unique_ptr<unsigned char[]> buffer;
     try {
         buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
     } catch (const std::bad_alloc& e) {
-        throw ko::CFailure(e.what());
+        throw CFailure(e.what());
     }
-    if (!ReadWhole(fd, buffer.get(), size)) throw ko::CFailure("Failure to read file: " + path);
+    if (!ReadWhole(fd, buffer.get(), size)) throw CFailure("Failure to read file: " + path);
     ReadImage(buffer.get(), size);
 }
 
@@ -135,13 +135,13 @@ void CUDSFile::ReadBuffer(const void* bytes, std::size_t size)
 
 void CUDSFile::ReadImage(const unsigned char* bytes, std::size_t size)
 {
-    if (size % CUDS1992::kRecordSize != 0) throw ko::CFailure("File size not a multiple of 512 bytes.");
+    if (size % CUDS1992::kRecordSize != 0) throw CFailure("File size not a multiple of 512 bytes.");
     try {
         Parse(bytes, size);
     } catch (const std::logic_error&) {
         throw;
     } catch (const std::exception& e) {
-        throw ko::CFailure(e.what());
+        throw CFailure(e.what());
     }
     WidenYear();
 }

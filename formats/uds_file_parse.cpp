@@ -74,41 +74,41 @@ void CUDSFile::Parse(const unsigned char* buffer, std::size_t size)
 // Reads the header records; returns the offset of the first data record.
 std::size_t CUDSFile::ParseHeader(const unsigned char* buffer, std::size_t size)
 {
-    if (size < CUDS1992::kTestRecordUsed) throw ko::CFailure("Data buffer too small");
+    if (size < CUDS1992::kTestRecordUsed) throw CFailure("Data buffer too small");
     SetFILEID(DecodeText(buffer, CUDS1992::kTagWidth));
-    if (GetFILEID() != CUDS1992::kFileId) throw ko::CFailure("Not a UDS-1992 Signal File");
+    if (GetFILEID() != CUDS1992::kFileId) throw CFailure("Not a UDS-1992 Signal File");
     // Texts first (numbers read as 0), then everything with the file's number format.
     ReadRecord(*this, UDSRecord::Test, buffer, UDSNumberFormat{});
     fileFormat_ = NumberFormatFromName(GetNUMFORM());
     ReadRecord(*this, UDSRecord::Test, buffer, fileFormat_);
 
-    if (size < kRecord + CUDS1992::kObject2RecordUsed) throw ko::CFailure("Data buffer too small");
+    if (size < kRecord + CUDS1992::kObject2RecordUsed) throw CFailure("Data buffer too small");
     std::size_t base = kRecord;
     if (Tag(buffer + base) == CUDS1992::kObject2Tag) {
         ReadRecord(*this, UDSRecord::Object2, buffer + base, fileFormat_);
         base += kRecord;
     }
-    if (size < base + CUDS1992::kCurveRecordUsed) throw ko::CFailure("Data buffer too small");
-    if (Tag(buffer + base) != CUDS1992::kCurveTag) throw ko::CFailure("Invalid 3rd Record Header");
+    if (size < base + CUDS1992::kCurveRecordUsed) throw CFailure("Data buffer too small");
+    if (Tag(buffer + base) != CUDS1992::kCurveTag) throw CFailure("Invalid 3rd Record Header");
     ReadRecord(*this, UDSRecord::Curve, buffer + base, fileFormat_);
     return base + kRecord;
 }
 
 void CUDSFile::ParseData(const unsigned char* data, std::size_t records)
 {
-    if (GetNFP() == GetNLP()) throw ko::CFailure("Equal array indices, NFP = NLP in file");
-    if (GetNFP() > GetNLP()) throw ko::CFailure("Crossed array indices, NFP > NLP in file");
+    if (GetNFP() == GetNLP()) throw CFailure("Equal array indices, NFP = NLP in file");
+    if (GetNFP() > GetNLP()) throw CFailure("Crossed array indices, NFP > NLP in file");
     const auto n = static_cast<std::size_t>(std::int64_t{GetNLP()} - GetNFP() + 1);
     const std::size_t padded = n + (kPerRecord - n % kPerRecord) % kPerRecord;
     const bool yOnly = GetFILEFORM() == "Y";
     if (kPerRecord * records < (yOnly ? padded : 2 * padded))
-        throw ko::CFailure("File size too small - Insufficient data points");
+        throw CFailure("File size too small - Insufficient data points");
     if (yOnly)
         ParseY(data, records, n);
     else if (GetFILEFORM() == "X-Y")
         ParseXY(data, records, n);
     else
-        throw ko::CFailure("Format is not known.");
+        throw CFailure("Format is not known.");
     pointsBuilt_ = false;
 }
 
@@ -125,14 +125,14 @@ void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size
             AppendRecord(x_, record, n, fileFormat_.reals);
         } else {
             ClearData();
-            throw ko::CFailure("Unknown Data Block");
+            throw CFailure("Unknown Data Block");
         }
     }
     const std::size_t ny = y_.size(), nx = x_.size();
     if (ny < n || nx < n) {
         ClearData();
-        throw ko::CFailure(ny < n ? Shortfall(CUDS1992::kYDataTag, ny, n)
-                                  : Shortfall(CUDS1992::kXDataTag, nx, n));
+        throw CFailure(ny < n ? Shortfall(CUDS1992::kYDataTag, ny, n)
+                              : Shortfall(CUDS1992::kXDataTag, nx, n));
     }
 }
 
@@ -144,7 +144,7 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
         const unsigned char* record = data + r * kRecord;
         if (!HasTag(record, CUDS1992::kYDataTag)) {
             ClearData();
-            throw ko::CFailure("Unknown Data Block");
+            throw CFailure("Unknown Data Block");
         }
         AppendRecord(y_, record, n, fileFormat_.reals);
     }

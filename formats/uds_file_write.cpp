@@ -78,30 +78,30 @@ void CUDSFile::Write(const std::string& path)
 void CUDSFile::WriteValues(const std::string& path, const std::vector<double>& x,
                            const std::vector<double>& y)
 {
-    if (path.empty()) throw ko::CFailure("Failure to write file due to empty path and file name.");
-    if (GetNLP() < GetNFP()) throw ko::CFailure("Crossed array indices, NFP > NLP");
-    if (GetNLP() == GetNFP()) throw ko::CFailure("Equal array indices, NFP = NLP");
+    if (path.empty()) throw CFailure("Failure to write file due to empty path and file name.");
+    if (GetNLP() < GetNFP()) throw CFailure("Crossed array indices, NFP > NLP");
+    if (GetNLP() == GetNFP()) throw CFailure("Equal array indices, NFP = NLP");
     CAtomicFile file(path);
-    if (!file.Open()) throw ko::CFailure("Failure to open file for writing.");
+    if (!file.Open()) throw CFailure("Failure to open file for writing.");
     const UDSNumberFormat format =
         bigEndian_ ? UDSNumberFormat{UDSByteOrder::Big, UDSRealFormat::IEEEBig} : machineFormat_;
     if (!format.IsKnown() || format.reals == UDSRealFormat::VAX)
-        throw ko::CFailure("Couldn't set byte order of float format.");
+        throw CFailure("Couldn't set byte order of float format.");
     fileFormat_ = format;
     SetNUMFORM(NumberFormatName(format));
     WidenYear();
     const std::int64_t n = std::int64_t{GetNLP()} - GetNFP() + 1;
     if (n != static_cast<std::int64_t>(y.size()))
-        throw ko::CFailure("NLP - NFP + 1: " + std::to_string(n) +
-                           " does not equal to array size: " + std::to_string(y.size()));
+        throw CFailure("NLP - NFP + 1: " + std::to_string(n) +
+                       " does not equal to array size: " + std::to_string(y.size()));
     const bool yBlock = GetFILEFORM() == "Y" || GetFILEFORM() == "X-Y";
     const bool xBlock = GetFILEFORM() == "X-Y";
-    if (xBlock && x.size() != y.size()) throw ko::CFailure("x != y signal data");
+    if (xBlock && x.size() != y.size()) throw CFailure("x != y signal data");
     const std::vector<unsigned char> header = HeaderImage(GetVehicleNumber2() != 0 || !IsBlank(GetType2()));
     if (!file.Write(header.data(), header.size()) ||
         (yBlock && !WriteBlock(file, CUDS1992::kYDataTag, y, format.reals)) ||
         (xBlock && !WriteBlock(file, CUDS1992::kXDataTag, x, format.reals)) || !file.Commit())
-        throw ko::CFailure("Failure to write file: " + path);
+        throw CFailure("Failure to write file: " + path);
 }
 
 // The test record, the second-object record when written, and the curve record.

@@ -51,14 +51,14 @@ void GiveHeader(const CData& data, CUDSFile& file)
 
 void SetFromUDSFile(CData& data, const CUDSFile& file)
 {
-    if (file.GetPointCount() == 0) throw ko::CFailure("No Information.");
+    if (file.GetPointCount() == 0) throw CFailure("No Information.");
     data.TakeData(file.GetX(), file.GetY(), file.GetZ());
     TakeHeader(data, file);
 }
 
 void SetFromUDSFile(CData& data, CUDSFile&& file)
 {
-    if (file.GetPointCount() == 0) throw ko::CFailure("No Information.");
+    if (file.GetPointCount() == 0) throw CFailure("No Information.");
     std::vector<double> x, y, z;
     file.ReleaseData(x, y, z);
     data.TakeData(std::move(x), std::move(y), std::move(z));
@@ -78,7 +78,7 @@ void WriteUDS(const CData& data, const std::string& path)
         GiveHeader(data, file);
         file.WriteValues(path, data.GetX(), data.GetY());
     } catch (const std::exception& e) {
-        throw ko::CFailure(e.what());
+        throw CFailure(e.what());
     }
 }
 

@@ -24,7 +24,7 @@ CBioTest::CBioTest()
 
 bio::CTest& CBioTest::TestRecord() const
 {
-    if (!test_) throw ko::CFailure("Invalid Biomechanics Test");
+    if (!test_) throw CFailure("Invalid Biomechanics Test");
     return *test_;
 }
 

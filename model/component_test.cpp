@@ -15,7 +15,7 @@ CComTest::CComTest()
 
 com::CTest& CComTest::TestRecord() const
 {
-    if (!test_) throw ko::CFailure("Invalid Component Test");
+    if (!test_) throw CFailure("Invalid Component Test");
     return *test_;
 }
 

@@ -111,8 +111,7 @@ std::tm ParseDate(std::string_view text)
                        ReadDigits(std::string_view(upper).substr(7), year) &&
                        MonthIndex(std::string_view(upper).substr(3, 3)) >= 0;
     if (!valid) {
-        throw ko::CFailure("Invalid Date: " + std::string(text) +
-                           " Valid EV5 Date Format is \"DD/MMM/CCYY\"");
+        throw CFailure("Invalid Date: " + std::string(text) + " Valid EV5 Date Format is \"DD/MMM/CCYY\"");
     }
     if (!longForm) year += year < 60 ? 2000 : 1900;
     date.tm_mday = day;

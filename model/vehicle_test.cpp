@@ -22,7 +22,7 @@ CVehicleTest::CVehicleTest()
 
 veh::CTest& CVehicleTest::TestRecord() const
 {
-    if (!test_) throw ko::CFailure("Invalid Vehicle Test");
+    if (!test_) throw CFailure("Invalid Vehicle Test");
     return *test_;
 }
 
@@ -98,8 +98,8 @@ std::shared_ptr<veh::CInstrumentation> CVehicleTest::GetInstrumentation(int curv
 {
     auto row = FindRecord(instrumentations_, [&](const auto& r) { return r.GetCURNO() == curveNumber; });
     if (!row) {
-        throw ko::CFailure("Curve Number: " + std::to_string(curveNumber) +
-                           " could not be found in the Intrumentation.");
+        throw CFailure("Curve Number: " + std::to_string(curveNumber) +
+                       " could not be found in the Intrumentation.");
     }
     return row;
 }
@@ -111,8 +111,8 @@ std::shared_ptr<veh::COccupant> CVehicleTest::GetOccupant(int vehicleNumber,
         return o.GetVEHNO() == vehicleNumber && o.GetOCCLOC() == location;
     });
     if (!occupant) {
-        throw ko::CFailure("Vehicle Number: " + std::to_string(vehicleNumber) + " and Occupant Location: " +
-                           location + " could not be found in the Occupant object.");
+        throw CFailure("Vehicle Number: " + std::to_string(vehicleNumber) +
+                       " and Occupant Location: " + location + " could not be found in the Occupant object.");
     }
     return occupant;
 }
@@ -124,9 +124,9 @@ std::shared_ptr<veh::CRestraint> CVehicleTest::GetRestraint(int vehicleNumber, c
         return r.GetVEHNO() == vehicleNumber && r.GetOCCLOC() == location && r.GetRSTNO() == restraintNumber;
     });
     if (!restraint) {
-        throw ko::CFailure("Vehicle Number: " + std::to_string(vehicleNumber) + " and Occupant Location: " +
-                           location + " and Restraint Number: " + std::to_string(restraintNumber) +
-                           " could not be found in the Occupant object.");
+        throw CFailure("Vehicle Number: " + std::to_string(vehicleNumber) + " and Occupant Location: " +
+                       location + " and Restraint Number: " + std::to_string(restraintNumber) +
+                       " could not be found in the Occupant object.");
     }
     return restraint;
 }
@@ -135,8 +135,8 @@ std::shared_ptr<veh::CVehicle> CVehicleTest::GetVehicle(int vehicleNumber) const
 {
     auto vehicle = FindRecord(vehicles_, [&](const auto& v) { return v.GetVEHNO() == vehicleNumber; });
     if (!vehicle) {
-        throw ko::CFailure("Vehicle Number: " + std::to_string(vehicleNumber) +
-                           " could not be found in the Vehicle object.");
+        throw CFailure("Vehicle Number: " + std::to_string(vehicleNumber) +
+                       " could not be found in the Vehicle object.");
     }
     return vehicle;
 }

@@ -71,7 +71,7 @@ bool CDataAgent::LoadTest(const std::shared_ptr<CTestType>& test)
 {
     return Guard([&] {
         lastError_.clear();
-        if (!test) throw ko::CFailure(kWrongClass);
+        if (!test) throw CFailure(kWrongClass);
         BeginLoad(*test);
         return true;
     });
@@ -86,7 +86,7 @@ void CDataAgent::BeginLoad(const CTestType& test)
 {
     lastError_.clear();
     const TestKind kind = KindOf(&test);
-    if (kind == TestKind::None) throw ko::CFailure(kWrongClass);
+    if (kind == TestKind::None) throw CFailure(kWrongClass);
     BeginLoad(kind);
 }
 
@@ -113,7 +113,7 @@ void CDataAgent::CopyCurrentTest(CTestType& test) const
     } else if (auto* vehicle = dynamic_cast<CVehicleTest*>(&test)) {
         *vehicle = Current(vehicleTest_);
     } else {
-        throw ko::CFailure(kWrongClass);
+        throw CFailure(kWrongClass);
     }
 }
 
@@ -143,9 +143,9 @@ bool CDataAgent::LoadValues(int)
 bool CDataAgent::LoadMedia(TestKind kind, MediaKind mediaKind, unsigned, int sequenceNumber)
 {
     return Guard([&] {
-        if (kind == TestKind::None) throw ko::CFailure("Unknown Database");
-        if (mediaKind == MediaKind::None) throw ko::CFailure("Unknown Media");
-        if (sequenceNumber <= 0) throw ko::CFailure("Invalid Sequence Number");
+        if (kind == TestKind::None) throw CFailure("Unknown Database");
+        if (mediaKind == MediaKind::None) throw CFailure("Unknown Media");
+        if (sequenceNumber <= 0) throw CFailure("Invalid Sequence Number");
         return true;
     });
 }
@@ -179,7 +179,7 @@ bool CDataAgent::SetTest(const std::shared_ptr<CTestType>& test)
         else if (kind == TestKind::Vehicle)
             vehicleTest_ = std::make_shared<CVehicleTest>(static_cast<const CVehicleTest&>(*test));
         else
-            throw ko::CFailure(kWrongClass);
+            throw CFailure(kWrongClass);
         database_->SetKind(kind);
         return true;
     });
@@ -205,7 +205,7 @@ bool CDataAgent::FillSignal(CUDSFile& file)
             case TestKind::Biomechanics: FillBioSignal(file); break;
             case TestKind::Component: FillComSignal(file); break;
             case TestKind::Vehicle: FillVehSignal(file); break;
-            default: throw ko::CFailure("Invalid Database");
+            default: throw CFailure("Invalid Database");
         }
         return true;
     });

@@ -98,7 +98,7 @@ bool CDataAgentFile::SetZipFile(const std::string& fullName)
 bool CDataAgentFile::LoadTest(const std::shared_ptr<CTestType>& test)
 {
     return Loading([&] {
-        if (!CDataAgent::LoadTest(test)) throw ko::CFailure(GetLastError());
+        if (!CDataAgent::LoadTest(test)) throw CFailure(GetLastError());
         LoadTestFromFiles();
         CopyCurrentTest(*test);
         return true;
@@ -110,7 +110,7 @@ bool CDataAgentFile::LoadTest(TestKind kind)
     return Loading([&] {
         // Collision-warning tests are vehicle tests on disk: read them as such.
         if (!BeginLoad(kind == TestKind::CollisionWarning ? TestKind::Vehicle : kind))
-            throw ko::CFailure("Invalid Database: " + KindDescription(kind));
+            throw CFailure("Invalid Database: " + KindDescription(kind));
         LoadTestFromFiles();
         return true;
     });
@@ -138,7 +138,7 @@ void CDataAgentFile::LoadFailed(const std::string& text)
 void CDataAgentFile::LoadTestFromFiles()
 {
     const TestKind kind = GetDatabase()->GetKind();
-    if (!kLoadableKinds.Has(kind)) throw ko::CFailure("Invalid Database: " + GetDatabase()->GetDescription());
+    if (!kLoadableKinds.Has(kind)) throw CFailure("Invalid Database: " + GetDatabase()->GetDescription());
     LocateTestFile();
     ReadTestFile();
     NameSignals();
@@ -163,7 +163,7 @@ void CDataAgentFile::LocateTestFile()
     const int kind = testFile_->GetKind();
     if (kind == kXMLKind || kind == kZipKind) return;
     if (kind != kTextKind && !(kind == kExtensionKind && !storeRoot_.empty()))
-        throw ko::CFailure("Unknow File Type.");
+        throw CFailure("Unknow File Type.");
     const std::string directory =
         StoreDirectory(GetDatabase()->GetKind(), GetTestNumber()->GetNumber()).GetEVDataDirectory();
     if (storeRoot_.empty())
@@ -182,9 +182,9 @@ void CDataAgentFile::ReadTestFile()
         case kExtensionKind:
             if (testFile_->GetFileName().empty()) testFile_->FindByExtension("e5x", found);
             break;
-        case kXMLKind: throw ko::CFailure("XML File Type: Not Developed.");
-        case kZipKind: throw ko::CFailure("Zip File Type: Not Developed.");
-        default: throw ko::CFailure("Unknown File Type.");
+        case kXMLKind: throw CFailure("XML File Type: Not Developed.");
+        case kZipKind: throw CFailure("Zip File Type: Not Developed.");
+        default: throw CFailure("Unknown File Type.");
     }
     testFile_->ReadAll();
     if (GetTestNumber()->GetNumber() == 0) SetTestNumberFromName(*GetTestNumber(), testFile_->GetFileName());

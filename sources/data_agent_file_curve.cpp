@@ -25,7 +25,7 @@ bool IsPlainName(const std::string& name)
 
 void CheckSignalName(const std::string& name)
 {
-    if (!IsPlainName(name)) throw ko::CFailure("Invalid Signal Name: " + name);
+    if (!IsPlainName(name)) throw CFailure("Invalid Signal Name: " + name);
 }
 
 // The row's own UDS file in that directory: one lookup instead of a directory listing.
@@ -92,7 +92,7 @@ void CDataAgentFile::FillVehSignal(CUDSFile& file)
 void CDataAgentFile::LocateCurveFile()
 {
     const int kind = curveFile_->GetKind();
-    if (!IsTextKind(kind) && kind != kUDSKind) throw ko::CFailure("Unknown File Type.");
+    if (!IsTextKind(kind) && kind != kUDSKind) throw CFailure("Unknown File Type.");
     if (eachCurveOwnFile_) {
         const std::string directory = curveFile_->GetDirectory();
         curveFile_ = OwnCurveFile(directory, directory, true);
@@ -117,7 +117,7 @@ std::shared_ptr<CFile> CDataAgentFile::OwnCurveFile(const std::string& textDirec
     const bool hasUDS = HasNamedUDSFile(udsDirectory, *row);
     if (hasText && (textFirst || !hasUDS)) return FileIn(textDirectory, kTextKind);
     if (hasUDS) return FileIn(udsDirectory, kUDSKind);
-    throw ko::CFailure(MissingCurveText(textDirectory, udsDirectory, *row));
+    throw CFailure(MissingCurveText(textDirectory, udsDirectory, *row));
 }
 
 std::shared_ptr<CInstrumentation> CDataAgentFile::CurrentRow() const
@@ -157,8 +157,8 @@ void CDataAgentFile::ReadUDSCurve(CUDSFile& file, const CInstrumentation& row)
 {
     const std::string& name = row.GetSIGNALNAME();
     if (name.empty() || row.GetDASTAT() == "NO")
-        throw ko::CFailure("No UDS file - Curve Number: " + GetCurveNumber()->GetText() +
-                           " Datstat: " + row.GetDASTAT());
+        throw CFailure("No UDS file - Curve Number: " + GetCurveNumber()->GetText() +
+                       " Datstat: " + row.GetDASTAT());
     CheckSignalName(name);
     curveFile_->SetFileName(name);
     curveFile_->ComposePath();

@@ -84,10 +84,10 @@ bool CDataAgentFile::GetStoreTestNumbers(TestKind kind, std::vector<int>& number
 {
     numbers.clear();
     return Guard([&] {
-        if (storeRoot_.empty()) throw ko::CFailure("No store root is set.");
+        if (storeRoot_.empty()) throw CFailure("No store root is set.");
         CDatabase database;
         database.SetKind(kind);
-        if (database.GetKind() != kind) throw ko::CFailure("Invalid Database");
+        if (database.GetKind() != kind) throw CFailure("Invalid Database");
         const fs::path base = fs::path(storeRoot_) / "evdata" / database.GetName();
         if (!fs::is_directory(base)) return true;
         for (auto it = fs::recursive_directory_iterator(base); it != fs::recursive_directory_iterator();

@@ -103,7 +103,7 @@ bool CDataAgentOtl::Login(const std::string& user, const std::string& password)
 
 db::CConnection& CDataAgentOtl::Connection() const
 {
-    if (!connection_) throw ko::CFailure("Not logged in to the database.");
+    if (!connection_) throw CFailure("Not logged in to the database.");
     return *connection_;
 }
 
@@ -117,13 +117,13 @@ void CDataAgentOtl::ReadTrackStatus()
     std::vector<CFieldValue> row;
     if (rows.Next(row) && std::get<int>(row[0]) > 0 && std::get<int>(row[0]) == number) {
         std::string status = std::get<std::string>(row[1]);
-        if (status.empty()) throw ko::CFailure("Database Status is unknown.");
+        if (status.empty()) throw CFailure("Database Status is unknown.");
         std::transform(status.begin(), status.end(), status.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
         trackStatus_ = status == "HOLDING" ? kHolding : kProduction;
         return;
     }
-    throw ko::CFailure("Test Number: " + std::to_string(number) + " is invalid.");
+    throw CFailure("Test Number: " + std::to_string(number) + " is invalid.");
 }
 
 bool CDataAgentOtl::LoadAllRecords()
@@ -145,7 +145,7 @@ bool CDataAgentOtl::LoadAllRecords()
         GetComTest()->SetTestNumber(number);
     } else {
         VisitSections(*GetVehicleTest(), reader);
-        if (!GetVehicleTest()->SetTestNumber(number)) throw ko::CFailure(GetVehicleTest()->GetLastError());
+        if (!GetVehicleTest()->SetTestNumber(number)) throw CFailure(GetVehicleTest()->GetLastError());
     }
     return true;
 }

@@ -68,7 +68,7 @@ std::shared_ptr<CInstrumentation> CDataAgentOtl::CurrentRow() const
 void CDataAgentOtl::SetCurveDirectory()
 {
     const int kind = curveFile_->GetKind();
-    if (kind < 1 || (kind > 5 && kind != kUDSKind)) throw ko::CFailure("Unknown File Type");
+    if (kind < 1 || (kind > 5 && kind != kUDSKind)) throw CFailure("Unknown File Type");
     CDirectory directory;
     directory.SetPathStyle(CDirectory::kSlashStyle);
     directory.SetRoot(udsDrive_);
@@ -81,10 +81,9 @@ void CDataAgentOtl::ReadCurveFile(CUDSFile& file, const CInstrumentation& row)
 {
     const std::string curve = GetCurveNumber()->GetText();
     try {
-        if (row.GetSIGNALNAME().empty())
-            throw ko::CFailure("Curve Number: " + curve + " has empty signal name.");
-        if (row.GetDASTAT() == "NO") throw ko::CFailure("Curve Number: " + curve + " has DASTAT = 'NO'.");
-        if (curveFile_->GetKind() != kUDSKind) throw ko::CFailure("Unknown File Type: ");
+        if (row.GetSIGNALNAME().empty()) throw CFailure("Curve Number: " + curve + " has empty signal name.");
+        if (row.GetDASTAT() == "NO") throw CFailure("Curve Number: " + curve + " has DASTAT = 'NO'.");
+        if (curveFile_->GetKind() != kUDSKind) throw CFailure("Unknown File Type: ");
         const std::string& name = row.GetSIGNALNAME();
         std::error_code error;
         if (IsPlainName(name) && std::filesystem::is_regular_file(
@@ -99,16 +98,15 @@ void CDataAgentOtl::ReadCurveFile(CUDSFile& file, const CInstrumentation& row)
         const auto n = static_cast<long long>(file.GetPointCount());
         const long long expected = static_cast<long long>(row.GetNLP()) - row.GetNFP() + 1;
         if (n != expected)
-            throw ko::CFailure("Number of points " + std::to_string(n) + " in signal file '" +
-                               curveFile_->GetFileName() + "' does not match ( NLP - NFP + 1 ) = " +
-                               std::to_string(expected) + " for Curve Number: " + curve);
+            throw CFailure("Number of points " + std::to_string(n) + " in signal file '" +
+                           curveFile_->GetFileName() + "' does not match ( NLP - NFP + 1 ) = " +
+                           std::to_string(expected) + " for Curve Number: " + curve);
         if (row.GetNFP() == 0 && row.GetNLP() == 0)
-            throw ko::CFailure("NFP and NLP equal zero for Curve Number: " + curve);
-        if (row.GetNFP() > row.GetNLP())
-            throw ko::CFailure("NFP is greater then NLP for Curve Number: " + curve);
+            throw CFailure("NFP and NLP equal zero for Curve Number: " + curve);
+        if (row.GetNFP() > row.GetNLP()) throw CFailure("NFP is greater then NLP for Curve Number: " + curve);
         SetPointCount(n);
     } catch (const std::exception& e) {
-        throw ko::CFailure(e.what());
+        throw CFailure(e.what());
     }
 }
 

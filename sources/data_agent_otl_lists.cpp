@@ -86,7 +86,7 @@ bool CDataAgentOtl::LoadTestList(TestKind kind)
 {
     SetListWarning({});
     return Guard([&] {
-        if (!kLoadableKinds.Has(kind)) throw ko::CFailure("Invalid Database: ");
+        if (!kLoadableKinds.Has(kind)) throw CFailure("Invalid Database: ");
         ClearTestList(kind);
         for (const std::string& text : ListStatements(kind)) {
             auto add = [&](const auto& row) { AddListRow(row); };
@@ -109,7 +109,7 @@ bool CDataAgentOtl::LoadCodes(int codeIdentifier, TestKind)
             text = std::string("SELECT OCCLOC, OCCLOCD, REFERENCE, OCCLOC_COMMENT FROM KORVADB.OCCLOC") +
                    " ORDER BY OCCLOC";
         else
-            throw ko::CFailure("Invalid code or code is not supported.");
+            throw CFailure("Invalid code or code is not supported.");
         db::CSelectStream rows(Connection(), kListBuffer, text, std::vector<ColumnType>(4, ColumnType::Text));
         std::vector<CFieldValue> row;
         CodeTable().clear();
@@ -123,7 +123,7 @@ bool CDataAgentOtl::LoadCodes(int codeIdentifier, TestKind)
 bool CDataAgentOtl::LoadValues(int valueIdentifier)
 {
     return Guard([&] {
-        if (valueIdentifier != 3) throw ko::CFailure("Invalid value or values is not supported.");
+        if (valueIdentifier != 3) throw CFailure("Invalid value or values is not supported.");
         db::CSelectStream rows(
             Connection(), 1000,
             "SELECT SENATT, UNITS, SENTYP, CLASS FROM KORVADB.FILTERCLASS ORDER BY SENATT, UNITS, SENTYP",

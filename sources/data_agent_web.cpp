@@ -112,9 +112,9 @@ bool CDataAgentWeb::Connect()
             const std::size_t mark = url.find("://");
             parsed = ParseURL("http://" + (mark == std::string::npos ? url : url.substr(mark + 3)));
         }
-        if (!parsed) throw ko::CFailure("URL is empty or does not contain a known internet service type");
+        if (!parsed) throw CFailure("URL is empty or does not contain a known internet service type");
         if (parsed->scheme != "http" && parsed->scheme != "https")
-            throw ko::CFailure("Unknown internet service type");
+            throw CFailure("Unknown internet service type");
         secure_ = parsed->scheme == "https";
         const std::string base = parsed->scheme + "://" + parsed->host;
         transfer_.Probe(base + "/");
@@ -131,36 +131,35 @@ void CDataAgentWeb::OnStatusCallback(int status, const std::string& info)
 void CDataAgentWeb::SendGet(const std::string& objectPath)
 {
     haveResponse_ = false;
-    if (base_.empty()) throw ko::CFailure("File Pointer is Null");
+    if (base_.empty()) throw CFailure("File Pointer is Null");
     response_ = transfer_.Get(base_ + kBasePath + objectPath);
     haveResponse_ = true;
 }
 
 void CDataAgentWeb::CheckStatus() const
 {
-    if (!haveResponse_) throw ko::CFailure("File Point is NULL.");
-    if (response_.status != 200) throw ko::CFailure(StatusText(response_.status));
+    if (!haveResponse_) throw CFailure("File Point is NULL.");
+    if (response_.status != 200) throw CFailure(StatusText(response_.status));
 }
 
 void CDataAgentWeb::CheckContentType(const std::string& expected) const
 {
-    if (!haveResponse_) throw ko::CFailure("File Pointer is NULL.");
-    if (!response_.contentType) throw ko::CFailure("FAILURE: Query for HTTP_QUERY_CONTENT_TYPE");
+    if (!haveResponse_) throw CFailure("File Pointer is NULL.");
+    if (!response_.contentType) throw CFailure("FAILURE: Query for HTTP_QUERY_CONTENT_TYPE");
     const std::string& type = *response_.contentType;
-    if (type == "ERROR") throw ko::CFailure(response_.body);
+    if (type == "ERROR") throw CFailure(response_.body);
     // Parameters ("; charset=...") are not part of the type.
     if (Upper(Trimmed(type.substr(0, type.find(';')))) != expected)
-        throw ko::CFailure("Invalid Content Type: " + type);
+        throw CFailure("Invalid Content Type: " + type);
 }
 
 void CDataAgentWeb::ReadBody()
 {
-    if (!haveResponse_) throw ko::CFailure("File Pointer is NULL.");
-    if (!response_.contentLength) throw ko::CFailure("FAILURE: Query for HTTP_QUERY_CONTENT_LENGTH");
+    if (!haveResponse_) throw CFailure("File Pointer is NULL.");
+    if (!response_.contentLength) throw CFailure("FAILURE: Query for HTTP_QUERY_CONTENT_LENGTH");
     if (*response_.contentLength != response_.body.size())
-        throw ko::CFailure("The response body has " + std::to_string(response_.body.size()) +
-                           " bytes, its declared length is " + std::to_string(*response_.contentLength) +
-                           ".");
+        throw CFailure("The response body has " + std::to_string(response_.body.size()) +
+                       " bytes, its declared length is " + std::to_string(*response_.contentLength) + ".");
     download_ = std::move(response_.body);
     response_ = {};
     haveResponse_ = false;
@@ -178,7 +177,7 @@ void CDataAgentWeb::Download(const std::string& objectPath, const std::string& e
 void CDataAgentWeb::LoadCurrentTest()
 {
     const TestKind kind = GetDatabase()->GetKind();
-    if (!kLoadableKinds.Has(kind)) throw ko::CFailure("Unknown Database");
+    if (!kLoadableKinds.Has(kind)) throw CFailure("Unknown Database");
     const int number = GetTestNumber()->GetNumber();
     try {
         Download(std::string(kTransfer) + "TSTNO=" + std::to_string(number) +
@@ -186,7 +185,7 @@ void CDataAgentWeb::LoadCurrentTest()
                  kTextType);
     } catch (const std::logic_error& e) {
         if (std::string(e.what()).find("HTTP_QUERY_CONTENT_TYPE") != std::string::npos)
-            throw ko::CFailure("Test Not Found in Production Database");
+            throw CFailure("Test Not Found in Production Database");
         throw;
     }
     const std::string text = UnpackText(download_);
@@ -200,7 +199,7 @@ void CDataAgentWeb::LoadCurrentTest()
 bool CDataAgentWeb::LoadTest(const std::shared_ptr<CTestType>& test)
 {
     const bool done = Guard([&] {
-        if (!CDataAgent::LoadTest(test)) throw ko::CFailure(GetLastError());
+        if (!CDataAgent::LoadTest(test)) throw CFailure(GetLastError());
         LoadCurrentTest();
         CopyCurrentTest(*test);
         return true;
@@ -212,7 +211,7 @@ bool CDataAgentWeb::LoadTest(const std::shared_ptr<CTestType>& test)
 bool CDataAgentWeb::LoadTest(TestKind kind)
 {
     const bool done = Guard([&] {
-        if (!BeginLoad(kind)) throw ko::CFailure("Unknown Database");
+        if (!BeginLoad(kind)) throw CFailure("Unknown Database");
         LoadCurrentTest();
         return true;
     });
@@ -224,7 +223,7 @@ bool CDataAgentWeb::LoadTestList(TestKind kind)
 {
     SetListWarning({});
     return Guard([&] {
-        if (!kLoadableKinds.Has(kind)) throw ko::CFailure("Unknown Database");
+        if (!kLoadableKinds.Has(kind)) throw CFailure("Unknown Database");
         GetDatabase()->SetKind(kind);
         Download(std::string(kTransfer) + "DATABASE=" + GetDatabase()->GetName() + "&FORMAT=DFL", kTextType);
         const std::string text = UnpackText(download_);
@@ -256,7 +255,7 @@ bool CDataAgentWeb::LoadValues(int valueIdentifier)
 {
     if (!CDataAgent::LoadValues(valueIdentifier)) return false;
     return Guard([&] {
-        if (valueIdentifier != 3) throw ko::CFailure("Invalid value or values is not supported.");
+        if (valueIdentifier != 3) throw CFailure("Invalid value or values is not supported.");
         Download("values.asmx/getfilterclass", {});
         return true;
     });

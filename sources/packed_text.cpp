@@ -15,7 +15,7 @@ std::string PackText(const std::string& text)
     std::string packed(size, '\0');
     if (compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
                  static_cast<uLong>(text.size())) != Z_OK)
-        throw ko::CFailure("Failure to pack the text.");
+        throw CFailure("Failure to pack the text.");
     packed.resize(size);
     return packed;
 }
@@ -23,7 +23,7 @@ std::string PackText(const std::string& text)
 std::string UnpackText(const std::string& packed, std::size_t limit)
 {
     z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) throw ko::CFailure("Failure to start unpacking.");
+    if (inflateInit(&stream) != Z_OK) throw CFailure("Failure to start unpacking.");
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
     std::string text;
@@ -38,7 +38,7 @@ std::string UnpackText(const std::string& packed, std::size_t limit)
     }
     const bool complete = result == Z_STREAM_END && stream.avail_in == 0;
     inflateEnd(&stream);
-    if (!complete) throw ko::CFailure("Invalid packed data: the body is not one complete zlib stream.");
+    if (!complete) throw CFailure("Invalid packed data: the body is not one complete zlib stream.");
     return text;
 }
 

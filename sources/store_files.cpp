@@ -61,7 +61,7 @@ void FindTestFile(const std::string& directory, std::string& name, int& kind)
         name = FirstWithExtension(directory, "e5x");
         kind = CDataAgentFile::kExtensionKind;
     }
-    if (name.empty()) throw ko::CFailure("A file with the extension: ev5 was not found.");
+    if (name.empty()) throw CFailure("A file with the extension: ev5 was not found.");
 }
 
 }  // namespace ko

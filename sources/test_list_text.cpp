@@ -61,15 +61,15 @@ void ReadList(const std::string& text, const std::function<void(std::shared_ptr<
         if (line.empty()) continue;
         const std::string where = "Test list line " + std::to_string(number) + ": ";
         if (cells.size() != fields.size())
-            throw ko::CFailure(where + std::to_string(cells.size()) + " fields, the first line names " +
-                               std::to_string(fields.size()) + ".");
+            throw CFailure(where + std::to_string(cells.size()) + " fields, the first line names " +
+                           std::to_string(fields.size()) + ".");
         auto row = std::make_shared<Row>();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (!fields[i]) continue;
             try {
                 fields[i]->SetText(*row, cells[i]);
             } catch (const std::exception& e) {
-                throw ko::CFailure(where + std::string(fields[i]->column.name) + ": " + e.what());
+                throw CFailure(where + std::string(fields[i]->column.name) + ": " + e.what());
             }
         }
         add(row);

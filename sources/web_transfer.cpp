@@ -29,8 +29,8 @@ void Check(CURLcode code, const char* detail)
 {
     if (code == CURLE_OK) return;
     const std::string message = detail && *detail ? detail : curl_easy_strerror(code);
-    throw ko::CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
-                       (message.empty() ? "CInternet Exception: No Message" : message));
+    throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
+                   (message.empty() ? "CInternet Exception: No Message" : message));
 }
 
 std::string Trimmed(std::string text)
@@ -133,7 +133,7 @@ void* CWebTransfer::Handle()
 {
     if (!handle_) {
         handle_ = curl_easy_init();
-        if (!handle_) throw ko::CFailure("File Pointer is Null");
+        if (!handle_) throw CFailure("File Pointer is Null");
         Status(60, {});
     }
     return handle_;
@@ -164,7 +164,7 @@ void CWebTransfer::Apply(void* raw, const std::string& url)
 void CWebTransfer::Probe(const std::string& url)
 {
     CURL* handle = curl_easy_init();
-    if (!handle) throw ko::CFailure("File Pointer is Null");
+    if (!handle) throw CFailure("File Pointer is Null");
     char error[CURL_ERROR_SIZE] = "";
     Apply(handle, url);
     curl_easy_setopt(handle, CURLOPT_CONNECT_ONLY, 1L);
@@ -192,8 +192,7 @@ CWebResponse CWebTransfer::Get(const std::string& url)
     const CURLcode code = curl_easy_perform(handle);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
     if (receiving.tooLarge)
-        throw ko::CFailure("The response body is larger than " + std::to_string(options_.bodyLimit) +
-                           " bytes.");
+        throw CFailure("The response body is larger than " + std::to_string(options_.bodyLimit) + " bytes.");
     Check(code, error);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
     Status(41, std::to_string(response.body.size()));

@@ -23,7 +23,6 @@ using namespace kores;
 namespace {
 
 using ko::CTestNumberChoice;
-using kores::CBatchTestNumbers;
 
 QStringList Texts(const QListWidget& list)
 {

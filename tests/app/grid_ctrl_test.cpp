@@ -13,10 +13,6 @@
 
 using namespace kores;
 
-using kores::CGridColumn;
-using kores::CGridCtrl;
-using kores::ESortKind;
-
 namespace {
 
 // A title grid: count, one integer and two text columns, rows coloured.

@@ -38,8 +38,6 @@ using namespace kores;
 
 namespace {
 
-using kores::CSourceSelection;
-
 // Takes the URLs the desktop would open.
 class CUrlCatcher : public QObject {
     Q_OBJECT
