@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sources/entry_mode.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -10,6 +14,30 @@
 namespace ko {
 
 namespace fs = std::filesystem;
+
+std::vector<CDrive> MappedDrives(const std::string& mappings)
+{
+    std::map<char, std::string> roots;
+    std::size_t start = 0;
+    while (start <= mappings.size()) {
+        const std::size_t end = std::min(mappings.find(':', start), mappings.size());
+        const std::string entry = mappings.substr(start, end - start);
+        if (entry.size() > 2 && entry[1] == '=' && std::isalpha(static_cast<unsigned char>(entry[0])))
+            roots[static_cast<char>(std::toupper(static_cast<unsigned char>(entry[0])))] = entry.substr(2);
+        start = end + 1;
+    }
+    std::vector<CDrive> drives;
+    for (const auto& [letter, root] : roots) drives.push_back({letter, root});
+    return drives;
+}
+
+std::string DriveRoot(const std::vector<CDrive>& drives, char letter)
+{
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (const CDrive& drive : drives)
+        if (drive.letter == upper) return drive.root;
+    return {};
+}
 
 std::vector<CDrive> AvailableDrives()
 {
@@ -26,6 +54,13 @@ std::vector<CDrive> AvailableDrives()
         std::error_code error;
         if (fs::is_directory(root, error)) drives.push_back({letter, root.string()});
     }
+    const char* mappings = std::getenv(kDriveMapVariable);
+    for (const CDrive& mapped : MappedDrives(mappings ? mappings : "")) {
+        std::erase_if(drives, [&](const CDrive& drive) { return drive.letter == mapped.letter; });
+        drives.push_back(mapped);
+    }
+    std::sort(drives.begin(), drives.end(),
+              [](const CDrive& a, const CDrive& b) { return a.letter < b.letter; });
 #endif
     return drives;
 }

@@ -22,9 +22,19 @@ struct CDrive {
     std::string root;  // "J:\" on Windows; elsewhere a directory standing for the drive
 };
 
+// The environment variable that maps drive letters to folders where there are
+// no drive letters: "U=/srv/uds:K=/media/k" (letter, "=", folder; ":" between).
+inline constexpr const char* kDriveMapVariable = "VELDER_DRIVES";
+
 // The drives present, A first. Windows: the logical drives. Elsewhere the
-// one-letter directories of /mnt (such as /mnt/j) stand for drive letters.
+// one-letter directories of /mnt (such as /mnt/j) stand for drive letters,
+// and the mappings of VELDER_DRIVES add to them or take their place.
 std::vector<CDrive> AvailableDrives();
+// The drives of a VELDER_DRIVES text, A first; a malformed entry is skipped,
+// and of two entries for one letter the later wins.
+std::vector<CDrive> MappedDrives(const std::string& mappings);
+// The root of the drive with letter (either case), empty when there is none.
+std::string DriveRoot(const std::vector<CDrive>& drives, char letter);
 
 // Of the drives, the one with the highest letter that carries the identifier file.
 std::optional<char> FindUdsDrive(const std::vector<CDrive>& drives);

@@ -43,4 +43,18 @@ TEST_F(EntryMode, MarkerFileAndDrivesDecideTheMode)
     EXPECT_FALSE(decision.driveMissing);
 }
 
+TEST(DriveMappings, LettersMapToFoldersAndMalformedEntriesAreSkipped)
+{
+    const std::vector<ko::CDrive> drives =
+        ko::MappedDrives("u=/srv/uds:bad:K=/media/k::7=/x:U=/srv/later:Q=");
+    ASSERT_EQ(drives.size(), 2u);
+    EXPECT_EQ(drives[0].letter, 'K');
+    EXPECT_EQ(drives[0].root, "/media/k");
+    EXPECT_EQ(drives[1].letter, 'U');
+    EXPECT_EQ(drives[1].root, "/srv/later") << "the later entry for a letter wins";
+    EXPECT_EQ(ko::DriveRoot(drives, 'u'), "/srv/later");
+    EXPECT_EQ(ko::DriveRoot(drives, 'J'), "");
+    EXPECT_TRUE(ko::MappedDrives("").empty());
+}
+
 }  // namespace
