@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sources/db_session.h"
 
+#include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <iomanip>
 #include <locale>
 #include <sstream>
 
+#include "core/failure.h"
 #include "db/connection.h"
 #include "db/db_error.h"
 
@@ -41,6 +44,20 @@ std::string LocalTimeText()
 }
 
 }  // namespace
+
+std::string LoginPassword(const std::string& passwordFile)
+{
+    if (passwordFile.empty()) {
+        const char* password = std::getenv(kPasswordVariable);
+        return password ? password : "";
+    }
+    std::ifstream file(passwordFile);
+    if (!file) throw CFailure("--password-file: cannot read " + passwordFile);
+    std::string password;
+    std::getline(file, password);
+    if (!password.empty() && password.back() == '\r') password.pop_back();
+    return password;
+}
 
 bool CheckPasswordCharacters(const std::string& password)
 {

@@ -9,6 +9,13 @@ class CConnection;
 class CDbError;
 }  // namespace db
 
+// The environment variable that holds the login password when no password file is given.
+inline constexpr const char* kPasswordVariable = "VELDER_DB_PASSWORD";
+// The login password: the first line of passwordFile, or with none given the
+// value of VELDER_DB_PASSWORD (empty when unset). Throws CFailure for an
+// unreadable file.
+std::string LoginPassword(const std::string& passwordFile);
+
 // A password is acceptable when it holds none of "@", "/" and the double quote.
 bool CheckPasswordCharacters(const std::string& password);
 // "Please do not use any of the following speical ..." with the three characters.

@@ -2,8 +2,6 @@
 #include "tools/cli/source_args.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <ostream>
 #include <stdexcept>
 
@@ -11,6 +9,7 @@
 #include "sources/data_agent_file.h"
 #include "sources/data_agent_otl.h"
 #include "sources/data_agent_web.h"
+#include "sources/db_session.h"
 #include "tools/cli/op_args.h"
 
 namespace cli {
@@ -92,16 +91,7 @@ std::shared_ptr<ko::CDataAgentWeb> OpenWeb(const SourceArgs& source)
 
 std::string SourcePassword(const SourceArgs& source)
 {
-    if (source.passwordFile.empty()) {
-        const char* password = std::getenv("VELDER_DB_PASSWORD");
-        return password ? password : "";
-    }
-    std::ifstream file(source.passwordFile);
-    if (!file) throw std::runtime_error("--password-file: cannot read " + source.passwordFile);
-    std::string password;
-    std::getline(file, password);
-    if (!password.empty() && password.back() == '\r') password.pop_back();
-    return password;
+    return ko::LoginPassword(source.passwordFile);
 }
 
 std::shared_ptr<ko::CDataAgentOtl> OpenDatabase(const SourceArgs& source, std::ostream& err)
