@@ -8,6 +8,7 @@
 
 #include "app/database_combo.h"
 #include "app/message_box.h"
+#include "app/status_progress.h"
 #include "sources/data_agent.h"
 
 namespace kores {
@@ -188,7 +189,11 @@ QString CBatchTestNumbers::LoadTests(std::vector<std::shared_ptr<Test>>& tests, 
 {
     tests.clear();
     QString report;
-    for (const int number : choice_.Numbers()) {
+    CStatusProgress progress;
+    const std::vector<int>& numbers = choice_.Numbers();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const int number = numbers[i];
+        progress.Show(QString("Loading test %1 (%2 of %3)").arg(number).arg(i + 1).arg(numbers.size()));
         if (agent_->SetTestNumber(static_cast<unsigned>(number)) && agent_->LoadTest(database_->GetKind()))
             tests.push_back(((*agent_).*current)());
         else
@@ -199,7 +204,6 @@ QString CBatchTestNumbers::LoadTests(std::vector<std::shared_ptr<Test>>& tests, 
 
 QString CBatchTestNumbers::LoadChosenTests()
 {
-    CWaitCursor wait;
     if (!agent_) return {};
     switch (database_->GetKind()) {
         case ko::TestKind::Biomechanics: return LoadTests(bioTests_, &ko::CDataAgent::GetBioTest);

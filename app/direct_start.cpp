@@ -19,7 +19,9 @@
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_otl.h"
 #include "sources/data_agent_web.h"
+#include "sources/db_session.h"
 
 namespace kores {
 
@@ -43,6 +45,28 @@ std::shared_ptr<ko::CDataAgentWeb> ConnectWeb(CMainFrame& frame, const CStartOpt
     return nullptr;
 }
 
+// The database agent of --db-url, logged in; an expiring password is
+// reported in the status bar.
+std::shared_ptr<ko::CDataAgentOtl> LoginDatabase(CMainFrame& frame, const CStartOptions& options,
+                                                 QString& error)
+{
+    auto agent = std::make_shared<ko::CDataAgentOtl>();
+    agent->SetTnsName(options.dbUrl.toStdString());
+    agent->SetUDSDrive(QFile::encodeName(options.uds).toStdString());
+    try {
+        if (agent->Login(options.user.toStdString(),
+                         ko::LoginPassword(QFile::encodeName(options.passwordFile).toStdString()))) {
+            if (!agent->GetLastError().empty())
+                frame.statusBar()->showMessage(QString::fromStdString(agent->GetLastError()));
+            return agent;
+        }
+        error = QString::fromStdString(agent->GetLastError()) + "\n";
+    } catch (const std::exception& e) {
+        error = QString::fromStdString(e.what()) + "\n";
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 QString StartDirect(CMainFrame& frame, const CStartOptions& options)
@@ -54,6 +78,11 @@ QString StartDirect(CMainFrame& frame, const CStartOptions& options)
         const auto agent = ConnectWeb(frame, options, error);
         if (!agent) return error;
         batch.TakeSource({agent, options.kind, kSourceWeb, ko::kLoadableKinds, false});
+    } else if (!options.dbUrl.isEmpty()) {
+        QString error;
+        const auto agent = LoginDatabase(frame, options, error);
+        if (!agent) return error;
+        batch.TakeSource({agent, options.kind, kSourceDatabase, ko::kLoadableKinds, false});
     } else {
         auto agent = std::make_shared<ko::CDataAgentFile>();
         if (!agent->SetStoreRoot(options.store.toStdString()))

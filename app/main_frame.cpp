@@ -13,6 +13,7 @@
 #include <QWhatsThis>
 
 #include "app/about_dialog.h"
+#include "app/batch_test_numbers.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/compare_command.h"
@@ -22,6 +23,7 @@
 #include "app/signal_commands.h"
 #include "app/spawn_path_dialog.h"
 #include "app/tool_icons.h"
+#include "app/usage_tracking.h"
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), doc_(std::make_un
 // The views go before the document they show.
 CMainFrame::~CMainFrame()
 {
+    TrackRun(doc_->Batch().GetAgent());
     delete takeCentralWidget();
 }
 

@@ -102,6 +102,15 @@ void CSourceProfile::SetInsecure(bool insecure)
     Write("WebInsecure", insecure ? "1" : "0");
 }
 
+QString CSourceProfile::TnsOfShortName(const QString& shortName)
+{
+    return QSettings().value(QString(kTnsSection) + "/" + shortName).toString();
+}
+bool CSourceProfile::UsageTracking()
+{
+    return Read("UsageTracking") == "1";
+}
+
 QStringList CSourceProfile::Paths(const QString& section)
 {
     QSettings settings;

@@ -23,6 +23,9 @@ class CSourceProfile {
 public:
     static constexpr const char* kFileDataSection = "FileDataSettings";
     static constexpr const char* kZipDataSection = "ZipDataSettings";
+    // The connection texts of the database used before, kept like the paths;
+    // an entry named by a short service name completes that name.
+    static constexpr const char* kTnsSection = "Database TNS";
     static constexpr int kMostPaths = 10;
 
     static int Selection();
@@ -43,6 +46,11 @@ public:
     static void SetCAFile(const QString& path);
     static bool Insecure();
     static void SetInsecure(bool insecure);
+    // The connection text stored for a short service name, empty when none is.
+    static QString TnsOfShortName(const QString& shortName);
+    // Whether each run ends with a usage row in the database it logged into
+    // ("UsageTracking" = "1"); off unless set.
+    static bool UsageTracking();
 
     // The remembered paths of a section, the most recent first.
     static QStringList Paths(const QString& section);

@@ -22,9 +22,15 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/change_password_dialog.h"
 #include "app/database_combo.h"
+#include "app/database_login.h"
+#include "app/dialog_runner.h"
 #include "app/message_box.h"
+#include "app/status_progress.h"
+#include "db/connection.h"
 #include "sources/data_agent_file.h"
+#include "sources/data_agent_otl.h"
 #include "sources/data_agent_web.h"
 #include "sources/store_files.h"
 
@@ -53,14 +59,6 @@ QString DriveMissingText(int selection)
     return text;
 }
 
-// The main window's status bar, which shows the web agent's status lines.
-QStatusBar* MainStatusBar()
-{
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(top)) return main->statusBar();
-    return nullptr;
-}
-
 // While verification is off the status bar says so, permanently.
 void ShowInsecure(QStatusBar* bar, bool insecure)
 {
@@ -79,14 +77,14 @@ void ShowInsecure(QStatusBar* bar, bool insecure)
 
 CSourceSelection::CSourceSelection(ko::TestKind kind, ko::KindMask allowedKinds, int sourceKind,
                                    QWidget* parent, std::optional<ko::CEntryDecision> decision)
-    : QDialog(parent), allowedKinds_(allowedKinds), sourceKind_(sourceKind)
+    : QDialog(parent), allowedKinds_(allowedKinds), sourceKind_(sourceKind), drives_(ko::AvailableDrives())
 {
     result_.kind = kind;
     BuildLayout();
     FillDatabaseCombo(*database_, allowedKinds_, kind);
     userName_->setText(CSourceProfile::UserName());
     ShowRememberedPaths();
-    SetupMode(decision ? *decision : ko::DecideEntryMode(ko::WorkingDirectory(), ko::AvailableDrives()));
+    SetupMode(decision ? *decision : ko::DecideEntryMode(ko::WorkingDirectory(), drives_));
 }
 
 CSourceSelection::~CSourceSelection() = default;
@@ -130,18 +128,27 @@ QGroupBox* CSourceSelection::BuildDatabaseGroup()
     password_->setEchoMode(QLineEdit::Password);
     password_->setToolTip("Password: \nTo login into the KORVA R&D Database");
     drive_ = new QComboBox(box);
-    for (const ko::CDrive& drive : ko::AvailableDrives())
+    for (const ko::CDrive& drive : drives_) {
         drive_->addItem(QString("[-%1-]").arg(QChar(drive.letter).toLower()));
+        drive_->setItemData(drive_->count() - 1, QString::fromStdString(drive.root), Qt::ToolTipRole);
+    }
     tns_ = new QComboBox(box);
     tns_->addItems(kTnsShortNames);
+    connection_ = new QComboBox(box);
+    connection_->setEditable(true);
+    connection_->setMinimumContentsLength(32);
+    connection_->addItems(CSourceProfile::Paths(CSourceProfile::kTnsSection));
+    connection_->lineEdit()->setPlaceholderText("sqlite:FOLDER or postgresql://HOST:PORT/DATABASE");
     changePassword_ = new QPushButton("Change Password", box);
-    changePassword_->setEnabled(false);  // the database session comes with the database agent
     form->addRow("&User Name:", userName_);
     form->addRow("&Password:", password_);
+    form->addRow("Database &TNS:", connection_);
     form->addRow("UDS Drive Letter:", drive_);
     form->addRow(tns_);
     form->addRow(changePassword_);
     connect(userName_, &QLineEdit::textChanged, this, [this] { UpdateTnsShown(); });
+    connect(changePassword_, &QPushButton::clicked, this, &CSourceSelection::ChangePassword);
+    connect(connection_, &QComboBox::editTextChanged, this, [this] { UpdateEnabling(); });
     return box;
 }
 
@@ -243,9 +250,14 @@ bool CSourceSelection::IsChoiceOffered(int selection) const
 void CSourceSelection::UpdateEnabling()
 {
     const int selection = Selection();
-    for (QWidget* field : {static_cast<QWidget*>(userName_), static_cast<QWidget*>(password_),
-                           static_cast<QWidget*>(drive_), static_cast<QWidget*>(tns_)})
+    for (QWidget* field : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(connection_)})
         field->setEnabled(selection == kSourceDatabase);
+    // An SQLite database has no login.
+    const bool login =
+        selection == kSourceDatabase && !connection_->currentText().trimmed().startsWith("sqlite:");
+    for (QWidget* field : {static_cast<QWidget*>(userName_), static_cast<QWidget*>(password_),
+                           static_cast<QWidget*>(tns_), static_cast<QWidget*>(changePassword_)})
+        field->setEnabled(login);
     for (QWidget* field : {static_cast<QWidget*>(fileData_), static_cast<QWidget*>(zipData_),
                            static_cast<QWidget*>(directory_), static_cast<QWidget*>(browse_)})
         field->setEnabled(selection == kSourceFiles);
@@ -303,11 +315,34 @@ bool CSourceSelection::Apply()
     return true;
 }
 
-bool CSourceSelection::ApplyDatabase()
+// The connection text: the short service name's stored text while the
+// service drop-down is shown, else the typed one.
+QString CSourceSelection::TnsName() const
 {
-    QString drive = drive_->currentText();
-    drive.remove('-').remove('[').remove(']');
-    CSourceProfile::SetDrive(drive);
+    if (!tns_->isHidden()) {
+        const QString completed = CSourceProfile::TnsOfShortName(tns_->currentText());
+        if (!completed.isEmpty()) return completed;
+    }
+    return connection_->currentText().trimmed();
+}
+
+// User name and password (an SQLite database has no login, so neither is
+// needed there); an empty field gets the focus.
+bool CSourceSelection::ReadLogin(QString& tnsName, bool& needsPassword)
+{
+    tnsName = TnsName();
+    if (tnsName.isEmpty()) {
+        connection_->setFocus();
+        return false;
+    }
+    try {
+        needsPassword = ko::db::ParseConnectText(tnsName.toStdString()).backend != ko::db::Backend::SQLite;
+    } catch (const std::exception& e) {
+        ShowStop(this, QString::fromStdString(e.what()));
+        connection_->setFocus();
+        return false;
+    }
+    if (!needsPassword) return true;
     if (userName_->text().isEmpty()) {
         userName_->setFocus();
         return false;
@@ -317,8 +352,50 @@ bool CSourceSelection::ApplyDatabase()
         password_->setFocus();
         return false;
     }
-    ShowMessage(this, QMessageBox::Information, "The KORVA Database is not available in this version.");
-    return false;
+    return true;
+}
+
+bool CSourceSelection::ApplyDatabase()
+{
+    QString drive = drive_->currentText();
+    drive.remove('-').remove('[').remove(']');
+    CSourceProfile::SetDrive(drive);
+    QString tnsName;
+    bool needsPassword = false;
+    if (!ReadLogin(tnsName, needsPassword)) return false;
+    const CTypedLogin typed{userName_->text(), password_, tnsName};
+    if (needsPassword && !CheckTypedPassword(this, typed)) return false;
+    const std::string root = drive.isEmpty() ? std::string() : ko::DriveRoot(drives_, drive.at(0).toLatin1());
+    if (root.empty()) {
+        ShowStop(this, "There is no UDS drive " + drive + ".");
+        return false;
+    }
+
+    auto agent = std::make_shared<ko::CDataAgentOtl>();
+    agent->SetTnsName(tnsName.toStdString());
+    agent->SetUDSDrive(root);
+    bool loggedIn = false;
+    {
+        CStatusProgress progress;
+        progress.Show("Logging in to " + tnsName);
+        loggedIn = agent->Login(userName_->text().toStdString(), password_->text().toStdString());
+    }
+    const QString message = QString::fromStdString(agent->GetLastError());
+    if (!loggedIn) {
+        HandleLoginMessage(this, message, typed);
+        return false;
+    }
+    if (message.contains("28002")) HandleLoginMessage(this, message, typed);
+    CSourceProfile::AddPath(CSourceProfile::kTnsSection, tnsName);
+    result_.agent = agent;
+    result_.storeRoot = false;
+    return true;
+}
+
+void CSourceSelection::ChangePassword()
+{
+    CChangePassword dialog(userName_->text(), password_->text(), TnsName(), this);
+    if (RunModal(dialog) == QDialog::Accepted) password_->setText(dialog.NewPassword());
 }
 
 // Unpacking runs in-process, so no temporary directory is needed.

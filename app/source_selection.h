@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/source_profile.h"
 #include "model/test_kind.h"
@@ -35,8 +36,7 @@ struct CSourceResult {
 };
 
 // Decides where tests come from (database, web or local files), creates that
-// data agent and loads or connects it. The database agent is not part of this
-// build: that choice says so and the dialog stays open.
+// data agent and logs it in, connects or loads it.
 class CSourceSelection : public QDialog {
     Q_OBJECT
 
@@ -55,6 +55,9 @@ public:
     QLineEdit* PasswordEdit() const { return password_; }
     QComboBox* DriveBox() const { return drive_; }
     QComboBox* TnsBox() const { return tns_; }
+    // The database's connection text ("sqlite:DIR", "postgresql://HOST:PORT/DB").
+    QComboBox* ConnectionBox() const { return connection_; }
+    QPushButton* ChangePasswordButton() const { return changePassword_; }
     QComboBox* DatabaseBox() const { return database_; }
     QComboBox* DirectoryBox() const { return directory_; }
     QCheckBox* FileDataCheck() const { return fileData_; }
@@ -87,6 +90,9 @@ private:
     void UpdateTnsShown();
     void Browse();
     bool ApplyDatabase();
+    bool ReadLogin(QString& tnsName, bool& needsPassword);
+    QString TnsName() const;
+    void ChangePassword();
     bool ApplyWeb();
     bool ApplyLocalFiles();
     bool SetupFileAgent(ko::CDataAgentFile& agent, const QString& path, bool& storeRoot);
@@ -101,6 +107,8 @@ private:
     QLineEdit* password_ = nullptr;
     QComboBox* drive_ = nullptr;
     QComboBox* tns_ = nullptr;
+    QComboBox* connection_ = nullptr;
+    std::vector<ko::CDrive> drives_;
     QPushButton* changePassword_ = nullptr;
     QComboBox* database_ = nullptr;
     QCheckBox* fileData_ = nullptr;

@@ -34,7 +34,8 @@ bool ParseTitleRow(const QString& text, std::optional<int>& row)
 
 QString StartUsage()
 {
-    return "velder [(--store DIR | --web-url URL [--ca-file PEM] [--insecure]) [--db vehdb|comdb|biodb] "
+    return "velder [(--store DIR | --web-url URL [--ca-file PEM] [--insecure] | --db-url URL --uds DIR "
+           "[--user NAME] [--password-file FILE]) [--db vehdb|comdb|biodb] "
            "[--tests N,...] [--title ROW] | FILE.uds...] "
            "[--command N] [--screenshot FILE.png] [--show signal-list|summary|test-spec|uds-spec]";
 }
@@ -54,7 +55,13 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     const QCommandLineOption webUrl("web-url", "A web server to load the tests from.", "URL");
     const QCommandLineOption caFile("ca-file", "CA certificates that verify the web server.", "PEM");
     const QCommandLineOption insecure("insecure", "Do not verify the web server's certificate.");
-    parser.addOptions({store, db, tests, title, command, screenshot, show, webUrl, caFile, insecure});
+    const QCommandLineOption dbUrl("db-url", "A test database to load the tests from.", "URL");
+    const QCommandLineOption uds("uds", "The UDS store of the test database's curves.", "DIR");
+    const QCommandLineOption user("user", "The user name of the database login.", "NAME");
+    const QCommandLineOption passwordFile("password-file", "A file whose first line is the password.",
+                                          "FILE");
+    parser.addOptions({store, db, tests, title, command, screenshot, show, webUrl, caFile, insecure, dbUrl,
+                       uds, user, passwordFile});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return false;
@@ -63,8 +70,20 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
     options.webUrl = parser.value(webUrl);
     options.caFile = parser.value(caFile);
     options.insecure = parser.isSet(insecure);
-    if (!options.store.isEmpty() && !options.webUrl.isEmpty()) {
-        error = "--store and --web-url exclude each other.";
+    options.dbUrl = parser.value(dbUrl);
+    options.uds = parser.value(uds);
+    options.user = parser.value(user);
+    options.passwordFile = parser.value(passwordFile);
+    if (int(!options.store.isEmpty()) + int(!options.webUrl.isEmpty()) + int(!options.dbUrl.isEmpty()) > 1) {
+        error = "--store, --web-url and --db-url exclude each other.";
+        return false;
+    }
+    if (options.dbUrl.isEmpty() && (parser.isSet(uds) || parser.isSet(user) || parser.isSet(passwordFile))) {
+        error = "--uds, --user and --password-file need --db-url.";
+        return false;
+    }
+    if (!options.dbUrl.isEmpty() && options.uds.isEmpty()) {
+        error = "--db-url needs --uds DIR.";
         return false;
     }
     if (options.webUrl.isEmpty() && (parser.isSet(caFile) || options.insecure)) {
@@ -72,8 +91,8 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         return false;
     }
     options.files = parser.positionalArguments();
-    if ((!options.store.isEmpty() || !options.webUrl.isEmpty()) && !options.files.isEmpty()) {
-        error = "Unexpected argument beside --store or --web-url: " + options.files.first();
+    if (options.HasSource() && !options.files.isEmpty()) {
+        error = "Unexpected argument beside --store, --web-url or --db-url: " + options.files.first();
         return false;
     }
     const auto kind = ko::LoadableKindFromName(parser.value(db).toStdString());
@@ -104,9 +123,8 @@ bool ParseStartOptions(const QStringList& arguments, CStartOptions& options, QSt
         error = "Unknown dialog: " + options.show + " (signal-list, summary, test-spec or uds-spec)";
         return false;
     }
-    if (options.store.isEmpty() && options.webUrl.isEmpty() &&
-        (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
-        error = "--db, --tests and --title need --store or --web-url.";
+    if (!options.HasSource() && (parser.isSet(db) || parser.isSet(tests) || parser.isSet(title))) {
+        error = "--db, --tests and --title need --store, --web-url or --db-url.";
         return false;
     }
     return true;

@@ -10,7 +10,8 @@
 
 namespace kores {
 
-// A direct start: velder (--store DIR | --web-url URL [--ca-file PEM] [--insecure])
+// A direct start: velder (--store DIR | --web-url URL [--ca-file PEM] [--insecure] |
+// --db-url URL --uds DIR [--user NAME] [--password-file FILE])
 // [--db vehdb|comdb|biodb] [--tests N,...]
 // [--title ROW] [--command N] [--screenshot FILE.png], or velder FILE.uds...
 // [--command N] [--screenshot FILE.png] (the files become the current
@@ -24,6 +25,10 @@ struct CStartOptions {
     QString webUrl;  // instead of a store: the web server
     QString caFile;
     bool insecure = false;
+    QString dbUrl;  // instead of a store: the test database, its curves below uds
+    QString uds;
+    QString user;
+    QString passwordFile;  // none: the password from VELDER_DB_PASSWORD
     ko::TestKind kind = ko::TestKind::Vehicle;
     std::vector<int> tests;
     std::optional<int> titleRow;  // from 0
@@ -31,6 +36,9 @@ struct CStartOptions {
     QString screenshot;
     QString show;       // a View dialog to open over the window (--show)
     QStringList files;  // UDS-1992 files to open without a source
+
+    // One of --store, --web-url and --db-url was given.
+    bool HasSource() const { return !store.isEmpty() || !webUrl.isEmpty() || !dbUrl.isEmpty(); }
 };
 
 // Reads the program's arguments (the first is the program); false with the

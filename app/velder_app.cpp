@@ -41,7 +41,7 @@ int CVelderApp::Run()
     ko::CRunFolder::RemoveStale();
     CMainFrame frame;
     frame.show();
-    const bool direct = !options.store.isEmpty() || !options.webUrl.isEmpty();
+    const bool direct = options.HasSource();
     if (direct || !options.files.isEmpty()) {
         const QString problems =
             options.files.isEmpty() ? StartDirect(frame, options) : StartFiles(frame, options.files);

@@ -49,20 +49,19 @@ TEST(SourceSelectionDialog, MissingDriveIsExplainedOnceNamingTheWebEntryAndDatab
     EXPECT_EQ(env.Messages().size(), 1u);
 }
 
-TEST(SourceSelectionDialog, DatabaseChoiceNeedsNameAndPasswordAndIsNotAvailableYet)
+TEST(SourceSelectionDialog, DatabaseServerNeedsNameAndPasswordBeforeAnyLogin)
 {
     CVelderTestEnv env;
     CSourceSelection dialog(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
                             EntryMode(ko::EEntryMode::A, 'J'));
     EXPECT_TRUE(dialog.IsChoiceOffered(kores::kSourceDatabase));
     EXPECT_EQ(dialog.Selection(), kores::kSourceDatabase);
+    dialog.ConnectionBox()->setEditText("postgresql://127.0.0.1:1/velder");
     EXPECT_FALSE(dialog.Apply()) << "empty user name";
-    EXPECT_TRUE(env.Messages().empty());
     dialog.UserNameEdit()->setText("vehdb");
     EXPECT_FALSE(dialog.TnsBox()->isHidden()) << "this account may choose the service";
-    dialog.PasswordEdit()->setText("secret");
-    EXPECT_FALSE(dialog.Apply());
-    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_FALSE(dialog.Apply()) << "empty password";
+    EXPECT_TRUE(env.Messages().empty());
     EXPECT_FALSE(dialog.Result().agent);
     dialog.UserNameEdit()->setText("someone");
     EXPECT_TRUE(dialog.TnsBox()->isHidden());
@@ -182,6 +181,7 @@ TEST_F(LocalFiles, RememberedChoicesAreReadBackAtTheNextOpening)
 
     CSourceSelection database(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,
                               EntryMode(ko::EEntryMode::A, 'J'));
+    database.ConnectionBox()->setEditText("postgresql://127.0.0.1:1/velder");
     database.UserNameEdit()->setText("tester");
     EXPECT_FALSE(database.Apply()) << "no password";
     CSourceSelection later(ko::TestKind::Vehicle, ko::kLoadableKinds, kores::kSourceUnknown, nullptr,

@@ -52,8 +52,28 @@ TEST(StartOptions, WebServerInsteadOfAStore)
     EXPECT_EQ(parsed.options.caFile, "ca.pem");
     EXPECT_FALSE(parsed.options.insecure);
     EXPECT_EQ(Parse({"--web-url", "http://h", "--store", "/s"}).error,
-              "--store and --web-url exclude each other.");
+              "--store, --web-url and --db-url exclude each other.");
     EXPECT_EQ(Parse({"--insecure"}).error, "--ca-file and --insecure need --web-url.");
+}
+
+TEST(StartOptions, DatabaseWithItsUdsStoreAndLogin)
+{
+    const Parsed parsed =
+        Parse({"--db-url", "postgresql://127.0.0.1:5432/velder", "--uds", "/data/store", "--user", "vehdb",
+               "--password-file", "/run/pw", "--tests", "101", "--title", "2"});
+    ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options.dbUrl, "postgresql://127.0.0.1:5432/velder");
+    EXPECT_EQ(parsed.options.uds, "/data/store");
+    EXPECT_EQ(parsed.options.user, "vehdb");
+    EXPECT_EQ(parsed.options.passwordFile, "/run/pw");
+    EXPECT_TRUE(parsed.options.HasSource());
+    EXPECT_EQ(Parse({"--db-url", "sqlite:/db"}).error, "--db-url needs --uds DIR.");
+    EXPECT_EQ(Parse({"--uds", "/s", "--store", "/s"}).error,
+              "--uds, --user and --password-file need --db-url.");
+    EXPECT_EQ(Parse({"--db-url", "sqlite:/db", "--uds", "/s", "--web-url", "http://h"}).error,
+              "--store, --web-url and --db-url exclude each other.");
+    EXPECT_FALSE(Parse({"--db-url", "sqlite:/db", "--uds", "/s", "--password", "x"}).ok)
+        << "a password is never an argument";
 }
 
 TEST(StartOptions, FilesOpenWithoutASource)

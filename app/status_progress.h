@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "app/message_box.h"
+
+class QStatusBar;
+
+namespace kores {
+
+// The status bar of the program's main window, if one is open.
+QStatusBar* MainStatusBar();
+
+// A long load: the wait cursor and, in the main window's status bar, one line
+// per step, drawn at once so the window shows where the load stands. The
+// status bar reads "Ready" again afterwards.
+class CStatusProgress {
+public:
+    CStatusProgress();
+    CStatusProgress(const CStatusProgress&) = delete;
+    CStatusProgress& operator=(const CStatusProgress&) = delete;
+    ~CStatusProgress();
+
+    void Show(const QString& text);
+
+private:
+    CWaitCursor wait_;
+    QPointer<QStatusBar> bar_;
+};
+
+}  // namespace kores
