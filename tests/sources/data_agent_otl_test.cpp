@@ -168,6 +168,33 @@ TEST_F(DatabaseAgent, BadTestsFailWholeWithTheirTexts)
     Sql("UPDATE VEHDB.TRACK SET STATUS='HOLDING' WHERE TSTNO=102");
 }
 
+// A session the server drops, or an SQLite database another program holds
+// locked: the load fails whole with the database's text, nothing half loaded.
+TEST_F(DatabaseAgent, LostOrLockedDatabaseFailsTheLoadWhole)
+{
+    ASSERT_TRUE(Load(103));
+    db::CConnection other(url_, Login());
+    if (agent_.GetConnection()->GetBackend() == db::Backend::PostgreSQL) {
+        db::CSelectStream pid(*agent_.GetConnection(), 1, "SELECT pg_backend_pid()", {ColumnType::Int});
+        std::vector<CFieldValue> row;
+        ASSERT_TRUE(pid.Next(row));
+        other.Execute("SELECT pg_terminate_backend(:PID<int>)", {row[0]});
+    } else {
+        other.Execute("BEGIN EXCLUSIVE");
+        other.Execute("UPDATE VEHDB.TRACK SET STATUS=STATUS WHERE TSTNO=103");
+    }
+    EXPECT_FALSE(Load(103));
+    const std::string text = agent_.GetLastError();
+    EXPECT_EQ(text.rfind("Failure to load test number: 103\n", 0), 0u) << text;
+    EXPECT_GT(text.size(), std::string("Failure to load test number: 103\n").size())
+        << "the database's own text";
+    EXPECT_FALSE(agent_.GetVehicleTest());
+    if (agent_.GetConnection()->GetBackend() == db::Backend::SQLite) {
+        other.Rollback();
+        EXPECT_TRUE(Load(103)) << "the lock is gone: " << agent_.GetLastError();
+    }
+}
+
 TEST_F(DatabaseAgent, CurveFailuresNameTheCurve)
 {
     const auto test = Load(103);
