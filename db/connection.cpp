@@ -170,7 +170,7 @@ void CConnection::Execute(std::string_view text, const std::vector<CFieldValue>&
     try {
         soci::statement statement(impl_->session);
         statement.alloc();
-        statement.prepare(bound.text);
+        statement.prepare(bound.text, soci::details::st_one_time_query);
         uses.Bind(statement);
         statement.define_and_bind();
         statement.execute(true);

@@ -3,16 +3,22 @@
 // Inside of the database layer: the SOCI session behind a CConnection.
 #include <soci/soci.h>
 
+#include <list>
+#include <memory>
 #include <string>
 
 #include "db/connection.h"
 #include "db/db_error.h"
+#include "db/statement_values.h"
 
 namespace ko::db {
 
 struct CConnection::Impl {
     Backend backend = Backend::SQLite;
     soci::session session;
+    // The SELECTs prepared on this session, most recently used first; they
+    // go before the session.
+    std::list<std::unique_ptr<CPreparedSelect>> selects;
 };
 
 // A SOCI failure as a CDbError of that statement; "server closed" and

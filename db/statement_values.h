@@ -17,6 +17,8 @@ class CStatementValues {
 public:
     explicit CStatementValues(std::vector<CFieldValue> values) : values_(std::move(values)) {}
     void Bind(soci::statement& statement);
+    // New values of the same types, in the places bound before.
+    void Assign(const std::vector<CFieldValue>& values);
 
 private:
     std::vector<CFieldValue> values_;
@@ -39,6 +41,23 @@ struct CColumnBuffer {
     void Resize(std::size_t size);
     std::size_t Size() const;
     CFieldValue Value(std::size_t row) const;
+};
+
+// A prepared SELECT with its bound values and column buffers. A connection
+// keeps the ones it ran for the next run of the same text with the same columns.
+struct CPreparedSelect {
+    CPreparedSelect(soci::session& session, std::vector<CFieldValue> values)
+        : statement(session), uses(std::move(values))
+    {
+    }
+
+    std::string key;
+    soci::statement statement;
+    CStatementValues uses;
+    std::deque<CColumnBuffer> columns;
+    std::size_t bufferSize = 1;
+    bool busy = false;    // a stream reads from it
+    bool broken = false;  // it failed: not to be run again
 };
 
 }  // namespace ko::db

@@ -15,9 +15,11 @@
 namespace ko {
 namespace {
 
-constexpr int kTrackBuffer = 100;
-constexpr int kSingleBuffer = 500;
-constexpr int kListBuffer = 1000;
+// Rows per batch. Every run sizes each column's buffer to the batch, so a
+// one-row read asks for one row and the lists for about a test's channels.
+constexpr int kTrackBuffer = 1;
+constexpr int kSingleBuffer = 1;
+constexpr int kListBuffer = 128;
 
 // Reads the sections of one test from the production or holding tables.
 class CSectionReader {

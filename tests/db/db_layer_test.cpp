@@ -81,6 +81,58 @@ TEST_F(SQLiteLayer, HostileTextIsBoundNeverPasted)
     EXPECT_EQ(numbers, (std::vector<int>{2, 3, 4, 5}));
 }
 
+// The connection keeps its SELECTs prepared: a run with new values reads only
+// their rows, a second stream of the same text while the first one reads does
+// not disturb it, and a NULL-bound date does not stay bound.
+TEST_F(SQLiteLayer, StatementRunAgainReadsTheRowsOfItsNewValues)
+{
+    CConnection connection(Url(), {}, true);
+    CreateSchema(connection);
+    std::tm date{};
+    date.tm_year = 104;
+    date.tm_mon = 2;
+    date.tm_mday = 5;
+    connection.Begin();
+    for (int number = 1; number <= 6; ++number)
+        connection.Execute(
+            "INSERT INTO VEHDB.TEST (TSTNO, TITLE, TSTDAT) VALUES (:T<int>, :S<char[80]>, :D<timestamp>)",
+            {number, "T" + std::to_string(number), number % 3 == 0 ? std::tm{} : date});
+    connection.Commit();
+
+    const std::string from = "SELECT TSTNO, TITLE FROM VEHDB.TEST WHERE TSTNO>=:N<int> ORDER BY TSTNO";
+    const std::vector<ColumnType> columns{ColumnType::Int, ColumnType::Text};
+    const auto numbers = [](CSelectStream& rows, std::size_t most = 100) {
+        std::vector<int> read;
+        std::vector<CFieldValue> row;
+        while (read.size() < most && rows.Next(row)) {
+            read.push_back(std::get<int>(row[0]));
+            EXPECT_EQ(std::get<std::string>(row[1]), "T" + std::to_string(read.back()));
+        }
+        return read;
+    };
+    {
+        CSelectStream first(connection, 2, from, columns, {CFieldValue(2)});
+        EXPECT_EQ(numbers(first, 3), (std::vector<int>{2, 3, 4}));
+        CSelectStream second(connection, 2, from, columns, {CFieldValue(5)});
+        EXPECT_EQ(numbers(second), (std::vector<int>{5, 6}));
+        EXPECT_EQ(numbers(first), (std::vector<int>{5, 6}));
+    }
+    for (int start : {4, 1, 6}) {
+        CSelectStream rows(connection, 2, from, columns, {CFieldValue(start)});
+        std::vector<int> expected;
+        for (int number = start; number <= 6; ++number) expected.push_back(number);
+        EXPECT_EQ(numbers(rows), expected);
+    }
+    const std::string dated = "SELECT TSTNO FROM VEHDB.TEST WHERE TSTDAT=:D<timestamp> ORDER BY TSTNO";
+    for (const std::tm& day : {date, std::tm{}, date}) {
+        CSelectStream rows(connection, 10, dated, {ColumnType::Int}, {CFieldValue(day)});
+        std::vector<CFieldValue> row;
+        std::vector<int> read;
+        while (rows.Next(row)) read.push_back(std::get<int>(row[0]));
+        EXPECT_EQ(read, IsZeroDate(day) ? std::vector<int>{} : (std::vector<int>{1, 2, 4, 5}));
+    }
+}
+
 TEST_F(SQLiteLayer, MissingFolderOrFailedStatementIsADatabaseError)
 {
     try {
