@@ -9,7 +9,6 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 
@@ -81,11 +80,19 @@ ko::TestKind Database(const std::string& text)
     return *kind;
 }
 
+// The file's bytes up to its end, read in blocks into a string sized from the file.
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw std::runtime_error("Cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::streamoff size = in.tellg();
+    in.seekg(0);
+    std::string bytes;
+    bytes.reserve(size > 0 ? static_cast<std::size_t>(size) : 0);
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 // The UDS bytes of a file object filled from a text curve.
