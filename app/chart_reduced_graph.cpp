@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kores {
 
@@ -11,13 +12,15 @@ namespace {
 constexpr int kBlockFactor = 4;
 constexpr int kLevelCount = 6;
 
-// Collects the smallest and largest value of each pixel column and writes two
-// points per column (one where the column holds a single point). The key axis
-// is linear, so pixels follow from keys by one multiplication.
+// Collects the smallest and largest value of each pixel column and hands two
+// points per column (one where the column holds a single point) to the sink,
+// as the column's pixel position (column + 0.25 and + 0.75, or the key's own)
+// with the value. The key axis is linear, so pixels follow from keys by one
+// multiplication.
+template <class Sink>
 class CColumnReducer {
 public:
-    CColumnReducer(const QCPAxis& keyAxis, QVector<QCPGraphData>& out)
-        : m_axis(keyAxis), m_out(out), m_origin(keyAxis.range().lower)
+    CColumnReducer(const QCPAxis& keyAxis, Sink& sink) : m_sink(sink), m_origin(keyAxis.range().lower)
     {
         const QCPRange range = keyAxis.range();
         m_originPixel = keyAxis.coordToPixel(range.lower);
@@ -47,21 +50,24 @@ public:
     void Flush()
     {
         if (m_count == 1) {
-            m_out.append(QCPGraphData(m_firstKey, m_min));
+            Emit(Pixel(m_firstKey), m_firstKey, m_min);
         } else if (m_count > 1) {
-            const double left = m_axis.pixelToCoord(m_column + 0.25);
-            const double right = m_axis.pixelToCoord(m_column + 0.75);
-            const bool maxFirst = !m_out.isEmpty() &&
-                                  std::abs(m_out.last().value - m_max) < std::abs(m_out.last().value - m_min);
-            m_out.append(QCPGraphData(left, maxFirst ? m_max : m_min));
-            m_out.append(QCPGraphData(right, maxFirst ? m_min : m_max));
+            const bool maxFirst = m_any && std::abs(m_last - m_max) < std::abs(m_last - m_min);
+            Emit(m_column + 0.25, std::nullopt, maxFirst ? m_max : m_min);
+            Emit(m_column + 0.75, std::nullopt, maxFirst ? m_min : m_max);
         }
         m_count = 0;
     }
 
 private:
-    const QCPAxis& m_axis;
-    QVector<QCPGraphData>& m_out;
+    void Emit(double pixel, std::optional<double> key, double value)
+    {
+        m_sink(pixel, key, value);
+        m_last = value;
+        m_any = true;
+    }
+
+    Sink& m_sink;
     double m_origin;
     double m_originPixel = 0;
     double m_scale = 0;
@@ -69,13 +75,39 @@ private:
     double m_firstKey = 0;
     double m_min = 0;
     double m_max = 0;
+    double m_last = 0;
+    bool m_any = false;
     int m_count = 0;
+};
+
+// The reducer's points in plot coordinates.
+struct CDataSink {
+    const QCPAxis& axis;
+    QVector<QCPGraphData>& out;
+    void operator()(double pixel, std::optional<double> key, double value)
+    {
+        out.append(QCPGraphData(key ? *key : axis.pixelToCoord(pixel), value));
+    }
+};
+
+// The reducer's points in pixels, for a horizontal key axis; values map
+// through the value axis's linear scale.
+struct CPixelSink {
+    QPolygonF& out;
+    double valueOrigin;
+    double valueOriginPixel;
+    double valueScale;
+    void operator()(double pixel, std::optional<double>, double value)
+    {
+        out.append(QPointF(pixel, valueOriginPixel + (value - valueOrigin) * valueScale));
+    }
 };
 
 // Feeds points from..to-1 to the reducer, as whole blocks of the level where
 // a block lies within about one column.
+template <class Reducer>
 void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlockLevel* level,
-                 CColumnReducer& reducer)
+                 Reducer& reducer)
 {
     const auto first = data.constBegin();
     const auto addPoints = [&](int a, int b) {
@@ -107,6 +139,10 @@ void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlo
 CReducedGraph::CReducedGraph(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPGraph(keyAxis, valueAxis)
 {
     setAdaptiveSampling(true);
+    connect(parentPlot(), &QCustomPlot::beforeReplot, this, [this] {
+        m_fastKnown = false;
+        m_drawnInBatch = false;
+    });
 }
 
 void CReducedGraph::SetPoints(const QVector<QCPGraphData>& points)
@@ -180,10 +216,51 @@ bool CReducedGraph::DrawsFast() const
     return points > kFastDrawPoints;
 }
 
+// Decided once per replot, by the first reduced graph drawn, for all of them.
+bool CReducedGraph::FastForThisReplot()
+{
+    if (m_fastKnown) return m_fast;
+    const bool fast = DrawsFast();
+    for (int i = 0; i < parentPlot()->graphCount(); ++i) {
+        if (auto* graph = qobject_cast<CReducedGraph*>(parentPlot()->graph(i))) {
+            graph->m_fast = fast;
+            graph->m_fastKnown = true;
+        }
+    }
+    return fast;
+}
+
+QPen CReducedGraph::LinePen(bool fast) const
+{
+    // Dashes cannot show on a dense curve.
+    QPen pen = this->pen();
+    if (fast) pen.setStyle(Qt::SolidLine);
+    return pen;
+}
+
+void CReducedGraph::DrawLine(QPainter& painter, const QPolygonF& line, bool fast) const
+{
+    painter.setPen(LinePen(fast));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+}
+
 void CReducedGraph::draw(QCPPainter* painter)
 {
-    const bool fast = DrawsFast();
+    if (m_drawnInBatch) {
+        m_drawnInBatch = false;
+        return;
+    }
+    const bool fast = FastForThisReplot();
     setAntialiased(!fast);
+    if (fast && DrawBatch(*painter)) return;
+    QPolygonF line;
+    if (PixelLine(line)) {
+        // Also undoes the half-pixel shift of an antialiased hint set before.
+        painter->setAntialiasing(!fast);
+        DrawLine(*painter, line, fast);
+        return;
+    }
     if (!fast || pen().style() == Qt::SolidLine) {
         QCPGraph::draw(painter);
         return;
@@ -195,6 +272,34 @@ void CReducedGraph::draw(QCPPainter* painter)
     setPen(solid);
     QCPGraph::draw(painter);
     setPen(styled);
+}
+
+bool CReducedGraph::PixelLine(QPolygonF& line) const
+{
+    const QCPAxis* key = keyAxis();
+    const QCPAxis* value = valueAxis();
+    if (!key || !value || key->orientation() != Qt::Horizontal || key->scaleType() != QCPAxis::stLinear ||
+        value->scaleType() != QCPAxis::stLinear || lineStyle() != lsLine || !scatterStyle().isNone() ||
+        brush().style() != Qt::NoBrush || m_levelPoints != data()->size() || data()->isEmpty() ||
+        key->range().size() <= 0 || value->range().size() <= 0)
+        return false;
+    QCPGraphDataContainer::const_iterator begin, end;
+    getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
+    const int count = static_cast<int>(end - begin);
+    if (count <= 0) return false;
+    const double pixels = std::abs(key->coordToPixel((end - 1)->key) - key->coordToPixel(begin->key));
+    const double perPixel = count / std::max(pixels, 1.0);
+    if (perPixel <= 2.0) return false;
+    const QCPRange values = value->range();
+    const double lowerPixel = value->coordToPixel(values.lower);
+    CPixelSink sink{line, values.lower, lowerPixel,
+                    (value->coordToPixel(values.upper) - lowerPixel) / values.size()};
+    line.reserve(static_cast<int>(2 * pixels) + 4);
+    CColumnReducer reducer(*key, sink);
+    const int from = static_cast<int>(begin - data()->constBegin());
+    ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
+    reducer.Flush();
+    return true;
 }
 
 void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
@@ -213,7 +318,8 @@ void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
     }
     lineData->clear();
     lineData->reserve(static_cast<int>(2 * pixels) + 4);
-    CColumnReducer reducer(axis, *lineData);
+    CDataSink sink{axis, *lineData};
+    CColumnReducer reducer(axis, sink);
     const int from = static_cast<int>(begin - data()->constBegin());
     ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
     reducer.Flush();

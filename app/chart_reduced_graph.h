@@ -18,8 +18,8 @@ struct CBlockLevel {
 // blocks of 4, 16, ... 4096 points. Where the view holds many points per pixel
 // column it draws, per column, the smallest and largest value, read from the
 // largest blocks that hold no more points than a column (a block counts in the
-// column of its first point): the cost follows the width in pixels, not the
-// number of points. While the plot's reduced graphs show more than
+// column of its first point), straight as a polyline in pixels: the cost
+// follows the width in pixels, not the number of points. While the plot's reduced graphs show more than
 // kFastDrawPoints points together, all of them are drawn solid (dashes cannot
 // show on dense curves) and without antialiasing.
 class CReducedGraph : public QCPGraph {
@@ -32,6 +32,10 @@ public:
     void SetPoints(const QVector<QCPGraphData>& points);
     static constexpr int kFastDrawPoints = 200000;
 
+    // Whether dense replots on screen draw their graphs on two threads (on by
+    // default; the picture is the same either way).
+    static void SetParallelDrawing(bool parallel);
+
     // Points in the visible X range.
     int VisiblePoints() const;
     // The visible points of all reduced graphs of the plot exceed kFastDrawPoints.
@@ -39,6 +43,10 @@ public:
 
 protected:
     void draw(QCPPainter* painter) override;
+    // The reduced line of the visible points in pixels, when the view is dense
+    // and the graph a plain line over linear axes with a horizontal key axis;
+    // false otherwise (then QCPGraph draws it from getOptimizedLineData).
+    bool PixelLine(QPolygonF& line) const;
     void getOptimizedLineData(QVector<QCPGraphData>* lineData,
                               const QCPGraphDataContainer::const_iterator& begin,
                               const QCPGraphDataContainer::const_iterator& end) const override;
@@ -47,9 +55,19 @@ private:
     void BuildLevels();
     // The largest level whose blocks fit the given number of points, or null.
     const CBlockLevel* LevelFor(double pointsPerBlock) const;
+    bool FastForThisReplot();
+    QPen LinePen(bool fast) const;
+    void DrawLine(QPainter& painter, const QPolygonF& line, bool fast) const;
+    // In a fast replot on a raster device: draws this graph and the reduced
+    // graphs that follow it on its layer, the later half on a second thread
+    // into an image laid over the first half; false when they cannot be.
+    bool DrawBatch(QCPPainter& painter);
 
     std::vector<CBlockLevel> m_levels;
     int m_levelPoints = 0;  // data size the levels were built for
+    bool m_fast = false;    // DrawsFast, decided once per replot
+    bool m_fastKnown = false;
+    bool m_drawnInBatch = false;  // drawn by an earlier graph's batch in this replot
 };
 
 }  // namespace kores

@@ -26,6 +26,12 @@ public:
         getOptimizedLineData(&line, begin, end);
         return line;
     }
+    // What a dense view draws, in pixels; empty when it is drawn point by point.
+    QPolygonF Pixels() const
+    {
+        QPolygonF pixels;
+        return PixelLine(pixels) ? pixels : QPolygonF();
+    }
 };
 
 class ReducedGraphTest : public ::testing::Test {
@@ -72,6 +78,23 @@ TEST_F(ReducedGraphTest, DenseViewKeepsEveryExtremeWithAFewPointsPerColumn)
               plot.axisRect()->axis(QCPAxis::atBottom)->pixelToCoord(plot.axisRect()->right() - 2));
 }
 
+TEST_F(ReducedGraphTest, DrawnPixelsAreTheReducedLineAtEveryZoom)
+{
+    for (const QCPRange range : {QCPRange(0, (kPoints - 1) * 1e-4), QCPRange(5.0, 6.5), QCPRange(5.0, 5.4)}) {
+        plot.xAxis->setRange(range);
+        plot.replot();
+        const QVector<QCPGraphData> line = graph->Line();
+        const QPolygonF pixels = graph->Pixels();
+        ASSERT_EQ(pixels.size(), line.size()) << range.lower << ".." << range.upper;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            EXPECT_NEAR(pixels[i].x(), plot.xAxis->coordToPixel(line[i].key), 1e-6) << i;
+            EXPECT_NEAR(pixels[i].y(), plot.yAxis->coordToPixel(line[i].value), 1e-6) << i;
+        }
+    }
+    plot.xAxis->setRange(54300e-4, 54340e-4);
+    EXPECT_TRUE(graph->Pixels().isEmpty()) << "a sparse view is drawn point by point";
+}
+
 TEST_F(ReducedGraphTest, SparseViewDrawsEveryPoint)
 {
     plot.xAxis->setRange(54300e-4, 54340e-4);
@@ -94,6 +117,30 @@ TEST_F(ReducedGraphTest, ManyVisiblePointsTogetherSwitchToFastDrawing)
     EXPECT_TRUE(graph->DrawsFast());
     plot.xAxis->setRange(0, 1.0);  // a tenth of each
     EXPECT_FALSE(graph->DrawsFast());
+}
+
+TEST_F(ReducedGraphTest, DrawingOnTwoThreadsGivesTheSamePicture)
+{
+    for (int i = 0; i < 11; ++i) {
+        auto* other = new CReducedGraph(plot.xAxis, plot.yAxis);
+        QVector<QCPGraphData> points(graph->data()->constBegin(), graph->data()->constEnd());
+        for (QCPGraphData& p : points) p.value = p.value * (i + 2) - 5 * i;
+        other->SetPoints(points);
+        other->setPen(QPen(QColor::fromHsv(30 * i, 255, 200), 1.0, i % 2 ? Qt::DashLine : Qt::SolidLine));
+    }
+    for (const QCPRange range : {QCPRange(0, (kPoints - 1) * 1e-4), QCPRange(2.0, 7.5)}) {
+        plot.xAxis->setRange(range);
+        plot.replot();
+        ASSERT_TRUE(graph->DrawsFast());
+        plot.toPixmap();  // the first picture after a replot settles the layout
+        CReducedGraph::SetParallelDrawing(false);
+        const QImage one = plot.toPixmap().toImage();
+        CReducedGraph::SetParallelDrawing(true);
+        const QImage two = plot.toPixmap().toImage();
+        const QImage again = plot.toPixmap().toImage();
+        EXPECT_EQ(one, two) << range.lower;
+        EXPECT_EQ(two, again) << "a second picture without a replot draws every graph again";
+    }
 }
 
 TEST_F(ReducedGraphTest, DataChangedBehindItsBackIsStillDrawnWhole)
