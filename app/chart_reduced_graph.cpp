@@ -122,7 +122,13 @@ void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlo
     const int block = level->blockSize;
     int i = std::min(to, (from + block - 1) / block * block);
     addPoints(from, i);
+    // Blocks lie far apart in the data: fetch the keys a few blocks ahead.
+    constexpr int kAhead = 8;
     for (; i + block <= to; i += block) {
+        if (i + (kAhead + 1) * block <= to) {
+            __builtin_prefetch(&(first + i + kAhead * block)->key);
+            __builtin_prefetch(&(first + i + (kAhead + 1) * block - 1)->key);
+        }
         const double spread = reducer.Pixel((first + i + block - 1)->key) - reducer.Pixel((first + i)->key);
         if (std::abs(spread) > 1.0) {
             addPoints(i, i + block);
