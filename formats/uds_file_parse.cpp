@@ -35,14 +35,30 @@ bool HasTag(const unsigned char* record, std::string_view tag)
     return Tag(record) == tag;
 }
 
+// Appends count values to v, value(i) for i = 0 .. count-1, a cache-sized
+// piece at a time: the zeros resize writes are overwritten while in cache.
+template <class Value>
+void AppendMade(std::vector<double>& v, std::size_t count, Value&& value)
+{
+    constexpr std::size_t kPiece = 1024;
+    for (std::size_t done = 0; done < count; done += kPiece) {
+        const std::size_t m = std::min(kPiece, count - done);
+        const std::size_t old = v.size();
+        v.resize(old + m);
+        double* out = v.data() + old;
+        for (std::size_t k = 0; k < m; ++k) out[k] = value(done + k);
+    }
+}
+
 // Appends the values of one data record to block until it holds n values.
 template <UDSRealFormat F>
 void AppendValues(std::vector<double>& block, const unsigned char* record, std::size_t n)
 {
     const std::size_t count = std::min(kPerRecord, n - std::min(n, block.size()));
     const unsigned char* p = record + CUDS1992::kTagWidth;
-    for (std::size_t j = 0; j < count; ++j, p += CUDS1992::kRealWidth)
-        block.push_back(static_cast<double>(DecodeReal(p, F)));
+    AppendMade(block, count, [p](std::size_t j) {
+        return static_cast<double>(DecodeReal(p + j * CUDS1992::kRealWidth, F));
+    });
 }
 
 void AppendRecord(std::vector<double>& block, const unsigned char* record, std::size_t n,
@@ -151,8 +167,9 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
     const float del = GetDEL();
     const std::int32_t nfp = GetNFP();  // NFP + i stays within NFP..NLP
     x_.reserve(n);
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(n); ++i)
-        x_.push_back(static_cast<double>(static_cast<float>(nfp + i) * del));
+    AppendMade(x_, n, [nfp, del](std::size_t i) {
+        return static_cast<double>(static_cast<float>(nfp + static_cast<std::int32_t>(i)) * del);
+    });
 }
 
 }  // namespace ko
