@@ -111,6 +111,12 @@ void CFile::SetDirectory(const std::string& path)
     directory_ = directory;
 }
 
+void CFile::SetFoundDirectory(const std::string& path)
+{
+    if (path.empty()) throw CFailure("Path is empty.");
+    directory_ = WithSeparator(path);
+}
+
 void CFile::SetFileName(const std::string& name)
 {
     if (name.empty()) throw CFailure("File Name is empty.");

@@ -22,6 +22,8 @@ public:
     // a path written with backslashes only, else "/"). Throws "Path is empty." or
     // "Invalid Directory: <stored text>" when it is not an existing directory.
     void SetDirectory(const std::string& path);
+    // The same for a path the caller has just found a file in: not looked up again.
+    void SetFoundDirectory(const std::string& path);
     // Throws "File Name is empty.".
     void SetFileName(const std::string& name);
     // Splits at the last "/" or "\" into directory and name, sets both and

@@ -113,8 +113,15 @@ std::shared_ptr<CFile> CDataAgentFile::OwnCurveFile(const std::string& textDirec
 {
     const auto row = CurrentRow();
     if (!row) return FileIn(textDirectory, kTextKind);  // the read fails with the test's own text
-    const bool hasText = HasTextCurve(textDirectory, GetCurveNumber()->GetNumber());
     const bool hasUDS = HasNamedUDSFile(udsDirectory, *row);
+    // The row's UDS file comes first: no listing of the text directory then.
+    if (hasUDS && !textFirst) {
+        auto file = std::make_shared<CFile>();
+        file->SetFoundDirectory(udsDirectory);
+        file->SetKind(kUDSKind);
+        return file;
+    }
+    const bool hasText = HasTextCurve(textDirectory, GetCurveNumber()->GetNumber());
     if (hasText && (textFirst || !hasUDS)) return FileIn(textDirectory, kTextKind);
     if (hasUDS) return FileIn(udsDirectory, kUDSKind);
     throw CFailure(MissingCurveText(textDirectory, udsDirectory, *row));
