@@ -19,14 +19,13 @@ namespace {
 
 // Maximum and minimum of values; zeros when empty. Pairs of lanes (SSE2 where
 // available) keep the comparisons out of one long dependency chain.
-void Extremes(const std::vector<double>& values, double& max, double& min)
+void Extremes(const double* v, std::size_t n, double& max, double& min)
 {
-    if (values.empty()) {
+    if (n == 0) {
         max = min = 0.0;
         return;
     }
-    const double* v = values.data();
-    const std::size_t n = values.size(), blocks = n - n % 4;
+    const std::size_t blocks = n - n % 4;
     double hi[4], lo[4];
     std::fill(hi, hi + 4, v[0]);
     std::fill(lo, lo + 4, v[0]);
@@ -59,6 +58,11 @@ void Extremes(const std::vector<double>& values, double& max, double& min)
     min = std::min({lo[0], lo[1], lo[2], lo[3]});
 }
 
+void Extremes(const std::vector<double>& values, double& max, double& min)
+{
+    Extremes(values.data(), values.size(), max, min);
+}
+
 // The point at index i of y with its x, in milliseconds when x is in seconds.
 bool PeakAt(const CData& data, std::size_t i, double& x, double& y)
 {
@@ -70,6 +74,33 @@ bool PeakAt(const CData& data, std::size_t i, double& x, double& y)
 }
 
 }  // namespace
+
+CValueRange RangeOf(const double* values, std::size_t n)
+{
+    CValueRange range;
+    Extremes(values, n, range.max, range.min);
+    return range;
+}
+
+void CData::TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z,
+                     const CValueRange& xRange, const CValueRange& yRange)
+{
+    const bool zeroZ = z.empty();
+    x_ = std::move(x);
+    y_ = std::move(y);
+    z_ = std::move(z);
+    if (zeroZ) z_.assign(y_.size(), 0.0);
+    xMax_ = xRange.max;
+    xMin_ = xRange.min;
+    yMax_ = yRange.max;
+    yMin_ = yRange.min;
+    if (zeroZ)
+        zMax_ = zMin_ = 0.0;
+    else
+        Extremes(z_, zMax_, zMin_);
+    RefreshTimes();
+    RefreshCount();
+}
 
 void CData::SetStatus(const std::string& text)
 {

@@ -7,6 +7,7 @@
 #include "core/carried_texts.h"
 #include "core/data_fields.h"
 #include "core/point.h"
+#include "core/value_range.h"
 
 namespace ko {
 
@@ -86,6 +87,9 @@ public:
     // Replaces the sequences, which must have equal length (an empty z means
     // zeros), without SetData's checks, and refreshes.
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
+    // The same with the extremes of x and y known (as RangeOf finds them).
+    void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z,
+                  const CValueRange& xRange, const CValueRange& yRange);
 
     // Operations (defined in ops_*.cpp and filter.cpp)
     bool Truncate(double start, double stop);

@@ -79,6 +79,7 @@ void CUDSFile::SetData(std::vector<double> x, std::vector<double> y, std::vector
     x_ = std::move(x);
     y_ = std::move(y);
     z_ = std::move(z);
+    rangesKnown_ = false;
     points_.clear();
     pointsBuilt_ = false;
 }
@@ -91,8 +92,17 @@ void CUDSFile::ReleaseData(std::vector<double>& x, std::vector<double>& y, std::
     ClearData();
 }
 
+bool CUDSFile::GetRanges(CValueRange& x, CValueRange& y) const
+{
+    if (!rangesKnown_) return false;
+    x = xRange_;
+    y = yRange_;
+    return true;
+}
+
 void CUDSFile::ClearData()
 {
+    rangesKnown_ = false;
     x_.clear();
     y_.clear();
     z_.clear();

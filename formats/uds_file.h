@@ -7,6 +7,7 @@
 #include "core/carried_texts.h"
 #include "core/point.h"
 #include "core/uds_fields.h"
+#include "core/value_range.h"
 #include "formats/uds_number_format.h"
 
 namespace ko {
@@ -39,6 +40,9 @@ public:
     const std::vector<double>& GetY() const { return y_; }
     const std::vector<double>& GetZ() const { return z_; }
     std::size_t GetPointCount() const { return y_.size(); }
+    // The extremes of x and y of data just read (as RangeOf finds them); false
+    // for data set in any other way.
+    bool GetRanges(CValueRange& x, CValueRange& y) const;
     // Moves the sequences out, leaving the file object without data.
     void ReleaseData(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z);
 
@@ -75,6 +79,9 @@ private:
     std::vector<double> z_;
     mutable CPointList points_;
     mutable bool pointsBuilt_ = true;
+    CValueRange xRange_;
+    CValueRange yRange_;
+    bool rangesKnown_ = false;
     CCarriedTexts texts_;
     UDSNumberFormat fileFormat_;
     UDSNumberFormat machineFormat_;

@@ -50,25 +50,54 @@ void AppendMade(std::vector<double>& v, std::size_t count, Value&& value)
     }
 }
 
+// The extremes of a sequence taken a piece at a time while the piece is in
+// cache. Without NaNs (decoding reads them as 0) equal values are the same
+// value, so the pieces combine exactly unless an extreme is zero: then both
+// zeros may occur, and the whole sequence is scanned as RangeOf scans it.
+struct CPieceRanges {
+    CValueRange range;
+    bool any = false;
+
+    void Add(const double* values, std::size_t n)
+    {
+        if (n == 0) return;
+        const CValueRange piece = RangeOf(values, n);
+        range.max = any ? std::max(range.max, piece.max) : piece.max;
+        range.min = any ? std::min(range.min, piece.min) : piece.min;
+        any = true;
+    }
+
+    CValueRange Of(const std::vector<double>& values) const
+    {
+        if (!any || range.max == 0.0 || range.min == 0.0) return RangeOf(values.data(), values.size());
+        return range;
+    }
+};
+
 // Appends the values of one data record to block until it holds n values.
 template <UDSRealFormat F>
-void AppendValues(std::vector<double>& block, const unsigned char* record, std::size_t n)
+void AppendValues(std::vector<double>& block, const unsigned char* record, std::size_t n,
+                  CPieceRanges& ranges)
 {
-    const std::size_t count = std::min(kPerRecord, n - std::min(n, block.size()));
+    const std::size_t old = block.size();
+    const std::size_t count = std::min(kPerRecord, n - std::min(n, old));
     const unsigned char* p = record + CUDS1992::kTagWidth;
     AppendMade(block, count, [p](std::size_t j) {
         return static_cast<double>(DecodeReal(p + j * CUDS1992::kRealWidth, F));
     });
+    ranges.Add(block.data() + old, count);
 }
 
 void AppendRecord(std::vector<double>& block, const unsigned char* record, std::size_t n,
-                  UDSRealFormat format)
+                  UDSRealFormat format, CPieceRanges& ranges)
 {
     switch (format) {
-        case UDSRealFormat::IEEELittle: AppendValues<UDSRealFormat::IEEELittle>(block, record, n); break;
-        case UDSRealFormat::IEEEBig: AppendValues<UDSRealFormat::IEEEBig>(block, record, n); break;
-        case UDSRealFormat::VAX: AppendValues<UDSRealFormat::VAX>(block, record, n); break;
-        case UDSRealFormat::Unknown: AppendValues<UDSRealFormat::Unknown>(block, record, n); break;
+        case UDSRealFormat::IEEELittle:
+            AppendValues<UDSRealFormat::IEEELittle>(block, record, n, ranges);
+            break;
+        case UDSRealFormat::IEEEBig: AppendValues<UDSRealFormat::IEEEBig>(block, record, n, ranges); break;
+        case UDSRealFormat::VAX: AppendValues<UDSRealFormat::VAX>(block, record, n, ranges); break;
+        case UDSRealFormat::Unknown: AppendValues<UDSRealFormat::Unknown>(block, record, n, ranges); break;
     }
 }
 
@@ -133,12 +162,13 @@ void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size
 {
     y_.reserve(n);
     x_.reserve(n);
+    CPieceRanges xRanges, yRanges;
     for (std::size_t r = 0; r < records; ++r) {
         const unsigned char* record = data + r * kRecord;
         if (HasTag(record, CUDS1992::kYDataTag)) {
-            AppendRecord(y_, record, n, fileFormat_.reals);
+            AppendRecord(y_, record, n, fileFormat_.reals, yRanges);
         } else if (HasTag(record, CUDS1992::kXDataTag)) {
-            AppendRecord(x_, record, n, fileFormat_.reals);
+            AppendRecord(x_, record, n, fileFormat_.reals, xRanges);
         } else {
             ClearData();
             throw CFailure("Unknown Data Block");
@@ -150,19 +180,23 @@ void CUDSFile::ParseXY(const unsigned char* data, std::size_t records, std::size
         throw CFailure(ny < n ? Shortfall(CUDS1992::kYDataTag, ny, n)
                               : Shortfall(CUDS1992::kXDataTag, nx, n));
     }
+    xRange_ = xRanges.Of(x_);
+    yRange_ = yRanges.Of(y_);
+    rangesKnown_ = true;
 }
 
 // Y records only; x is computed in single precision as real(NFP + i) * DEL.
 void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_t n)
 {
     y_.reserve(n);
+    CPieceRanges yRanges;
     for (std::size_t r = 0; r < records; ++r) {
         const unsigned char* record = data + r * kRecord;
         if (!HasTag(record, CUDS1992::kYDataTag)) {
             ClearData();
             throw CFailure("Unknown Data Block");
         }
-        AppendRecord(y_, record, n, fileFormat_.reals);
+        AppendRecord(y_, record, n, fileFormat_.reals, yRanges);
     }
     const float del = GetDEL();
     const std::int32_t nfp = GetNFP();  // NFP + i stays within NFP..NLP
@@ -170,6 +204,12 @@ void CUDSFile::ParseY(const unsigned char* data, std::size_t records, std::size_
     AppendMade(x_, n, [nfp, del](std::size_t i) {
         return static_cast<double>(static_cast<float>(nfp + static_cast<std::int32_t>(i)) * del);
     });
+    // Rounded products of a rising sequence with a positive DEL do not fall.
+    CPieceRanges xRanges;
+    if (del > 0.0f && !x_.empty()) xRanges = {{x_.back(), x_.front()}, true};
+    xRange_ = xRanges.Of(x_);
+    yRange_ = yRanges.Of(y_);
+    rangesKnown_ = true;
 }
 
 }  // namespace ko

@@ -52,16 +52,25 @@ void GiveHeader(const CData& data, CUDSFile& file)
 void SetFromUDSFile(CData& data, const CUDSFile& file)
 {
     if (file.GetPointCount() == 0) throw CFailure("No Information.");
-    data.TakeData(file.GetX(), file.GetY(), file.GetZ());
+    CValueRange xRange, yRange;
+    if (file.GetRanges(xRange, yRange))
+        data.TakeData(file.GetX(), file.GetY(), file.GetZ(), xRange, yRange);
+    else
+        data.TakeData(file.GetX(), file.GetY(), file.GetZ());
     TakeHeader(data, file);
 }
 
 void SetFromUDSFile(CData& data, CUDSFile&& file)
 {
     if (file.GetPointCount() == 0) throw CFailure("No Information.");
+    CValueRange xRange, yRange;
+    const bool known = file.GetRanges(xRange, yRange);
     std::vector<double> x, y, z;
     file.ReleaseData(x, y, z);
-    data.TakeData(std::move(x), std::move(y), std::move(z));
+    if (known)
+        data.TakeData(std::move(x), std::move(y), std::move(z), xRange, yRange);
+    else
+        data.TakeData(std::move(x), std::move(y), std::move(z));
     TakeHeader(data, file);
 }
 

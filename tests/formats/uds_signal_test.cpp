@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <tuple>
+
 #include "core/failure.h"
 #include "core/signal.h"
 #include "formats/uds_file.h"
@@ -113,6 +118,43 @@ TEST_F(UDSSignalTest, UnsampledSignalIsWrittenWithExplicitX)
     EXPECT_EQ(f.GetFILEFORM(), "X-Y");
     EXPECT_EQ(f.GetX(), s->GetX());
     EXPECT_EQ(f.GetY(), s->GetY());
+}
+
+// The extremes a read file hands over are the ones a scan of the signal finds,
+// to the bit: across data records and pieces, for a falling x, for explicit x
+// and where +0 and -0 both occur at an extreme.
+TEST_F(UDSSignalTest, ReadSignalKeepsTheExtremesAScanFinds)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    Values mixed =
+        Tabulate(2600, [](double i) { return 30.0 * std::sin(i * 0.01) - (i == 2222 ? 99.0 : 0.0); });
+    Values zeroTop = Tabulate(3000, [](double i) { return i < 1500 ? -std::abs(std::sin(i)) : -0.0; });
+    zeroTop[2999] = 0.0;
+    zeroTop[1700] = 0.0;
+    Values firstZeroNegative = Tabulate(2000, [](double i) { return -1.0 - i; });
+    firstZeroNegative[0] = -0.0;
+    firstZeroNegative[1000] = 0.0;
+    Values zeroBottom = Tabulate(1100, [](double i) { return static_cast<int>(i) % 7 == 0 ? -0.0 : i; });
+    zeroBottom[5] = 0.0;
+    const std::vector<std::shared_ptr<CNSignal>> signals{
+        SampledSignal(0.0001, -1000, mixed),          SampledSignal(-0.5, 3, mixed),
+        SampledSignal(0.001, -1500, zeroTop),         SampledSignal(0.25, 0, zeroBottom),
+        XYSignal(Ramp(1100, -0.5, 10.0), zeroBottom), XYSignal(Ramp(2600, 0.001, -1.3), mixed),
+        SampledSignal(0.5, 0, firstZeroNegative)};
+    for (std::size_t k = 0; k < signals.size(); ++k) {
+        WriteUDS(*signals[k], Path("e.uds"));
+        CUDSFile file;
+        file.Read(Path("e.uds"));
+        CNSignal read;
+        SetFromUDSFile(read, std::move(file));
+        CNSignal scanned = read;
+        scanned.RefreshExtremes();
+        EXPECT_EQ(std::tuple(bits(read.GetXMax()), bits(read.GetXMin()), bits(read.GetYMax()),
+                             bits(read.GetYMin())),
+                  std::tuple(bits(scanned.GetXMax()), bits(scanned.GetXMin()), bits(scanned.GetYMax()),
+                             bits(scanned.GetYMin())))
+            << "signal " << k;
+    }
 }
 
 TEST_F(UDSSignalTest, WriteFailuresAreLogicErrors)
