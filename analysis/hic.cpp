@@ -6,7 +6,8 @@
 // best window found so far are skipped; the start with the highest bound goes
 // first so that the bar is high from the outset. M comes from a streaming
 // sliding-window maximum, so the bounds cost O(n) and no memory beyond the
-// running integral; only starts that can still win cost O(w).
+// running integral; only starts that can still win are searched, and within
+// them only the lengths whose block bound can still win.
 #include "analysis/hic.h"
 
 #include <algorithm>
@@ -60,18 +61,42 @@ struct CRowBest {
     std::size_t last = 0;
 };
 
-// The best window that starts at first.
-CRowBest BestFrom(const std::vector<double>& cumulative, std::size_t first,
-                  const std::vector<double>& inverseCubes)
+// Windows from one start are tried in blocks of kBlock lengths, blocks in
+// spans of kSpan lengths. Over lengths k0 .. k1 the integral d(k) is at most
+// d(k1) and 1 / k^3 at most 1 / k0^3, in floating point as well (every step
+// of the key is monotone), so no key inside exceeds d(k1)^5 / k0^3: a span or
+// block whose bound does not beat the best so far holds no better window.
+constexpr std::size_t kBlock = 32;
+constexpr std::size_t kSpan = 32 * kBlock;
+
+double KeyOf(double d, double inverseCube)
 {
-    CRowBest best{0.0, first};
+    const double d2 = d * d;
+    return d2 * d2 * d * inverseCube;
+}
+
+// The best window that starts at first and has a key above floor: the first
+// length with the largest key; key floor when there is none.
+CRowBest BestFrom(const std::vector<double>& cumulative, std::size_t first,
+                  const std::vector<double>& inverseCubes, double floor)
+{
+    CRowBest best{floor, first};
     const std::size_t steps = std::min(inverseCubes.size() - 1, cumulative.size() - 1 - first);
     const double base = cumulative[first];
-    for (std::size_t k = 1; k <= steps; ++k) {
-        const double d = cumulative[first + k] - base;
-        const double d2 = d * d;
-        const double key = d2 * d2 * d * inverseCubes[k];
-        if (key > best.key) best = {key, first + k};
+    const auto bound = [&](std::size_t k0, std::size_t k1) {
+        return KeyOf(cumulative[first + k1] - base, inverseCubes[k0]);
+    };
+    for (std::size_t s0 = 1; s0 <= steps; s0 += kSpan) {
+        const std::size_t s1 = std::min(steps, s0 + kSpan - 1);
+        if (!(bound(s0, s1) > best.key)) continue;
+        for (std::size_t k0 = s0; k0 <= s1; k0 += kBlock) {
+            const std::size_t k1 = std::min(s1, k0 + kBlock - 1);
+            if (!(bound(k0, k1) > best.key)) continue;
+            for (std::size_t k = k0; k <= k1; ++k) {
+                const double key = KeyOf(cumulative[first + k] - base, inverseCubes[k]);
+                if (key > best.key) best = {key, first + k};
+            }
+        }
     }
     return best;
 }
@@ -108,11 +133,11 @@ CHicResult HicOfSamples(std::span<const double> a, double scale, double step, st
         if (b > topBound) top = i, topBound = b;
     }
     std::size_t first = top;
-    CRowBest best = BestFrom(cumulative, top, inverseCubes);
+    CRowBest best = BestFrom(cumulative, top, inverseCubes, 0.0);
     CSlidingMaxMagnitude again(a, windowSteps);
     for (std::size_t i = 0; i + 1 < n; ++i) {
         if (!(bound(i, again.At(i)) > best.key) || i == top) continue;
-        const CRowBest row = BestFrom(cumulative, i, inverseCubes);
+        const CRowBest row = BestFrom(cumulative, i, inverseCubes, best.key);
         if (row.key > best.key) best = row, first = i;
     }
     if (best.key <= 0.0) return {};

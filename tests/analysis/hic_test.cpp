@@ -133,6 +133,24 @@ TEST(Hic, EqualsTheAllPairsSearchOnNoisyPulses)
     }
 }
 
+TEST(Hic, WindowsOfThousandsOfStepsEqualTheAllPairsSearch)
+{
+    constexpr double kFine = 1e-5;  // 100 kHz: HIC15 spans 1500 steps
+    for (unsigned seed = 7; seed <= 8; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        ko::test::CTestRandom random(seed);
+        const auto values = Tabulate(9000, kFine, [&](double t) {
+            const double pulse = t > 0.02 && t < 0.07 ? 60.0 * std::sin(kPi * (t - 0.02) / 0.05) : 0.0;
+            return pulse + 4.0 * (random.Next() - 0.5);
+        });
+        const ko::CHicResult expected = AllPairs(values, kFine, 1500);
+        const ko::CHicResult hic = ko::Hic(*Sampled(kFine, values), ko::kHic15Window);
+        EXPECT_NEAR(hic.value, expected.value, 1e-9 * expected.value);
+        EXPECT_NEAR(hic.t1, expected.t1, 1e-9);
+        EXPECT_NEAR(hic.t2, expected.t2, 1e-9);
+    }
+}
+
 TEST(Hic, ZeroSignalGivesZero)
 {
     const auto signal = Sampled(kStep, std::vector<double>(300, 0.0), "G'S", -100);
