@@ -2,10 +2,9 @@
 #include "core/ops_butterworth_batch.h"
 
 #include <algorithm>
-#include <atomic>
-#include <system_error>
-#include <thread>
 #include <vector>
+
+#include "core/parallel_for.h"
 
 namespace ko {
 
@@ -142,21 +141,12 @@ void ButterworthInPlaceBatch(std::span<CButterworthJob> jobs, unsigned threads)
         return a->y.size() > b->y.size();
     });
     const std::size_t groups = (work.size() + kLanes - 1) / kLanes;
-    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(std::min<std::size_t>(threads, groups));
-    std::atomic<std::size_t> next{0};
-    const auto run = [&] {
-        for (std::size_t g; (g = next.fetch_add(1)) < groups;)
+    ParallelFor(
+        groups,
+        [&](std::size_t g) {
             FilterGroup(work.data() + g * kLanes, std::min(kLanes, work.size() - g * kLanes));
-    };
-    std::vector<std::thread> pool;
-    try {
-        for (unsigned i = 1; i < threads; ++i) pool.emplace_back(run);
-    } catch (const std::system_error&) {
-        // Fewer threads: the ones running and this one share the groups.
-    }
-    if (threads > 0) run();
-    for (std::thread& thread : pool) thread.join();
+        },
+        threads);
 }
 
 }  // namespace ko

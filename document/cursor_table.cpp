@@ -6,6 +6,7 @@
 
 #include "core/failure.h"
 #include "core/number_text.h"
+#include "core/parallel_for.h"
 #include "core/signal.h"
 
 namespace ko {
@@ -85,19 +86,20 @@ void CCursorTable::SetCursors(double a, double b)
     ComputeReadings();
 }
 
+// One test per task, on every core: a criterion over a long signal takes a while.
 void CCursorTable::ComputeCriterion()
 {
-    criterionCells_.clear();
-    for (const auto& signal : signals_) {
+    std::vector<std::vector<std::string>> cells(signals_.size());
+    ParallelFor(signals_.size(), [&](std::size_t i) {
         try {
-            criterionCells_.push_back(
-                CriterionCells(*criterion_, EvaluateCriterion(*criterion_, std::span(&signal, 1))));
+            cells[i] =
+                CriterionCells(*criterion_, EvaluateCriterion(*criterion_, std::span(&signals_[i], 1)));
         } catch (const std::exception& error) {
-            std::vector<std::string> cells(CriterionColumns(*criterion_));
-            cells.front() = error.what();
-            criterionCells_.push_back(std::move(cells));
+            cells[i].assign(CriterionColumns(*criterion_), std::string());
+            cells[i].front() = error.what();
         }
-    }
+    });
+    criterionCells_ = std::move(cells);
 }
 
 void CCursorTable::ComputeCorridor()
