@@ -140,6 +140,13 @@ TEST_F(ReducedGraphTest, DrawingOnTwoThreadsGivesTheSamePicture)
         const QImage again = plot.toPixmap().toImage();
         EXPECT_EQ(one, two) << range.lower;
         EXPECT_EQ(two, again) << "a second picture without a replot draws every graph again";
+        // On screen, through the plot's own paint buffers.
+        CReducedGraph::SetParallelDrawing(false);
+        plot.replot();
+        const QImage screenOne = plot.grab().toImage();
+        CReducedGraph::SetParallelDrawing(true);
+        plot.replot();
+        EXPECT_EQ(plot.grab().toImage(), screenOne) << range.lower;
     }
 }
 
