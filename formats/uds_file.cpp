@@ -120,12 +120,13 @@ void CUDSFile::WidenYear()
 void CUDSFile::Read(const std::string& path)
 {
     if (path.empty()) throw CFailure("Failure read file due to empty path and file name.");
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO of that name is refused instead of waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw CFailure("Failure to open file: " + path + " for reading.");
     FdCloser closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0) throw CFailure("Failure to get file information: " + path);
-    if (S_ISDIR(info.st_mode)) throw CFailure("Failure to open file: " + path + " for reading.");
+    if (!S_ISREG(info.st_mode)) throw CFailure("Failure to open file: " + path + " for reading.");
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size % CUDS1992::kRecordSize != 0) throw CFailure("File size not a multiple of 512 bytes.");
     std::unique_ptr<unsigned char[]> buffer;

@@ -89,12 +89,15 @@ private:
     bool Setup(const std::function<void()>& body);
     void LoadTestFromFiles();
     void LocateTestFile();
-    void LocateCurveFile();
+    // probe: look whether the row's UDS file is there before taking it.
+    void LocateCurveFile(bool probe = false);
     // The current curve's own file: its text curve in textDirectory or the UDS
     // file its row names in udsDirectory, the one named first when both exist.
-    // Throws a text naming both when neither exists.
+    // Throws a text naming both when neither exists. Without probe the UDS
+    // file, when it comes first, is taken without looking (udsUnprobed_): its
+    // read tells.
     std::shared_ptr<CFile> OwnCurveFile(const std::string& textDirectory, const std::string& udsDirectory,
-                                        bool textFirst) const;
+                                        bool textFirst, bool probe);
     // Under a store root: the test file (EV5, else EV5 extension) and IP5 file of directory.
     void LocateStoreTest(const std::string& directory);
     // The store directories of a test of a database.
@@ -119,6 +122,8 @@ private:
     std::string storeRoot_;
     // A chosen directory: the kind is decided curve by curve.
     bool eachCurveOwnFile_ = false;
+    // The curve file is the row's UDS file, taken without looking whether it is there.
+    bool udsUnprobed_ = false;
 };
 
 }  // namespace ko

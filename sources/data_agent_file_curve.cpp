@@ -29,13 +29,20 @@ void CheckSignalName(const std::string& name)
 }
 
 // The row's own UDS file in that directory: one lookup instead of a directory listing.
-bool HasNamedUDSFile(const std::string& directory, const CInstrumentation& row)
+// The row names a UDS file to read (a plain name, data not "NO").
+bool NamesUDSFile(const CInstrumentation& row)
 {
     const std::string& name = row.GetSIGNALNAME();
     if (name.empty() || row.GetDASTAT() == "NO") return false;
     CheckSignalName(name);
+    return true;
+}
+
+bool HasNamedUDSFile(const std::string& directory, const CInstrumentation& row)
+{
+    if (!NamesUDSFile(row)) return false;
     std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(directory) / name, error);
+    return std::filesystem::is_regular_file(std::filesystem::path(directory) / row.GetSIGNALNAME(), error);
 }
 
 bool HasTextCurve(const std::string& directory, int curve)
@@ -89,13 +96,14 @@ void CDataAgentFile::FillVehSignal(CUDSFile& file)
     FillFromFiles(file);
 }
 
-void CDataAgentFile::LocateCurveFile()
+void CDataAgentFile::LocateCurveFile(bool probe)
 {
+    udsUnprobed_ = false;
     const int kind = curveFile_->GetKind();
     if (!IsTextKind(kind) && kind != kUDSKind) throw CFailure("Unknown File Type.");
     if (eachCurveOwnFile_) {
         const std::string directory = curveFile_->GetDirectory();
-        curveFile_ = OwnCurveFile(directory, directory, true);
+        curveFile_ = OwnCurveFile(directory, directory, true, true);
         return;
     }
     if (curveFileMode_ != kDerived) return;
@@ -103,24 +111,30 @@ void CDataAgentFile::LocateCurveFile()
     const std::string udsDirectory = directory.GetUDSDirectory();
     const std::string textDirectory = directory.GetEVDataDirectory();
     if (!storeRoot_.empty())
-        curveFile_ = OwnCurveFile(textDirectory, udsDirectory, false);
+        curveFile_ = OwnCurveFile(textDirectory, udsDirectory, false, probe);
     else
         curveFile_ = FileIn(kind == kUDSKind ? udsDirectory : textDirectory, kind);
 }
 
 std::shared_ptr<CFile> CDataAgentFile::OwnCurveFile(const std::string& textDirectory,
-                                                    const std::string& udsDirectory, bool textFirst) const
+                                                    const std::string& udsDirectory, bool textFirst,
+                                                    bool probe)
 {
     const auto row = CurrentRow();
     if (!row) return FileIn(textDirectory, kTextKind);  // the read fails with the test's own text
-    const bool hasUDS = HasNamedUDSFile(udsDirectory, *row);
-    // The row's UDS file comes first: no listing of the text directory then.
-    if (hasUDS && !textFirst) {
+    const auto udsFile = [&] {
         auto file = std::make_shared<CFile>();
         file->SetFoundDirectory(udsDirectory);
         file->SetKind(kUDSKind);
         return file;
+    };
+    // The row's UDS file comes first: no listing of the text directory then.
+    if (!textFirst && !probe && NamesUDSFile(*row)) {
+        udsUnprobed_ = true;
+        return udsFile();
     }
+    const bool hasUDS = HasNamedUDSFile(udsDirectory, *row);
+    if (hasUDS && !textFirst) return udsFile();
     const bool hasText = HasTextCurve(textDirectory, GetCurveNumber()->GetNumber());
     if (hasText && (textFirst || !hasUDS)) return FileIn(textDirectory, kTextKind);
     if (hasUDS) return FileIn(udsDirectory, kUDSKind);
@@ -153,6 +167,17 @@ void CDataAgentFile::FillFromFiles(CUDSFile& file)
     if (!row) {
         FillBaseHeader(file);  // throws the database's "Invalid ... Test" text
         return;
+    }
+    if (curveFile_->GetKind() == kUDSKind && udsUnprobed_) {
+        try {
+            ReadUDSCurve(file, *row);
+            return;
+        } catch (const CFailure&) {
+            // Not there, or not a plain file: the curve is looked for as a
+            // probe finds it, and a UDS file that is there fails as it did.
+            LocateCurveFile(true);
+            if (curveFile_->GetKind() == kUDSKind) throw;
+        }
     }
     if (curveFile_->GetKind() == kUDSKind)
         ReadUDSCurve(file, *row);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading hand-built UDS-1992 images.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <filesystem>
@@ -280,6 +281,9 @@ TEST_F(UDSReadFileTest, ReadsFromDiskAndReportsFileFailures)
     const std::string missing = (dir_ / "missing.uds").string();
     EXPECT_EQ(Error(missing), "Failure to open file: " + missing + " for reading.");
     EXPECT_EQ(Error(dir_.string()), "Failure to open file: " + dir_.string() + " for reading.");
+    const std::string fifo = (dir_ / "fifo.uds").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Error(fifo), "Failure to open file: " + fifo + " for reading.") << "refused, not waited on";
     EXPECT_EQ(Error(Put("odd.uds", std::vector<unsigned char>(1000))),
               "File size not a multiple of 512 bytes.");
     EXPECT_EQ(Error(Put("empty.uds", {})), "Data buffer too small");

@@ -2,6 +2,7 @@
 #include "sources/data_agent_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
@@ -350,6 +351,24 @@ TEST_F(FileAgent, StoreRoot)
     EXPECT_FALSE(agent_.LoadTest(77, std::make_shared<ko::CVehicleTest>()));
     EXPECT_EQ(agent_.GetLastError(),
               "Failure to load test number: 77\nA file with the extension: ev5 was not found.");
+
+    // A FIFO in place of the row's UDS file is passed over, not waited on.
+    const auto [evdata, uds] = StoreDirs(1234);
+    const std::string udsPath = uds + "/" + GeneratedName(1234, 1);
+    std::filesystem::remove(udsPath);
+    ASSERT_EQ(::mkfifo(udsPath.c_str(), 0600), 0);
+    PutText(evdata + "/v01234_000.001", "7\n8\n");
+    auto test = std::make_shared<ko::CVehicleTest>();
+    ASSERT_TRUE(agent_.LoadTest(1234, test)) << agent_.GetLastError();
+    std::shared_ptr<ko::CNSignal> signal;
+    ASSERT_TRUE(agent_.SetTest(test) && agent_.SetCurveNumber(1) && agent_.LoadSignal(signal))
+        << agent_.GetLastError();
+    EXPECT_EQ(signal->GetY(), (std::vector<double>{7.0, 8.0}));
+    EXPECT_EQ(signal->GetTSTSRC(), "ASCII DATA");
+    std::filesystem::remove(evdata + "/v01234_000.001");
+    EXPECT_FALSE(agent_.SetTest(test) && agent_.SetCurveNumber(1) && agent_.LoadSignal(signal));
+    EXPECT_NE(agent_.GetLastError().find(" nor the UDS file " + udsPath + " was found."), std::string::npos)
+        << agent_.GetLastError();
 }
 
 TEST_F(FileAgent, StoreListSinkAndUnreadableTest)
