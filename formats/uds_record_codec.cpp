@@ -70,9 +70,12 @@ KO_UDS_FIELDS(KO_UDS_CHECK)
 
 }  // namespace
 
+// Trimmed before the copy: most text fields are mostly padding.
 std::string DecodeText(const unsigned char* p, std::size_t width)
 {
-    return UpperTrimmed(std::string(reinterpret_cast<const char*>(p), width));
+    std::size_t used = width;
+    while (used > 0 && IsTrailingSpace(static_cast<char>(p[used - 1]))) --used;
+    return UpperTrimmed(std::string(reinterpret_cast<const char*>(p), used));
 }
 
 void EncodeText(unsigned char* p, std::size_t width, const std::string& text)
