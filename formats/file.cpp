@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
@@ -96,9 +95,16 @@ std::string ReadFileText(const std::string& path)
     const std::string failure = "Failure to open file: " + path + " for reading.";
     std::error_code error;
     if (fs::is_directory(path, error)) throw CFailure(failure);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw CFailure(failure);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // In blocks into a string sized from the file, not a character at a time.
+    const std::streamoff size = in.tellg();
+    in.seekg(0);
+    std::string text;
+    text.reserve(size > 0 ? static_cast<std::size_t>(size) : 0);
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        text.append(block, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) throw CFailure(failure);
     return text;
 }

@@ -8,7 +8,6 @@
 #include <cctype>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 
@@ -16,6 +15,7 @@
 #include "formats/ev5_biomechanics.h"
 #include "formats/ev5_component.h"
 #include "formats/ev5_vehicle.h"
+#include "formats/file.h"
 #include "formats/uds_file.h"
 #include "sources/data_agent_file.h"
 #include "sources/data_agent_otl.h"
@@ -80,21 +80,6 @@ ko::TestKind Database(const std::string& text)
     return *kind;
 }
 
-// The file's bytes up to its end, read in blocks into a string sized from the file.
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw std::runtime_error("Cannot read " + path);
-    const std::streamoff size = in.tellg();
-    in.seekg(0);
-    std::string bytes;
-    bytes.reserve(size > 0 ? static_cast<std::size_t>(size) : 0);
-    char block[64 * 1024];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 // The UDS bytes of a file object filled from a text curve.
 std::string UDSBytes(ko::CUDSFile& file)
 {
@@ -103,7 +88,7 @@ std::string UDSBytes(ko::CUDSFile& file)
                                                        std::to_string(counter++) + ".uds");
     try {
         file.Write(path.string());
-        std::string bytes = ReadBytes(path.string());
+        std::string bytes = ko::ReadFileText(path.string());
         fs::remove(path);
         return bytes;
     } catch (...) {
@@ -249,7 +234,7 @@ Reply StoreService::Curve(ko::TestKind kind, int number, int curve)
         const fs::path path =
             fs::path(StoreDirectory(root_, kind, number).GetUDSDirectory()) / row->GetSIGNALNAME();
         std::error_code error;
-        if (fs::is_regular_file(path, error)) return {200, kCurveType, ReadBytes(path.string())};
+        if (fs::is_regular_file(path, error)) return {200, kCurveType, ko::ReadFileText(path.string())};
     }
     if (database_) {
         std::lock_guard lock(databaseMutex_);
@@ -267,7 +252,7 @@ Reply StoreService::Curve(ko::TestKind kind, int number, int curve)
         return Status(404, "No such curve.");
     const auto& source = agent.GetCurveFile();
     if (source->GetKind() == ko::CDataAgentFile::kUDSKind)
-        return {200, kCurveType, ReadBytes(source->GetFullPath())};
+        return {200, kCurveType, ko::ReadFileText(source->GetFullPath())};
     return {200, kCurveType, UDSBytes(file)};
 }
 
@@ -300,7 +285,7 @@ Reply StoreService::FilterClass() const
 {
     const fs::path table = fs::path(root_) / "filterclass.txt";
     std::error_code error;
-    if (fs::is_regular_file(table, error)) return {200, "text/plain", ReadBytes(table.string())};
+    if (fs::is_regular_file(table, error)) return {200, "text/plain", ko::ReadFileText(table.string())};
     return {200, "text/plain", "SENATT\tUNITS\tSENTYP\tCLASS\n"};
 }
 
@@ -319,7 +304,7 @@ Reply StoreService::Media(const Query& query) const
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(directory, error)) {
             if (entry.is_regular_file(error) && entry.path().stem() == type + std::to_string(index))
-                return {200, "application/octet-stream", ReadBytes(entry.path().string())};
+                return {200, "application/octet-stream", ko::ReadFileText(entry.path().string())};
         }
         return Status(404, "No such media.");
     } catch (const BadRequest&) {
