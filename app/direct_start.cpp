@@ -11,6 +11,7 @@
 #include "app/batch_test_numbers.h"
 #include "app/main_frame.h"
 #include "app/start_options.h"
+#include "app/status_progress.h"
 #include "app/velder_doc.h"
 #include "app/velder_grid.h"
 #include "app/velder_view.h"
@@ -35,11 +36,7 @@ std::shared_ptr<ko::CDataAgentWeb> ConnectWeb(CMainFrame& frame, const CStartOpt
     web.insecure = options.insecure;
     auto agent = std::make_shared<ko::CDataAgentWeb>(web);
     agent->SetServerURL(options.webUrl.toStdString());
-    QStatusBar* bar = frame.statusBar();
-    agent->SetStatusSink([bar](const std::string& text) {
-        bar->showMessage(QString::fromStdString(text));
-        bar->repaint();
-    });
+    agent->SetStatusSink(StatusLineSink(frame.statusBar()));
     if (agent->Connect()) return agent;
     error = "KORVA Web Connection Error: \n" + QString::fromStdString(agent->GetLastError()) + "\n";
     return nullptr;

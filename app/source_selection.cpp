@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/source_selection.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -407,13 +404,7 @@ bool CSourceSelection::ApplyWeb()
     auto agent = std::make_shared<ko::CDataAgentWeb>(options);
     agent->SetServerURL(serverURL_->text().trimmed().toStdString());
     QStatusBar* bar = MainStatusBar();
-    if (bar) {
-        agent->SetStatusSink([bar = QPointer<QStatusBar>(bar)](const std::string& text) {
-            if (!bar) return;
-            bar->showMessage(QString::fromStdString(text));
-            bar->repaint();
-        });
-    }
+    if (bar) agent->SetStatusSink(StatusLineSink(bar));
     if (!agent->Connect()) {
         ShowStop(this, "KORVA Web Connection Error: \n" + QString::fromStdString(agent->GetLastError()));
         return false;

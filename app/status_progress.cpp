@@ -14,6 +14,20 @@ QStatusBar* MainStatusBar()
     return nullptr;
 }
 
+void ShowStatusLine(QStatusBar* bar, const QString& text)
+{
+    if (!bar) return;
+    bar->showMessage(text);
+    bar->repaint();
+}
+
+std::function<void(const std::string&)> StatusLineSink(QStatusBar* bar)
+{
+    return [bar = QPointer<QStatusBar>(bar)](const std::string& text) {
+        ShowStatusLine(bar, QString::fromStdString(text));
+    };
+}
+
 CStatusProgress::CStatusProgress() : bar_(MainStatusBar()) {}
 
 CStatusProgress::~CStatusProgress()
@@ -23,9 +37,7 @@ CStatusProgress::~CStatusProgress()
 
 void CStatusProgress::Show(const QString& text)
 {
-    if (!bar_) return;
-    bar_->showMessage(text);
-    bar_->repaint();
+    ShowStatusLine(bar_, text);
 }
 
 }  // namespace kores

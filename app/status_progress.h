@@ -3,6 +3,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "app/message_box.h"
 
@@ -12,6 +14,12 @@ namespace kores {
 
 // The status bar of the program's main window, if one is open.
 QStatusBar* MainStatusBar();
+
+// Shows text in bar at once, so that it is seen during work that keeps the
+// event loop waiting; nothing once bar is gone.
+void ShowStatusLine(QStatusBar* bar, const QString& text);
+// A sink for a data agent's status lines that shows them so in bar.
+std::function<void(const std::string&)> StatusLineSink(QStatusBar* bar);
 
 // A long load: the wait cursor and, in the main window's status bar, one line
 // per step, drawn at once so the window shows where the load stands. The
