@@ -46,6 +46,22 @@ std::string LocalPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// An SQLite database has no login.
+bool HasLogin(const ko::db::CConnectText& text)
+{
+    return text.backend != ko::db::Backend::SQLite;
+}
+
+// While the text is not a connection text yet, the login fields stay open.
+bool HasLogin(const QString& text)
+{
+    try {
+        return HasLogin(ko::db::ParseConnectText(text.toStdString()));
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
 // The drive message names the entry chosen in its place.
 QString DriveMissingText(int selection)
 {
@@ -249,9 +265,7 @@ void CSourceSelection::UpdateEnabling()
     const int selection = Selection();
     for (QWidget* field : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(connection_)})
         field->setEnabled(selection == kSourceDatabase);
-    // An SQLite database has no login.
-    const bool login =
-        selection == kSourceDatabase && !connection_->currentText().trimmed().startsWith("sqlite:");
+    const bool login = selection == kSourceDatabase && HasLogin(connection_->currentText().trimmed());
     for (QWidget* field : {static_cast<QWidget*>(userName_), static_cast<QWidget*>(password_),
                            static_cast<QWidget*>(tns_), static_cast<QWidget*>(changePassword_)})
         field->setEnabled(login);
@@ -333,7 +347,7 @@ bool CSourceSelection::ReadLogin(QString& tnsName, bool& needsPassword)
         return false;
     }
     try {
-        needsPassword = ko::db::ParseConnectText(tnsName.toStdString()).backend != ko::db::Backend::SQLite;
+        needsPassword = HasLogin(ko::db::ParseConnectText(tnsName.toStdString()));
     } catch (const std::exception& e) {
         ShowStop(this, QString::fromStdString(e.what()));
         connection_->setFocus();
