@@ -140,6 +140,19 @@ void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlo
     addPoints(i, to);
 }
 
+// Above this many points per pixel column a view is reduced to the columns' extremes.
+constexpr double kDensePerPixel = 2.0;
+
+// Points per pixel column of begin..end; pixels: the width they span.
+double PointsPerPixel(const QCPAxis& keyAxis, QCPGraphDataContainer::const_iterator begin,
+                      QCPGraphDataContainer::const_iterator end, double& pixels)
+{
+    const int count = static_cast<int>(end - begin);
+    pixels =
+        count > 0 ? std::abs(keyAxis.coordToPixel((end - 1)->key) - keyAxis.coordToPixel(begin->key)) : 0;
+    return count / std::max(pixels, 1.0);
+}
+
 }  // namespace
 
 CReducedGraph::CReducedGraph(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPGraph(keyAxis, valueAxis)
@@ -267,15 +280,9 @@ void CReducedGraph::draw(QCPPainter* painter)
         DrawLine(*painter, line, fast);
         return;
     }
-    if (!fast || pen().style() == Qt::SolidLine) {
-        QCPGraph::draw(painter);
-        return;
-    }
     // Stroking dashes costs most of a redraw of long curves, and they cannot show on them.
     const QPen styled = pen();
-    QPen solid = styled;
-    solid.setStyle(Qt::SolidLine);
-    setPen(solid);
+    setPen(LinePen(fast));
     QCPGraph::draw(painter);
     setPen(styled);
 }
@@ -292,10 +299,9 @@ bool CReducedGraph::PixelLine(QPolygonF& line) const
     QCPGraphDataContainer::const_iterator begin, end;
     getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
     const int count = static_cast<int>(end - begin);
-    if (count <= 0) return false;
-    const double pixels = std::abs(key->coordToPixel((end - 1)->key) - key->coordToPixel(begin->key));
-    const double perPixel = count / std::max(pixels, 1.0);
-    if (perPixel <= 2.0) return false;
+    double pixels = 0;
+    const double perPixel = PointsPerPixel(*key, begin, end, pixels);
+    if (count <= 0 || perPixel <= kDensePerPixel) return false;
     const QCPRange values = value->range();
     const double lowerPixel = value->coordToPixel(values.lower);
     CPixelSink sink{line, values.lower, lowerPixel,
@@ -314,10 +320,9 @@ void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
 {
     const QCPAxis& axis = *keyAxis();
     const int count = static_cast<int>(end - begin);
-    const double pixels =
-        count > 0 ? std::abs(axis.coordToPixel((end - 1)->key) - axis.coordToPixel(begin->key)) : 0;
-    const double perPixel = count / std::max(pixels, 1.0);
-    if (!lineData || perPixel <= 2.0 || m_levelPoints != data()->size() ||
+    double pixels = 0;
+    const double perPixel = PointsPerPixel(axis, begin, end, pixels);
+    if (!lineData || perPixel <= kDensePerPixel || m_levelPoints != data()->size() ||
         axis.scaleType() != QCPAxis::stLinear) {
         QCPGraph::getOptimizedLineData(lineData, begin, end);
         return;
