@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A generated store of 50 vehicle tests x 100 channels x 3,300 points in the
-// slash layout, written once per process and removed at exit.
+// slash layout, written once per process and removed at exit; WriteStore writes
+// one of any size.
 #pragma once
 #include <unistd.h>
 
@@ -48,7 +49,7 @@ inline std::string CurveName(int test, int curve)
     return name.GetUDSName();
 }
 
-inline std::shared_ptr<ko::veh::CInstrumentation> Row(int test, int curve)
+inline std::shared_ptr<ko::veh::CInstrumentation> Row(int test, int curve, int points = kPoints)
 {
     auto row = std::make_shared<ko::veh::CInstrumentation>();
     row->SetTSTNO(test);
@@ -56,27 +57,27 @@ inline std::shared_ptr<ko::veh::CInstrumentation> Row(int test, int curve)
     row->SetVEHNO(1);
     row->SetSENATT(std::to_string(curve).insert(0, 1, 'S'));  // "S" + text trips GCC 12's -Wrestrict
     row->SetNFP(0);
-    row->SetNLP(kPoints - 1);
+    row->SetNLP(points - 1);
     row->SetDELT(100.0);
     row->SetSIGNALNAME(CurveName(test, curve));
     return row;
 }
 
-inline void WriteCurve(const std::string& path, int test, int curve)
+inline void WriteCurve(const std::string& path, int test, int curve, int points = kPoints)
 {
     ko::CNSignal signal;
     signal.SetTSTNO(test);
     signal.SetCURNO(curve);
     signal.SetDEL(1e-4);
     signal.SetNFP(0);
-    signal.SetNLP(kPoints - 1);
-    std::vector<double> y(kPoints);
-    for (int i = 0; i < kPoints; ++i) y[static_cast<std::size_t>(i)] = 40.0 * std::sin(i * 0.002 + curve);
+    signal.SetNLP(points - 1);
+    std::vector<double> y(static_cast<std::size_t>(points));
+    for (int i = 0; i < points; ++i) y[static_cast<std::size_t>(i)] = 40.0 * std::sin(i * 0.002 + curve);
     signal.SetY(std::move(y));
     WriteUDS(signal, path);
 }
 
-inline void WriteTest(const std::string& root, int number)
+inline void WriteTest(const std::string& root, int number, int channels = kChannels, int points = kPoints)
 {
     auto test = std::make_shared<ko::CVehicleTest>();
     test->SetTest(std::make_shared<ko::veh::CTest>());
@@ -84,13 +85,19 @@ inline void WriteTest(const std::string& root, int number)
     test->SetTITLE("Generated test " + std::to_string(number));
     auto directory = StoreDirectory(root, number);
     std::filesystem::create_directories(directory.GetUDSDirectory());
-    for (int curve = 1; curve <= kChannels; ++curve) {
-        test->AddInstrumentation(Row(number, curve));
-        WriteCurve(directory.GetUDSDirectory() + "/" + CurveName(number, curve), number, curve);
+    for (int curve = 1; curve <= channels; ++curve) {
+        test->AddInstrumentation(Row(number, curve, points));
+        WriteCurve(directory.GetUDSDirectory() + "/" + CurveName(number, curve), number, curve, points);
     }
     std::filesystem::create_directories(directory.GetEVDataDirectory());
     std::ofstream out(directory.GetEVDataDirectory() + "/v" + ko::ZeroPadded(number, 5) + ".ev5");
     ko::CEV5Veh(test, number).Write(out);
+}
+
+// Tests 1..tests with channels curves of points points each under root.
+inline void WriteStore(const std::string& root, int tests, int channels, int points)
+{
+    for (int test = 1; test <= tests; ++test) WriteTest(root, test, channels, points);
 }
 
 // The store, written once and removed at exit.
@@ -100,19 +107,16 @@ inline const std::string& Store()
         std::string root =
             (std::filesystem::temp_directory_path() / ("velder_bench_store_" + std::to_string(::getpid())))
                 .string();
-        Generated()
-        {
-            for (int test = 1; test <= kTests; ++test) WriteTest(root, test);
-        }
+        Generated() { WriteStore(root, kTests, kChannels, kPoints); }
         ~Generated() { std::filesystem::remove_all(root); }
     } store;
     return store.root;
 }
 
-inline std::vector<int> TestNumbers()
+inline std::vector<int> TestNumbers(int tests = kTests)
 {
     std::vector<int> numbers;
-    for (int test = 1; test <= kTests; ++test) numbers.push_back(test);
+    for (int test = 1; test <= tests; ++test) numbers.push_back(test);
     return numbers;
 }
 
