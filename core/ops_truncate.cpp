@@ -53,8 +53,9 @@ bool CData::Truncate(double start, double stop)
     SetNLP(static_cast<std::int32_t>(nlp));
     const auto from = static_cast<std::ptrdiff_t>(first);
     const auto to = static_cast<std::ptrdiff_t>(end);
+    std::vector<double>().swap(z_);  // a truncated signal has z all zero
     SetData(std::vector<double>(x_.begin() + from, x_.begin() + to),
-            std::vector<double>(y_.begin() + from, y_.begin() + to), std::vector<double>(kept, 0.0));
+            std::vector<double>(y_.begin() + from, y_.begin() + to), {});
     SetStatus("Truncated");
     SetModified(true);
     return true;
@@ -73,9 +74,9 @@ bool CData::TruncateIndex(int first, int last)
 
     SetNFP(first);
     SetNLP(last);
-    const auto kept = static_cast<std::size_t>(i1 - i0 + 1);
+    std::vector<double>().swap(z_);  // a truncated signal has z all zero
     SetData(std::vector<double>(x_.begin() + i0, x_.begin() + i1 + 1),
-            std::vector<double>(y_.begin() + i0, y_.begin() + i1 + 1), std::vector<double>(kept, 0.0));
+            std::vector<double>(y_.begin() + i0, y_.begin() + i1 + 1), {});
     SetStatus("Truncated");
     SetModified(true);
     return true;

@@ -3,6 +3,7 @@
 #include "core/signal.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -85,21 +86,23 @@ CValueRange RangeOf(const double* values, std::size_t n)
 void CData::TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z,
                      const CValueRange& xRange, const CValueRange& yRange)
 {
-    const bool zeroZ = z.empty();
     x_ = std::move(x);
     y_ = std::move(y);
     z_ = std::move(z);
-    if (zeroZ) z_.assign(y_.size(), 0.0);
+    DropZeroZ();
     xMax_ = xRange.max;
     xMin_ = xRange.min;
     yMax_ = yRange.max;
     yMin_ = yRange.min;
-    if (zeroZ)
-        zMax_ = zMin_ = 0.0;
-    else
-        Extremes(z_, zMax_, zMin_);
+    Extremes(z_, zMax_, zMin_);
     RefreshTimes();
     RefreshCount();
+}
+
+void CData::DropZeroZ()
+{
+    if (std::all_of(z_.begin(), z_.end(), [](double v) { return v == 0.0 && !std::signbit(v); }))
+        std::vector<double>().swap(z_);
 }
 
 void CData::SetStatus(const std::string& text)
@@ -109,17 +112,9 @@ void CData::SetStatus(const std::string& text)
 
 void CData::RefreshExtremes()
 {
-    RefreshExtremes(true);
-}
-
-void CData::RefreshExtremes(bool scanZ)
-{
     Extremes(x_, xMax_, xMin_);
     Extremes(y_, yMax_, yMin_);
-    if (scanZ)
-        Extremes(z_, zMax_, zMin_);
-    else
-        zMax_ = zMin_ = 0.0;
+    Extremes(z_, zMax_, zMin_);
 }
 
 void CData::RefreshTimes()

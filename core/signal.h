@@ -47,8 +47,9 @@ public:
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
-    // Data. The mutable references are for operations, which must keep x, y
-    // and z of equal length and refresh afterwards.
+    // Data. An empty z means all zero: a 2-D signal holds none. The mutable
+    // references are for operations, which must keep x and y of equal length,
+    // z of theirs or empty, and refresh afterwards.
     const std::vector<double>& GetX() const { return x_; }
     const std::vector<double>& GetY() const { return y_; }
     const std::vector<double>& GetZ() const { return z_; }
@@ -84,8 +85,9 @@ public:
     void RefreshExtremes();
     void RefreshTimes();
     void RefreshCount();
-    // Replaces the sequences, which must have equal length (an empty z means
-    // zeros), without SetData's checks, and refreshes.
+    // Replaces the sequences, which must have equal length (or z empty),
+    // without SetData's checks, and refreshes. SetData, SetPoints and TakeData
+    // keep no z that is all +0.
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z);
     // The same with the extremes of x and y known (as RangeOf finds them).
     void TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z,
@@ -104,7 +106,8 @@ protected:
     void AssignData(const CData& source);
 
 private:
-    void RefreshExtremes(bool scanZ);
+    // Empties a z that is all +0.
+    void DropZeroZ();
 
     CCarriedTexts texts_;
     std::string fallbackName_;

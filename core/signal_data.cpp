@@ -26,11 +26,12 @@ void CData::SetData(std::vector<double> x, std::vector<double> y, std::vector<do
     if (y.empty() && y_.empty()) throw CFailure("No Y Signal Data");
     y_ = std::move(y);
     if (z.empty()) {
-        if (z_.size() != y_.size()) z_.assign(y_.size(), 0.0);
+        if (z_.size() != y_.size()) std::vector<double>().swap(z_);
         if (x_.size() != y_.size()) throw CFailure("x != y signal data");
     } else {
         z_ = std::move(z);
         if (x_.size() != y_.size() || y_.size() != z_.size()) throw CFailure("x != y != z signal data");
+        DropZeroZ();
     }
     RefreshExtremes();
     RefreshTimes();
@@ -74,12 +75,11 @@ void CData::SetPoints(const CPointList& points)
 
 void CData::TakeData(std::vector<double> x, std::vector<double> y, std::vector<double> z)
 {
-    const bool zeroZ = z.empty();
     x_ = std::move(x);
     y_ = std::move(y);
     z_ = std::move(z);
-    if (zeroZ) z_.assign(y_.size(), 0.0);
-    RefreshExtremes(!zeroZ);
+    DropZeroZ();
+    RefreshExtremes();
     RefreshTimes();
     RefreshCount();
 }

@@ -2,6 +2,7 @@
 // Replacing a signal's data, the point list and the derived values.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 
 #include "core/signal.h"
@@ -18,7 +19,7 @@ TEST(SignalSetData, SetYGeneratesXFromDelAndNfp)
     EXPECT_DOUBLE_EQ(s.GetX().front(), -0.01);
     EXPECT_DOUBLE_EQ(s.GetX()[100], 0.0);
     EXPECT_DOUBLE_EQ(s.GetX().back(), 0.0899);
-    EXPECT_EQ(s.GetZ(), Values(1000, 0.0));
+    EXPECT_TRUE(s.GetZ().empty());  // all zero
     EXPECT_EQ(s.GetPointCount(), 1000);
     EXPECT_DOUBLE_EQ(s.GetStartTime(), -0.01);
     EXPECT_DOUBLE_EQ(s.GetEndTime(), 0.0899);
@@ -62,7 +63,7 @@ TEST(SignalSetData, ExistingXAndZAreKeptOnlyWhenTheyFit)
     s.SetXY({0, 1}, {4, 5});
     EXPECT_EQ(s.GetZ(), (Values{7, 8}));  // same length: kept
     s.SetXY({0, 1, 2}, {4, 5, 6});
-    EXPECT_EQ(s.GetZ(), (Values{0, 0, 0}));
+    EXPECT_TRUE(s.GetZ().empty());  // all zero
     EXPECT_EQ(FailureOf([&] { s.SetData({0, 1}, {1, 2}, {1}); }), "x != y != z signal data");
     EXPECT_DOUBLE_EQ(s.GetZMin(), 0.0);
 }
@@ -89,6 +90,39 @@ TEST(SignalPoints, SetPointsReplacesDataAndGetPointsBuildsTheList)
     EXPECT_EQ(std::tuple(points[1]->x, points[1]->y, points[1]->z), std::tuple(1.0, 3.0, 5.0));
     EXPECT_TRUE(points[1]->label.empty());
     EXPECT_EQ(t.GetPointList(), points);
+}
+
+// A 2-D signal holds no z: an all-zero z given in any way is dropped, any
+// other z (a -0 too) is kept, and the point list still reads zeros.
+TEST(SignalPoints, AllZeroZIsNotHeld)
+{
+    const auto zeros = [] {
+        return CPointList{std::make_shared<CPoint<double>>(0.0, 3.0, 0.0),
+                          std::make_shared<CPoint<double>>(1.0, -2.0, 0.0)};
+    };
+    CNSignal s;
+    s.SetPoints(zeros());
+    EXPECT_TRUE(s.GetZ().empty());
+    EXPECT_EQ(std::pair(s.GetZMin(), s.GetZMax()), std::pair(0.0, 0.0));
+    const CPointList points = s.GetPoints();
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(std::tuple(points[1]->x, points[1]->y, points[1]->z), std::tuple(1.0, -2.0, 0.0));
+
+    s.SetData({0, 1}, {2, 3}, {0, 0});
+    EXPECT_TRUE(s.GetZ().empty());
+    s.TakeData({0, 1}, {2, 3}, {0, -0.0});
+    ASSERT_EQ(s.GetZ().size(), 2u);
+    EXPECT_TRUE(std::signbit(s.GetZ()[1]));
+    s.TakeData({0, 1}, {2, 3}, {0, 0}, {1, 0}, {3, 2});
+    EXPECT_TRUE(s.GetZ().empty());
+    s.SetData({0, 1}, {2, 3}, {0, 4});
+    EXPECT_EQ(s.GetZ(), (Values{0, 4}));
+    EXPECT_DOUBLE_EQ(s.GetZMax(), 4.0);
+    s.SetNFP(0);
+    s.SetNLP(1);
+    ASSERT_TRUE(s.TruncateIndex(0, 1));
+    EXPECT_TRUE(s.GetZ().empty());  // a truncated signal has z all zero
+    EXPECT_EQ(s.GetZMax(), 0.0);
 }
 
 TEST(SignalDerived, RefreshCountOverTheWholeIntRange)

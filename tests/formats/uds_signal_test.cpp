@@ -11,6 +11,7 @@
 
 #include "core/failure.h"
 #include "core/signal.h"
+#include "formats/file.h"
 #include "formats/uds_file.h"
 #include "tests/core/ops_test_signal.h"
 #include "tests/support/temp_dir_test.h"
@@ -118,6 +119,23 @@ TEST_F(UDSSignalTest, UnsampledSignalIsWrittenWithExplicitX)
     EXPECT_EQ(f.GetFILEFORM(), "X-Y");
     EXPECT_EQ(f.GetX(), s->GetX());
     EXPECT_EQ(f.GetY(), s->GetY());
+}
+
+// A 2-D signal read from a file holds no z and writes the same file again,
+// sampled and with explicit x.
+TEST_F(UDSSignalTest, SignalWithoutZWritesTheSameFile)
+{
+    const Values y = Tabulate(2600, [](double i) { return 30.0 * std::sin(i * 0.01); });
+    for (const auto& s : {SampledSignal(0.0001, -1000, y), XYSignal(Ramp(2600, 0.25, -0.5), y)}) {
+        WriteUDS(*s, Path("a.uds"));
+        CUDSFile file;
+        file.Read(Path("a.uds"));
+        CNSignal read;
+        SetFromUDSFile(read, std::move(file));
+        EXPECT_TRUE(read.GetZ().empty());
+        WriteUDS(read, Path("b.uds"));
+        EXPECT_EQ(ReadFileText(Path("b.uds")), ReadFileText(Path("a.uds")));
+    }
 }
 
 // The extremes a read file hands over are the ones a scan of the signal finds,
