@@ -4,22 +4,36 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace kores {
 
-CSubsetPoints ExtractSubset(std::span<const double> x, std::span<const double> y, std::size_t first,
-                            std::size_t count, double nullValue)
+std::vector<CChartSubset> PaddedSubsets(std::span<const double> x, std::span<const double> y,
+                                        unsigned subsetCount, unsigned pointCount)
+{
+    const auto part = [pointCount](std::span<const double> values, std::size_t first) {
+        return values.subspan(
+            std::min(first, values.size()),
+            std::min<std::size_t>(pointCount, values.size() - std::min(first, values.size())));
+    };
+    std::vector<CChartSubset> subsets(subsetCount);
+    for (unsigned i = 0; i < subsetCount; ++i) {
+        const std::size_t first = std::size_t(i) * pointCount;
+        subsets[i].x = part(x, first);
+        subsets[i].y = part(y, first);
+    }
+    return subsets;
+}
+
+CSubsetPoints ExtractSubset(const CChartSubset& input, double nullValue)
 {
     CSubsetPoints subset;
-    const std::size_t end = std::min({first + count, x.size(), y.size()});
-    if (first >= end) {
-        return subset;
-    }
-    subset.points.reserve(static_cast<qsizetype>(end - first));
+    const std::size_t end = std::min(input.x.size(), input.y.size());
+    subset.points.reserve(static_cast<qsizetype>(end));
     double lastKey = -std::numeric_limits<double>::infinity();
-    for (std::size_t i = first; i < end; ++i) {
-        const double key = x[i];
-        const double value = y[i];
+    for (std::size_t i = 0; i < end; ++i) {
+        const double key = input.x[i];
+        const double value = input.y[i];
         if (key == nullValue || value == nullValue || !std::isfinite(key) || !std::isfinite(value)) {
             continue;
         }

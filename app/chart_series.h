@@ -6,21 +6,27 @@
 #include <QStringList>
 #include <QVector>
 #include <cstddef>
+#include <memory>
 #include <span>
+#include <vector>
 
 #include "app/qcustomplot_include.h"
 
 namespace kores {
 
-// What a graph is made of, as plain data. X and Y hold subsetCount × pointCount
-// values, subset by subset; a point whose X or Y equals nullValue is missing
-// (shorter subsets are padded with it). The arrays are only read during the
-// call that receives this.
-struct CChartInput {
-    unsigned subsetCount = 0;
-    unsigned pointCount = 0;
+// One curve of a graph: point i is (x[i], y[i]) for i below the shorter
+// length; a point whose X or Y equals the input's null value or is not finite
+// is missing. The owner, when set, keeps x and y alive and unchanged.
+struct CChartSubset {
     std::span<const double> x;
     std::span<const double> y;
+    std::shared_ptr<const void> owner;
+};
+
+// What a graph is made of, as plain data. Without owners the subsets' values
+// are only read during the call that receives this.
+struct CChartInput {
+    std::vector<CChartSubset> subsets;
     double nullValue = 2.220446049250313e-16;
     QString mainTitle;
     QString subtitle;  // with several subsets: the tab-separated subset labels
@@ -28,16 +34,20 @@ struct CChartInput {
     QString xAxisTitle;
 };
 
+// The subsets of arrays laid out subset by subset, pointCount values each and
+// padded with the null value (the document's plot arrays); arrays shorter
+// than subsetCount x pointCount give shorter or empty subsets.
+std::vector<CChartSubset> PaddedSubsets(std::span<const double> x, std::span<const double> y,
+                                        unsigned subsetCount, unsigned pointCount);
+
 // The present points of one subset, in array order.
 struct CSubsetPoints {
     QVector<QCPGraphData> points;
     bool sortedKeys = true;  // X never decreases
 };
 
-// Points first..first+count-1 of the arrays, without missing points and
-// without points whose X or Y is not finite.
-CSubsetPoints ExtractSubset(std::span<const double> x, std::span<const double> y, std::size_t first,
-                            std::size_t count, double nullValue);
+// The points of a subset without missing points.
+CSubsetPoints ExtractSubset(const CChartSubset& subset, double nullValue);
 
 // One label per subset from a tab-separated list (a trailing tab ends the last
 // label); subsets beyond the list get empty labels.

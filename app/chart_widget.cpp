@@ -67,14 +67,13 @@ QString CChartWidget::Subtitle() const
 void CChartWidget::ShowGraph(const CChartInput& input)
 {
     RemoveGraph();
-    const bool several = input.subsetCount > 1;
-    const int subsets = static_cast<int>(input.subsetCount);
+    const int subsets = static_cast<int>(input.subsets.size());
+    const bool several = subsets > 1;
     const QStringList labels =
         several ? SplitSubsetLabels(input.subtitle, subsets) : QStringList{input.mainTitle};
     for (int i = 0; i < subsets; ++i) {
-        const std::size_t first = static_cast<std::size_t>(i) * input.pointCount;
         const CSubsetPoints points =
-            ExtractSubset(input.x, input.y, first, input.pointCount, input.nullValue);
+            ExtractSubset(input.subsets[static_cast<std::size_t>(i)], input.nullValue);
         m_bounds.Add(points.points);
         AddSubset(points, labels.value(i));
     }

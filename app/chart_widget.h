@@ -15,7 +15,7 @@ class QPrinter;
 
 namespace kores {
 
-// The graph of the plot view: one curve per subset from padded X/Y arrays,
+// The graph of the plot view: one curve per subset of X/Y values,
 // titles, axis titles and a legend, with wheel and rubber-band zoom, pan
 // (middle button, or Shift or Ctrl with the left button), double-click to
 // reset, a crosshair on the nearest curve point, time cursors A and B

@@ -3,14 +3,35 @@
 
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/chart_widget.h"
 #include "app/cursor_table_view.h"
 #include "app/message_box.h"
 #include "app/velder_doc.h"
+#include "core/signal.h"
 #include "document/document.h"
 
 namespace kores {
+
+namespace {
+
+// One subset per signal, read in place: the points that have both X and Y;
+// none when no signal has a point.
+std::vector<CChartSubset> SignalSubsets(const ko::CSignalList& signals)
+{
+    std::vector<CChartSubset> subsets;
+    std::size_t points = 0;
+    for (const auto& signal : signals) points = std::max(points, ko::PlotPoints(*signal));
+    if (points == 0) return subsets;
+    for (const auto& signal : signals) {
+        const std::size_t n = std::min(signal->GetX().size(), signal->GetY().size());
+        subsets.push_back({std::span(signal->GetX()).first(n), std::span(signal->GetY()).first(n), signal});
+    }
+    return subsets;
+}
+
+}  // namespace
 
 CPlotView::CPlotView(CVelderDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), chart_(new CChartWidget), table_(new CCursorTableView)
@@ -53,15 +74,9 @@ void CPlotView::OnUpdate(int hint)
 
 void CPlotView::ShowGraph()
 {
-    const ko::CPlotArrays& arrays = doc_.Model().GetPlotArrays();
     const ko::CPlotTitles& titles = doc_.Model().GetPlotTitles();
     CChartInput input;
-    if (!arrays.x.empty() && !arrays.y.empty() && arrays.subsetCount > 0) {
-        input.subsetCount = arrays.subsetCount;
-        input.pointCount = arrays.pointCount;
-        input.x = arrays.x;
-        input.y = arrays.y;
-    }
+    input.subsets = SignalSubsets(doc_.Model().GetCurrentSignals());
     input.nullValue = ko::kNullData;
     input.mainTitle = QString::fromStdString(titles.main);
     input.subtitle = QString::fromStdString(titles.subtitle);

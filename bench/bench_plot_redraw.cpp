@@ -73,10 +73,7 @@ CChartWidget& Chart(CSize size)
     g_chart->show();
     CChartInput input;
     const CArrays arrays = MakeArrays(size, input.nullValue);
-    input.subsetCount = size.subsets;
-    input.pointCount = size.points;
-    input.x = arrays.x;
-    input.y = arrays.y;
+    input.subsets = kores::PaddedSubsets(arrays.x, arrays.y, size.subsets, size.points);
     input.subtitle = arrays.labels;
     input.yAxisTitle = "G'S";
     input.xAxisTitle = "SECONDS";

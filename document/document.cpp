@@ -114,9 +114,15 @@ std::vector<CSummaryLine> CDocument::Summary() const
     return lines;
 }
 
+const CPlotArrays& CDocument::GetPlotArrays() const
+{
+    if (!plot_) plot_ = BuildPlotArrays(signals_);
+    return *plot_;
+}
+
 void CDocument::BuildPlot()
 {
-    BuildPlotArrays(signals_, plot_);
+    plot_.reset();
     titles_ = BuildPlotTitles(signals_);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -91,7 +92,9 @@ public:
     // The tests and curves the last load, selection or reload could not read.
     const std::vector<CLoadFailure>& GetFailures() const { return failures_; }
 
-    const CPlotArrays& GetPlotArrays() const { return plot_; }
+    // Built when first asked for after the signals change (the graph draws
+    // from the signals themselves).
+    const CPlotArrays& GetPlotArrays() const;
     const CPlotTitles& GetPlotTitles() const { return titles_; }
 
     // The shape of every command on the current signals: command works on
@@ -135,6 +138,7 @@ private:
     bool VisitKind(Visit&& visit) const;
     bool LoadKind(TestKind kind, const std::vector<int>& testNumbers, bool chosen);
     void BuildCurrentSignals();
+    // New titles; the arrays are built again when asked for.
     void BuildPlot();
 
     std::shared_ptr<CDataAgent> agent_;
@@ -143,7 +147,7 @@ private:
     std::vector<std::uint32_t> counts_;
     CSignalList signals_;
     std::vector<CLoadFailure> failures_;
-    CPlotArrays plot_;
+    mutable std::optional<CPlotArrays> plot_;
     CPlotTitles titles_{kInitialMainTitle, kInitialSubtitle, kInitialYAxisTitle, kInitialXAxisTitle};
 };
 

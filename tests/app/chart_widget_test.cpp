@@ -48,10 +48,7 @@ protected:
               const QString& labels = {})
     {
         CChartInput input;
-        input.subsetCount = subsets;
-        input.pointCount = points;
-        input.x = x;
-        input.y = y;
+        input.subsets = PaddedSubsets(x, y, subsets, points);
         input.subtitle = labels;
         chart.ShowGraph(input);
     }

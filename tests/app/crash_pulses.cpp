@@ -9,10 +9,7 @@ using namespace kores;
 kores::CChartInput CPulseArrays::Input(const QString& yTitle, const QString& xTitle) const
 {
     CChartInput input;
-    input.subsetCount = subsets;
-    input.pointCount = points;
-    input.x = x;
-    input.y = y;
+    input.subsets = PaddedSubsets(x, y, subsets, points);
     input.nullValue = nullValue;
     input.subtitle = labels;
     input.yAxisTitle = yTitle;

@@ -165,6 +165,7 @@ TEST_F(DocumentTest, OperationsChangeSignalsAndReloadDropsThem)
 {
     ASSERT_TRUE(document_.LoadTests(ko::TestKind::Vehicle, {1, 2}));
     ASSERT_TRUE(document_.SelectTitle(1));
+    EXPECT_EQ(document_.GetPlotArrays().y[0], 1001.0);
     document_.ApplyToSignals([](ko::CNSignal& s) { s.YValues()[0] = -1.0; });
     EXPECT_EQ(document_.GetCurrentSignals()[2]->GetY()[0], -1.0);
     EXPECT_EQ(document_.GetPlotArrays().y[0], -1.0);
