@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chart_crosshair.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "app/chart_reduced_graph.h"
 
 namespace kores {
 
@@ -25,21 +28,21 @@ void Consider(const QCPAbstractPlottable& plottable, double key, double value, c
     }
 }
 
-CCandidate NearestOfGraph(const QCPGraph& graph, const QPointF& pos)
+CCandidate NearestOfGraph(const CReducedGraph& graph, const QPointF& pos)
 {
     CCandidate best;
-    const auto data = graph.data();
-    if (data->isEmpty()) {
+    const auto keys = graph.Keys();
+    const auto values = graph.Values();
+    if (keys.empty()) {
         return best;
     }
     const double key = graph.keyAxis()->pixelToCoord(pos.x());
-    auto it = data->findBegin(key, false);
-    if (it != data->constEnd()) {
-        Consider(graph, it->key, it->value, pos, best);
+    const auto i = static_cast<std::size_t>(std::lower_bound(keys.begin(), keys.end(), key) - keys.begin());
+    if (i < keys.size()) {
+        Consider(graph, keys[i], values[i], pos, best);
     }
-    if (it != data->constBegin()) {
-        --it;
-        Consider(graph, it->key, it->value, pos, best);
+    if (i > 0) {
+        Consider(graph, keys[i - 1], values[i - 1], pos, best);
     }
     return best;
 }
@@ -61,7 +64,7 @@ std::optional<CNearestPoint> FindNearestPoint(const QList<QCPAbstractPlottable*>
     double nearestDistance = std::numeric_limits<double>::infinity();
     for (int i = 0; i < subsets.size(); ++i) {
         CCandidate candidate;
-        if (const auto* graph = qobject_cast<const QCPGraph*>(subsets[i])) {
+        if (const auto* graph = qobject_cast<const CReducedGraph*>(subsets[i])) {
             candidate = NearestOfGraph(*graph, pos);
         } else if (const auto* curve = qobject_cast<const QCPCurve*>(subsets[i])) {
             candidate = NearestOfCurve(*curve, pos);

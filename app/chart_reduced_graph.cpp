@@ -106,36 +106,37 @@ struct CPixelSink {
 // Feeds points from..to-1 to the reducer, as whole blocks of the level where
 // a block lies within about one column.
 template <class Reducer>
-void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlockLevel* level,
+void ReduceRange(const CGraphPoints& points, std::size_t from, std::size_t to, const CBlockLevel* level,
                  Reducer& reducer)
 {
-    const auto first = data.constBegin();
-    const auto addPoints = [&](int a, int b) {
-        for (int j = a; j < b; ++j) {
-            reducer.Add((first + j)->key, (first + j)->value, (first + j)->value, 1);
+    const double* keys = points.keys.data();
+    const double* values = points.values.data();
+    const auto addPoints = [&](std::size_t a, std::size_t b) {
+        for (std::size_t j = a; j < b; ++j) {
+            reducer.Add(keys[j], values[j], values[j], 1);
         }
     };
     if (!level) {
         addPoints(from, to);
         return;
     }
-    const int block = level->blockSize;
-    int i = std::min(to, (from + block - 1) / block * block);
+    const auto block = static_cast<std::size_t>(level->blockSize);
+    std::size_t i = std::min(to, (from + block - 1) / block * block);
     addPoints(from, i);
     // Blocks lie far apart in the data: fetch the keys a few blocks ahead.
-    constexpr int kAhead = 8;
+    constexpr std::size_t kAhead = 8;
     for (; i + block <= to; i += block) {
         if (i + (kAhead + 1) * block <= to) {
-            __builtin_prefetch(&(first + i + kAhead * block)->key);
-            __builtin_prefetch(&(first + i + (kAhead + 1) * block - 1)->key);
+            __builtin_prefetch(keys + i + kAhead * block);
+            __builtin_prefetch(keys + i + (kAhead + 1) * block - 1);
         }
-        const double spread = reducer.Pixel((first + i + block - 1)->key) - reducer.Pixel((first + i)->key);
+        const double spread = reducer.Pixel(keys[i + block - 1]) - reducer.Pixel(keys[i]);
         if (std::abs(spread) > 1.0) {
             addPoints(i, i + block);
             continue;
         }
-        const auto b = static_cast<std::size_t>(i / block);
-        reducer.Add((first + i)->key, level->min[b], level->max[b], block);
+        const std::size_t b = i / block;
+        reducer.Add(keys[i], level->min[b], level->max[b], level->blockSize);
     }
     addPoints(i, to);
 }
@@ -143,14 +144,36 @@ void ReduceRange(const QCPGraphDataContainer& data, int from, int to, const CBlo
 // Above this many points per pixel column a view is reduced to the columns' extremes.
 constexpr double kDensePerPixel = 2.0;
 
-// Points per pixel column of begin..end; pixels: the width they span.
-double PointsPerPixel(const QCPAxis& keyAxis, QCPGraphDataContainer::const_iterator begin,
-                      QCPGraphDataContainer::const_iterator end, double& pixels)
+// Points per pixel column of keys first..last-1; pixels: the width they span.
+double PointsPerPixel(const QCPAxis& keyAxis, std::span<const double> keys, std::size_t first,
+                      std::size_t last, double& pixels)
 {
-    const int count = static_cast<int>(end - begin);
+    const int count = static_cast<int>(last - first);
     pixels =
-        count > 0 ? std::abs(keyAxis.coordToPixel((end - 1)->key) - keyAxis.coordToPixel(begin->key)) : 0;
+        count > 0 ? std::abs(keyAxis.coordToPixel(keys[last - 1]) - keyAxis.coordToPixel(keys[first])) : 0;
     return count / std::max(pixels, 1.0);
+}
+
+// Whether v lies in the sign domain.
+bool InDomain(double v, QCP::SignDomain domain)
+{
+    return domain == QCP::sdBoth || (domain == QCP::sdNegative && v < 0) ||
+           (domain == QCP::sdPositive && v > 0);
+}
+
+// The range of values first..last-1 in the sign domain.
+QCPRange DomainRange(std::span<const double> values, std::size_t first, std::size_t last,
+                     QCP::SignDomain domain, bool& found)
+{
+    found = false;
+    QCPRange range;
+    for (std::size_t i = first; i < last; ++i) {
+        if (!InDomain(values[i], domain)) continue;
+        if (!found) range = QCPRange(values[i], values[i]);
+        range.expand(values[i]);
+        found = true;
+    }
+    return range;
 }
 
 }  // namespace
@@ -164,40 +187,54 @@ CReducedGraph::CReducedGraph(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPGraph(ke
     });
 }
 
+void CReducedGraph::SetPoints(CGraphPoints points)
+{
+    m_points = std::move(points);
+    EmptyWindow();
+    BuildLevels();
+}
+
 void CReducedGraph::SetPoints(const QVector<QCPGraphData>& points)
 {
-    data()->set(points, true);
-    BuildLevels();
+    auto copy = std::make_shared<std::pair<std::vector<double>, std::vector<double>>>();
+    copy->first.reserve(static_cast<std::size_t>(points.size()));
+    copy->second.reserve(static_cast<std::size_t>(points.size()));
+    for (const QCPGraphData& p : points) {
+        copy->first.push_back(p.key);
+        copy->second.push_back(p.value);
+    }
+    SetPoints({copy->first, copy->second, copy});
 }
 
 void CReducedGraph::BuildLevels()
 {
     m_levels.clear();
-    const auto& points = *data();
-    m_levelPoints = points.size();
-    int blockSize = 1;
+    const double* values = m_points.values.data();
+    const std::size_t size = m_points.values.size();
+    std::size_t blockSize = 1;
     for (int level = 0; level < kLevelCount; ++level) {
         blockSize *= kBlockFactor;
-        const std::size_t blocks = static_cast<std::size_t>(m_levelPoints / blockSize);
+        const std::size_t blocks = size / blockSize;
         if (blocks == 0) {
             break;
         }
-        CBlockLevel next{blockSize, std::vector<double>(blocks), std::vector<double>(blocks)};
+        CBlockLevel next{static_cast<int>(blockSize), std::vector<double>(blocks),
+                         std::vector<double>(blocks)};
         for (std::size_t b = 0; b < blocks; ++b) {
             if (level == 0) {
-                auto it = points.constBegin() + static_cast<int>(b) * blockSize;
-                double lo = it->value;
-                double hi = it->value;
-                for (int i = 1; i < blockSize; ++i) {
-                    lo = std::min(lo, (it + i)->value);
-                    hi = std::max(hi, (it + i)->value);
+                const double* it = values + b * blockSize;
+                double lo = it[0];
+                double hi = it[0];
+                for (std::size_t i = 1; i < blockSize; ++i) {
+                    lo = std::min(lo, it[i]);
+                    hi = std::max(hi, it[i]);
                 }
                 next.min[b] = lo;
                 next.max[b] = hi;
                 continue;
             }
             const CBlockLevel& finer = m_levels.back();
-            const auto first = b * kBlockFactor;
+            const auto first = static_cast<std::ptrdiff_t>(b * kBlockFactor);
             next.min[b] =
                 *std::min_element(finer.min.begin() + first, finer.min.begin() + first + kBlockFactor);
             next.max[b] =
@@ -221,7 +258,38 @@ const CBlockLevel* CReducedGraph::LevelFor(double pointsPerBlock) const
 int CReducedGraph::VisiblePoints() const
 {
     const QCPRange range = keyAxis()->range();
-    return static_cast<int>(data()->findEnd(range.upper, false) - data()->findBegin(range.lower, false));
+    const auto keys = m_points.keys;
+    return static_cast<int>(std::upper_bound(keys.begin(), keys.end(), range.upper) -
+                            std::lower_bound(keys.begin(), keys.end(), range.lower));
+}
+
+std::pair<std::size_t, std::size_t> CReducedGraph::VisibleBounds() const
+{
+    const QCPRange range = keyAxis()->range();
+    const auto keys = m_points.keys;
+    auto first = std::lower_bound(keys.begin(), keys.end(), range.lower);
+    if (first != keys.begin()) --first;
+    auto last = std::upper_bound(keys.begin(), keys.end(), range.upper);
+    if (last != keys.end()) ++last;
+    if (last < first) last = first;
+    return {static_cast<std::size_t>(first - keys.begin()), static_cast<std::size_t>(last - keys.begin())};
+}
+
+void CReducedGraph::FillWindow() const
+{
+    const auto [first, last] = VisibleBounds();
+    QVector<QCPGraphData> window;
+    window.reserve(static_cast<qsizetype>(last - first));
+    for (std::size_t i = first; i < last; ++i)
+        window.append(QCPGraphData(m_points.keys[i], m_points.values[i]));
+    data()->set(window, true);
+    m_windowFirst = first;
+}
+
+void CReducedGraph::EmptyWindow() const
+{
+    data()->set(QVector<QCPGraphData>(), true);
+    m_windowFirst = 0;
 }
 
 bool CReducedGraph::DrawsFast() const
@@ -283,7 +351,9 @@ void CReducedGraph::draw(QCPPainter* painter)
     // Stroking dashes costs most of a redraw of long curves, and they cannot show on them.
     const QPen styled = pen();
     setPen(LinePen(fast));
+    FillWindow();
     QCPGraph::draw(painter);
+    EmptyWindow();
     setPen(styled);
 }
 
@@ -293,23 +363,20 @@ bool CReducedGraph::PixelLine(QPolygonF& line) const
     const QCPAxis* value = valueAxis();
     if (!key || !value || key->orientation() != Qt::Horizontal || key->scaleType() != QCPAxis::stLinear ||
         value->scaleType() != QCPAxis::stLinear || lineStyle() != lsLine || !scatterStyle().isNone() ||
-        brush().style() != Qt::NoBrush || m_levelPoints != data()->size() || data()->isEmpty() ||
-        key->range().size() <= 0 || value->range().size() <= 0)
+        brush().style() != Qt::NoBrush || m_points.keys.empty() || key->range().size() <= 0 ||
+        value->range().size() <= 0)
         return false;
-    QCPGraphDataContainer::const_iterator begin, end;
-    getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
-    const int count = static_cast<int>(end - begin);
+    const auto [first, last] = VisibleBounds();
     double pixels = 0;
-    const double perPixel = PointsPerPixel(*key, begin, end, pixels);
-    if (count <= 0 || perPixel <= kDensePerPixel) return false;
+    const double perPixel = PointsPerPixel(*key, m_points.keys, first, last, pixels);
+    if (last <= first || perPixel <= kDensePerPixel) return false;
     const QCPRange values = value->range();
     const double lowerPixel = value->coordToPixel(values.lower);
     CPixelSink sink{line, values.lower, lowerPixel,
                     (value->coordToPixel(values.upper) - lowerPixel) / values.size()};
     line.reserve(static_cast<int>(2 * pixels) + 4);
     CColumnReducer reducer(*key, sink);
-    const int from = static_cast<int>(begin - data()->constBegin());
-    ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
+    ReduceRange(m_points, first, last, LevelFor(perPixel), reducer);
     reducer.Flush();
     return true;
 }
@@ -319,11 +386,12 @@ void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
                                          const QCPGraphDataContainer::const_iterator& end) const
 {
     const QCPAxis& axis = *keyAxis();
-    const int count = static_cast<int>(end - begin);
+    // The container holds points from m_windowFirst on.
+    const std::size_t first = m_windowFirst + static_cast<std::size_t>(begin - data()->constBegin());
+    const std::size_t last = first + static_cast<std::size_t>(end - begin);
     double pixels = 0;
-    const double perPixel = PointsPerPixel(axis, begin, end, pixels);
-    if (!lineData || perPixel <= kDensePerPixel || m_levelPoints != data()->size() ||
-        axis.scaleType() != QCPAxis::stLinear) {
+    const double perPixel = PointsPerPixel(axis, m_points.keys, first, last, pixels);
+    if (!lineData || perPixel <= kDensePerPixel || axis.scaleType() != QCPAxis::stLinear) {
         QCPGraph::getOptimizedLineData(lineData, begin, end);
         return;
     }
@@ -331,9 +399,51 @@ void CReducedGraph::getOptimizedLineData(QVector<QCPGraphData>* lineData,
     lineData->reserve(static_cast<int>(2 * pixels) + 4);
     CDataSink sink{axis, *lineData};
     CColumnReducer reducer(axis, sink);
-    const int from = static_cast<int>(begin - data()->constBegin());
-    ReduceRange(*data(), from, from + count, LevelFor(perPixel), reducer);
+    ReduceRange(m_points, first, last, LevelFor(perPixel), reducer);
     reducer.Flush();
+}
+
+double CReducedGraph::selectTest(const QPointF& pos, bool onlySelectable, QVariant*) const
+{
+    if ((onlySelectable && selectable() == QCP::stNone) || m_points.keys.empty() || !keyAxis() ||
+        !valueAxis() || !keyAxis()->axisRect()->rect().contains(pos.toPoint()))
+        return -1;
+    QPolygonF line;
+    if (!PixelLine(line)) {
+        const auto [first, last] = VisibleBounds();
+        for (std::size_t i = first; i < last; ++i)
+            line.append(coordsToPixels(m_points.keys[i], m_points.values[i]));
+    }
+    if (line.isEmpty()) return -1;
+    const QCPVector2D at(pos);
+    double nearest = (at - QCPVector2D(line.first())).lengthSquared();
+    for (qsizetype i = 1; i < line.size(); ++i)
+        nearest = std::min(nearest, at.distanceSquaredToLine(line[i - 1], line[i]));
+    return std::sqrt(nearest);
+}
+
+QCPRange CReducedGraph::getKeyRange(bool& foundRange, QCP::SignDomain inSignDomain) const
+{
+    const auto keys = m_points.keys;
+    if (inSignDomain == QCP::sdBoth) {
+        foundRange = !keys.empty();
+        return foundRange ? QCPRange(keys.front(), keys.back()) : QCPRange();
+    }
+    return DomainRange(keys, 0, keys.size(), inSignDomain, foundRange);
+}
+
+QCPRange CReducedGraph::getValueRange(bool& foundRange, QCP::SignDomain inSignDomain,
+                                      const QCPRange& inKeyRange) const
+{
+    const auto keys = m_points.keys;
+    std::size_t first = 0, last = keys.size();
+    if (inKeyRange != QCPRange()) {
+        first = static_cast<std::size_t>(std::lower_bound(keys.begin(), keys.end(), inKeyRange.lower) -
+                                         keys.begin());
+        last = static_cast<std::size_t>(std::upper_bound(keys.begin(), keys.end(), inKeyRange.upper) -
+                                        keys.begin());
+    }
+    return DomainRange(m_points.values, first, std::max(first, last), inSignDomain, foundRange);
 }
 
 }  // namespace kores

@@ -25,6 +25,26 @@ std::vector<CChartSubset> PaddedSubsets(std::span<const double> x, std::span<con
     return subsets;
 }
 
+namespace {
+
+bool Present(double key, double value, double nullValue)
+{
+    return key != nullValue && value != nullValue && std::isfinite(key) && std::isfinite(value);
+}
+
+}  // namespace
+
+std::optional<CGraphPoints> InPlacePoints(const CChartSubset& subset, double nullValue)
+{
+    if (!subset.owner) return std::nullopt;
+    const std::size_t n = std::min(subset.x.size(), subset.y.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!Present(subset.x[i], subset.y[i], nullValue) || (i > 0 && subset.x[i] < subset.x[i - 1]))
+            return std::nullopt;
+    }
+    return CGraphPoints{subset.x.first(n), subset.y.first(n), subset.owner};
+}
+
 CSubsetPoints ExtractSubset(const CChartSubset& input, double nullValue)
 {
     CSubsetPoints subset;
@@ -34,7 +54,7 @@ CSubsetPoints ExtractSubset(const CChartSubset& input, double nullValue)
     for (std::size_t i = 0; i < end; ++i) {
         const double key = input.x[i];
         const double value = input.y[i];
-        if (key == nullValue || value == nullValue || !std::isfinite(key) || !std::isfinite(value)) {
+        if (!Present(key, value, nullValue)) {
             continue;
         }
         if (key < lastKey) {
@@ -73,18 +93,30 @@ QPen SubsetPen(int subset, double width)
     return pen;
 }
 
+namespace {
+
+void AddPoint(CDataBounds& bounds, double key, double value)
+{
+    if (!bounds.found) {
+        bounds.keys = QCPRange(key, key);
+        bounds.values = QCPRange(value, value);
+        bounds.found = true;
+        return;
+    }
+    bounds.keys.expand(key);
+    bounds.values.expand(value);
+}
+
+}  // namespace
+
 void CDataBounds::Add(const QVector<QCPGraphData>& points)
 {
-    for (const QCPGraphData& p : points) {
-        if (!found) {
-            keys = QCPRange(p.key, p.key);
-            values = QCPRange(p.value, p.value);
-            found = true;
-            continue;
-        }
-        keys.expand(p.key);
-        values.expand(p.value);
-    }
+    for (const QCPGraphData& p : points) AddPoint(*this, p.key, p.value);
+}
+
+void CDataBounds::Add(const CGraphPoints& points)
+{
+    for (std::size_t i = 0; i < points.keys.size(); ++i) AddPoint(*this, points.keys[i], points.values[i]);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -49,6 +50,18 @@ struct CSubsetPoints {
 // The points of a subset without missing points.
 CSubsetPoints ExtractSubset(const CChartSubset& subset, double nullValue);
 
+// Points read in place: keys ascending, keys and values of equal length and
+// finite; the owner keeps both alive and unchanged.
+struct CGraphPoints {
+    std::span<const double> keys;
+    std::span<const double> values;
+    std::shared_ptr<const void> owner;
+};
+
+// The subset's own values as points, when it has an owner, no point is
+// missing and X never decreases; nothing otherwise.
+std::optional<CGraphPoints> InPlacePoints(const CChartSubset& subset, double nullValue);
+
 // One label per subset from a tab-separated list (a trailing tab ends the last
 // label); subsets beyond the list get empty labels.
 QStringList SplitSubsetLabels(const QString& tabList, int subsetCount);
@@ -63,6 +76,7 @@ struct CDataBounds {
     bool found = false;
 
     void Add(const QVector<QCPGraphData>& points);
+    void Add(const CGraphPoints& points);
     // The ranges a reset view shows: keys as they are, values with a 5 % margin;
     // degenerate ranges are widened.
     QCPRange ViewKeys() const;

@@ -72,10 +72,7 @@ void CChartWidget::ShowGraph(const CChartInput& input)
     const QStringList labels =
         several ? SplitSubsetLabels(input.subtitle, subsets) : QStringList{input.mainTitle};
     for (int i = 0; i < subsets; ++i) {
-        const CSubsetPoints points =
-            ExtractSubset(input.subsets[static_cast<std::size_t>(i)], input.nullValue);
-        m_bounds.Add(points.points);
-        AddSubset(points, labels.value(i));
+        AddSubset(input.subsets[static_cast<std::size_t>(i)], input.nullValue, labels.value(i));
     }
     SetTitles(several ? QString() : input.mainTitle, several ? QString() : input.subtitle);
     xAxis->setLabel(input.xAxisTitle);
@@ -96,8 +93,28 @@ void CChartWidget::PlaceCursors(double a, double b)
     Q_EMIT CursorsMoved(a, b);
 }
 
-void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label)
+void CChartWidget::AddSubset(const CChartSubset& subset, double nullValue, const QString& label)
 {
+    QCPAbstractPlottable* plottable = nullptr;
+    if (auto inPlace = InPlacePoints(subset, nullValue)) {
+        m_bounds.Add(*inPlace);
+        auto* graph = new CReducedGraph(xAxis, yAxis);
+        graph->SetPoints(std::move(*inPlace));
+        plottable = graph;
+    } else {
+        plottable = AddCopy(ExtractSubset(subset, nullValue));
+    }
+    plottable->setName(label);
+    plottable->setSelectable(QCP::stNone);
+    if (QCPAbstractLegendItem* item = legend->itemWithPlottable(plottable)) {
+        item->setMargins(QMargins(0, 0, 0, 3));  // room for descenders such as "_"
+    }
+    m_subsets.append(plottable);
+}
+
+QCPAbstractPlottable* CChartWidget::AddCopy(const CSubsetPoints& points)
+{
+    m_bounds.Add(points.points);
     QCPAbstractPlottable* plottable = nullptr;
     if (points.sortedKeys) {
         auto* graph = new CReducedGraph(xAxis, yAxis);
@@ -114,12 +131,7 @@ void CChartWidget::AddSubset(const CSubsetPoints& points, const QString& label)
         curve->data()->set(data, true);
         plottable = curve;
     }
-    plottable->setName(label);
-    plottable->setSelectable(QCP::stNone);
-    if (QCPAbstractLegendItem* item = legend->itemWithPlottable(plottable)) {
-        item->setMargins(QMargins(0, 0, 0, 3));  // room for descenders such as "_"
-    }
-    m_subsets.append(plottable);
+    return plottable;
 }
 
 void CChartWidget::Clear()

@@ -21,7 +21,8 @@ namespace kores {
 // reset, a crosshair on the nearest curve point, time cursors A and B
 // (right click places the nearer one, a left drag on one moves it), export, clipboard copy,
 // printing and a customize dialog. Curves with ordered X are drawn with
-// per-pixel-column reduction, so long channels stay fast.
+// per-pixel-column reduction, so long channels stay fast; those of subsets
+// with an owner and no missing point from their values in place.
 class CChartWidget : public QCustomPlot {
     Q_OBJECT
 
@@ -90,7 +91,10 @@ private:
     void RemoveGraph();
     void SetStyle(const CGraphStyle& style);
     void SetFullRanges();
-    void AddSubset(const CSubsetPoints& points, const QString& label);
+    // Adds the subset's curve, read in place where it can be, and its points to the bounds.
+    void AddSubset(const CChartSubset& subset, double nullValue, const QString& label);
+    // The curve of a copy of the points, added to the bounds.
+    QCPAbstractPlottable* AddCopy(const CSubsetPoints& points);
     void SetTitles(const QString& mainTitle, const QString& subtitle);
     void ArrangeLayout();
     void ArrangeLegend();

@@ -12,6 +12,7 @@
 #include <numbers>
 #include <vector>
 
+#include "app/chart_reduced_graph.h"
 #include "app/chart_widget.h"
 #include "core/min_max_pyramid.h"
 
@@ -126,9 +127,8 @@ void BM_BuildPyramids(benchmark::State& state, CSize size)
     std::vector<ko::CMinMaxPyramid> pyramids(static_cast<std::size_t>(chart.SubsetCount()));
     for (auto _ : state) {
         for (int i = 0; i < chart.SubsetCount(); ++i) {
-            const auto& data = *static_cast<QCPGraph*>(chart.Subset(i))->data();
-            pyramids[static_cast<std::size_t>(i)].Build(
-                {&data.constBegin()->value, static_cast<std::size_t>(data.size()), 2});
+            const auto values = static_cast<kores::CReducedGraph*>(chart.Subset(i))->Values();
+            pyramids[static_cast<std::size_t>(i)].Build({values.data(), values.size(), 1});
         }
         benchmark::DoNotOptimize(pyramids.data());
     }
@@ -140,9 +140,11 @@ void BM_PyramidVertices(benchmark::State& state, CSize size)
     CChartWidget& chart = Chart(size);
     chart.ResetView();
     std::vector<ko::CMinMaxPyramid> pyramids(static_cast<std::size_t>(chart.SubsetCount()));
-    const auto points = [&](int i, std::size_t offset) {
-        const auto& data = *static_cast<QCPGraph*>(chart.Subset(i))->data();
-        return ko::CStrided{&data.constBegin()->key + offset, static_cast<std::size_t>(data.size()), 2};
+    // The graph's keys (0) or values (1).
+    const auto points = [&](int i, int which) {
+        const auto* graph = static_cast<kores::CReducedGraph*>(chart.Subset(i));
+        const auto values = which == 0 ? graph->Keys() : graph->Values();
+        return ko::CStrided{values.data(), values.size(), 1};
     };
     for (int i = 0; i < chart.SubsetCount(); ++i) {
         pyramids[static_cast<std::size_t>(i)].Build(points(i, 1));

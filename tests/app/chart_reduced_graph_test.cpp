@@ -21,9 +21,9 @@ public:
     QVector<QCPGraphData> Line() const
     {
         QVector<QCPGraphData> line;
-        const auto begin = data()->findBegin(keyAxis()->range().lower, true);
-        const auto end = data()->findEnd(keyAxis()->range().upper, true);
-        getOptimizedLineData(&line, begin, end);
+        FillWindow();
+        getOptimizedLineData(&line, data()->constBegin(), data()->constEnd());
+        EmptyWindow();
         return line;
     }
     // What a dense view draws, in pixels; empty when it is drawn point by point.
@@ -42,7 +42,6 @@ protected:
         plot.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&plot));
         graph = new CProbeGraph(plot.xAxis, plot.yAxis);
-        QVector<QCPGraphData> points;
         for (int i = 0; i < kPoints; ++i) {
             points.append(QCPGraphData(i * 1e-4, std::sin(i * 0.37)));
         }
@@ -58,6 +57,7 @@ protected:
     QApplication& app = TestApp();
     QCustomPlot plot;
     CProbeGraph* graph = nullptr;
+    QVector<QCPGraphData> points;
 };
 
 TEST_F(ReducedGraphTest, DenseViewKeepsEveryExtremeWithAFewPointsPerColumn)
@@ -104,7 +104,8 @@ TEST_F(ReducedGraphTest, SparseViewDrawsEveryPoint)
     ASSERT_GE(line.size(), 41);
     EXPECT_TRUE(
         std::any_of(line.begin(), line.end(), [](const QCPGraphData& p) { return p.value == 100.0; }));
-    EXPECT_EQ(graph->data()->findBegin(54300e-4, true)->key, line.first().key);
+    const auto keys = graph->Keys();
+    EXPECT_EQ(*(std::lower_bound(keys.begin(), keys.end(), 54300e-4) - 1), line.first().key);
 }
 
 TEST_F(ReducedGraphTest, ManyVisiblePointsTogetherSwitchToFastDrawing)
@@ -112,7 +113,7 @@ TEST_F(ReducedGraphTest, ManyVisiblePointsTogetherSwitchToFastDrawing)
     EXPECT_FALSE(graph->DrawsFast());
     for (int i = 0; i < 2; ++i) {
         auto* other = new CReducedGraph(plot.xAxis, plot.yAxis);
-        other->SetPoints(QVector<QCPGraphData>(graph->data()->constBegin(), graph->data()->constEnd()));
+        other->SetPoints(points);
     }
     EXPECT_TRUE(graph->DrawsFast());
     plot.xAxis->setRange(0, 1.0);  // a tenth of each
@@ -123,9 +124,9 @@ TEST_F(ReducedGraphTest, DrawingOnTwoThreadsGivesTheSamePicture)
 {
     for (int i = 0; i < 11; ++i) {
         auto* other = new CReducedGraph(plot.xAxis, plot.yAxis);
-        QVector<QCPGraphData> points(graph->data()->constBegin(), graph->data()->constEnd());
-        for (QCPGraphData& p : points) p.value = p.value * (i + 2) - 5 * i;
-        other->SetPoints(points);
+        QVector<QCPGraphData> scaled = points;
+        for (QCPGraphData& p : scaled) p.value = p.value * (i + 2) - 5 * i;
+        other->SetPoints(scaled);
         other->setPen(QPen(QColor::fromHsv(30 * i, 255, 200), 1.0, i % 2 ? Qt::DashLine : Qt::SolidLine));
     }
     for (const QCPRange range : {QCPRange(0, (kPoints - 1) * 1e-4), QCPRange(2.0, 7.5)}) {
@@ -150,16 +151,65 @@ TEST_F(ReducedGraphTest, DrawingOnTwoThreadsGivesTheSamePicture)
     }
 }
 
-TEST_F(ReducedGraphTest, DataChangedBehindItsBackIsStillDrawnWhole)
+TEST_F(ReducedGraphTest, NewPointsReplaceTheOldAndTheirLevels)
 {
-    graph->data()->add(QCPGraphData(20.0, 500.0));
+    points[54321].value = 0.0;
+    points.append(QCPGraphData(20.0, 500.0));
+    graph->SetPoints(points);
     plot.xAxis->setRange(0, 20.0);
     plot.replot();
     const QVector<QCPGraphData> line = graph->Line();
-    EXPECT_TRUE(
+    EXPECT_FALSE(
         std::any_of(line.begin(), line.end(), [](const QCPGraphData& p) { return p.value == 100.0; }));
     EXPECT_TRUE(
         std::any_of(line.begin(), line.end(), [](const QCPGraphData& p) { return p.value == 500.0; }));
+}
+
+// A plain QCPGraph of the same points: what QCustomPlot itself finds.
+class PlainGraphTest : public ReducedGraphTest {
+protected:
+    void SetUp() override
+    {
+        ReducedGraphTest::SetUp();
+        plain = new QCPGraph(plot.xAxis, plot.yAxis);
+        plain->data()->set(points, true);
+        plain->setVisible(false);
+    }
+
+    QCPGraph* plain = nullptr;
+};
+
+TEST_F(PlainGraphTest, KeyAndValueRangesAreThoseOfTheData)
+{
+    for (const QCP::SignDomain domain : {QCP::sdBoth, QCP::sdNegative, QCP::sdPositive}) {
+        bool found = false, plainFound = false;
+        EXPECT_EQ(graph->getKeyRange(found, domain), plain->getKeyRange(plainFound, domain)) << domain;
+        EXPECT_EQ(found, plainFound);
+        for (const QCPRange keys :
+             {QCPRange(), QCPRange(5.0, 6.0), QCPRange(7.7, 7.70001), QCPRange(30, 40)}) {
+            EXPECT_EQ(graph->getValueRange(found, domain, keys),
+                      plain->getValueRange(plainFound, domain, keys))
+                << domain << " " << keys.lower;
+            EXPECT_EQ(found, plainFound) << domain << " " << keys.lower;
+        }
+    }
+    bool found = false;
+    EXPECT_EQ(graph->getValueRange(found), QCPRange(-50, 100));
+}
+
+TEST_F(PlainGraphTest, SelectTestIsTheDistanceToTheDrawnLine)
+{
+    plot.xAxis->setRange(54300e-4, 54340e-4);  // sparse: every point drawn
+    plot.replot();
+    for (const QPointF at : {QPointF(100, 100), QPointF(400, 250), QPointF(700, 50)})
+        EXPECT_NEAR(graph->selectTest(at, false), plain->selectTest(at, false), 1e-9) << at.x();
+    plot.xAxis->setRange(0, (kPoints - 1) * 1e-4);
+    plot.replot();
+    QPolygonF line;
+    ASSERT_FALSE((line = graph->Pixels()).isEmpty());
+    EXPECT_NEAR(graph->selectTest(line[line.size() / 2], false), 0.0, 1e-9) << "on the reduced line";
+    graph->setSelectable(QCP::stNone);
+    EXPECT_EQ(graph->selectTest(line[line.size() / 2], true), -1.0);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <limits>
+#include <memory>
 
 #include "app/chart_reduced_graph.h"
 #include "crash_pulses.h"
@@ -70,13 +72,13 @@ TEST_F(ChartWidgetTest, OneCurvePerSubsetWithoutNullPoints)
     const std::vector<double> y = {5, 6, 7, kNull, kNull, 1, kNull, 3, 4, 5};
     Show(2, 5, x, y, "first.uds\tsecond.uds\t");
     ASSERT_EQ(chart.SubsetCount(), 2);
-    const auto* first = qobject_cast<QCPGraph*>(chart.Subset(0));
-    const auto* second = qobject_cast<QCPGraph*>(chart.Subset(1));
+    const auto* first = qobject_cast<CReducedGraph*>(chart.Subset(0));
+    const auto* second = qobject_cast<CReducedGraph*>(chart.Subset(1));
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->data()->size(), 3);
-    ASSERT_EQ(second->data()->size(), 4);
-    EXPECT_EQ(second->data()->at(1)->key, 2.0);
-    EXPECT_NE(qobject_cast<CReducedGraph*>(chart.Subset(0)), nullptr);
+    EXPECT_EQ(first->Keys().size(), 3u);
+    ASSERT_EQ(second->Keys().size(), 4u);
+    EXPECT_EQ(second->Keys()[1], 2.0);
+    EXPECT_EQ(second->Values()[1], 3.0);
     EXPECT_DOUBLE_EQ(chart.FullKeyRange().lower, 0.0);
     EXPECT_DOUBLE_EQ(chart.FullKeyRange().upper, 4.0);
 }
@@ -117,9 +119,43 @@ TEST_F(ChartWidgetTest, ShortArraysAreReadOnlyAsFarAsTheyGo)
     const std::vector<double> y = {1, 2};
     Show(3, 2, x, y);
     ASSERT_EQ(chart.SubsetCount(), 3);
-    EXPECT_EQ(qobject_cast<QCPGraph*>(chart.Subset(0))->data()->size(), 2);
-    EXPECT_EQ(qobject_cast<QCPGraph*>(chart.Subset(1))->data()->size(), 0);
-    EXPECT_EQ(qobject_cast<QCPGraph*>(chart.Subset(2))->data()->size(), 0);
+    EXPECT_EQ(qobject_cast<CReducedGraph*>(chart.Subset(0))->Keys().size(), 2u);
+    EXPECT_EQ(qobject_cast<CReducedGraph*>(chart.Subset(1))->Keys().size(), 0u);
+    EXPECT_EQ(qobject_cast<CReducedGraph*>(chart.Subset(2))->Keys().size(), 0u);
+}
+
+// A subset with an owner and every point present is drawn from its own
+// values; one with a missing point, or without an owner, from a copy without
+// the missing points, which the crosshair never lands on.
+TEST_F(ChartWidgetTest, OwnedSubsetsAreReadInPlaceOthersCopiedWithoutMissingPoints)
+{
+    auto whole = std::make_shared<std::vector<double>>(std::vector<double>{0, 1, 2, 3});
+    auto gappy = std::make_shared<std::vector<double>>(
+        std::vector<double>{10, kNull, 30, std::numeric_limits<double>::quiet_NaN()});
+    CChartInput input;
+    input.subsets = {{*whole, *whole, whole}, {*whole, *gappy, gappy}, {*whole, *whole, nullptr}};
+    input.subtitle = "whole\tgappy\tcopied\t";
+    chart.ShowGraph(input);
+    ASSERT_EQ(chart.SubsetCount(), 3);
+    const auto* inPlace = qobject_cast<CReducedGraph*>(chart.Subset(0));
+    const auto* gaps = qobject_cast<CReducedGraph*>(chart.Subset(1));
+    const auto* copied = qobject_cast<CReducedGraph*>(chart.Subset(2));
+    ASSERT_TRUE(inPlace && gaps && copied);
+    EXPECT_EQ(inPlace->Keys().data(), whole->data());
+    EXPECT_EQ(gaps->Keys().size(), 2u);
+    EXPECT_EQ(gaps->Values()[1], 30.0);
+    EXPECT_NE(copied->Keys().data(), whole->data());
+    EXPECT_EQ(std::vector<double>(copied->Values().begin(), copied->Values().end()), *whole);
+
+    input.subsets = {input.subsets[1]};
+    chart.ShowGraph(input);
+    chart.yAxis->setRange(0, 40);
+    chart.replot();
+    QSignalSpy moved(&chart, &CChartWidget::CrosshairMoved);
+    Hover(QPointF(Pixel(1.0, 0.0)));  // on the missing point (1, null)
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_DOUBLE_EQ(moved.at(0).at(2).toDouble(), 0.0);
+    EXPECT_DOUBLE_EQ(moved.at(0).at(3).toDouble(), 10.0);
 }
 
 TEST_F(ChartWidgetTest, UnorderedXKeepsThePointOrder)
