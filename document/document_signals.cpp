@@ -55,24 +55,34 @@ void CDocument::Reload()
 // For every row with a selected title whose test is loaded, in the order of the
 // sorted rows (the rows of one title are one run of them): SetTest, SetTestNumber, SetCurveNumber,
 // LoadSignal. A call that fails skips the row, so a failed step never reads another curve.
+// The agent is told the curves beforehand so that it can fetch them ahead.
 template <class Test>
 void CDocument::BuildSignals()
 {
     const auto& lists = Lists<Test>();
+    std::vector<std::pair<const typename CKindTraits<Test>::Row*, std::shared_ptr<Test>>> reads;
+    CDataAgent::CurveList curves;
     for (const auto& title : lists.selected) {
         const auto [first, last] =
             std::equal_range(lists.rows.begin(), lists.rows.end(), title, TitleOrder{});
         for (const auto& row : std::ranges::subrange(first, last)) {
-            const auto test = FindTest(lists.tests, row->GetTSTNO());
-            if (!test) continue;
-            auto signal = std::make_shared<CNSignal>();
-            if (agent_->SetTest(test) && agent_->SetTestNumber(static_cast<unsigned>(row->GetTSTNO())) &&
-                agent_->SetCurveNumber(static_cast<unsigned>(row->GetCURNO())) && agent_->LoadSignal(signal))
-                signals_.push_back(std::move(signal));
-            else
-                failures_.push_back({row->GetTSTNO(), row->GetCURNO(), agent_->GetLastError()});
+            if (auto test = FindTest(lists.tests, row->GetTSTNO())) {
+                reads.emplace_back(row.get(), std::move(test));
+                curves.emplace_back(static_cast<unsigned>(row->GetTSTNO()),
+                                    static_cast<unsigned>(row->GetCURNO()));
+            }
         }
     }
+    agent_->PlanCurves(CKindTraits<Test>::kKind, curves);
+    for (const auto& [row, test] : reads) {
+        auto signal = std::make_shared<CNSignal>();
+        if (agent_->SetTest(test) && agent_->SetTestNumber(static_cast<unsigned>(row->GetTSTNO())) &&
+            agent_->SetCurveNumber(static_cast<unsigned>(row->GetCURNO())) && agent_->LoadSignal(signal))
+            signals_.push_back(std::move(signal));
+        else
+            failures_.push_back({row->GetTSTNO(), row->GetCURNO(), agent_->GetLastError()});
+    }
+    agent_->PlanCurves(CKindTraits<Test>::kKind, {});
 }
 
 void CDocument::BuildCurrentSignals()

@@ -185,6 +185,8 @@ bool CDataAgent::SetTest(const std::shared_ptr<CTestType>& test)
     });
 }
 
+void CDataAgent::PlanCurves(TestKind, const CurveList&) {}
+
 bool CDataAgent::LoadSignal(std::shared_ptr<CNSignal>& signal)
 {
     signal = std::make_shared<CNSignal>();

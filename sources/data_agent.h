@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/signal.h"
@@ -65,6 +66,12 @@ public:
     // Base checks: database kind None "Unknown Database", media kind None "Unknown
     // Media", sequence number <= 0 "Invalid Sequence Number".
     virtual bool LoadMedia(TestKind kind, MediaKind mediaKind, unsigned testNumber, int sequenceNumber);
+
+    using CurveList = std::vector<std::pair<unsigned, unsigned>>;  // test number, curve number
+    // The curves of the database of kind that the next LoadSignal calls read,
+    // in that order, so that an agent fetching over a network can fetch them
+    // ahead; an empty list ends the plan. The base ignores it.
+    virtual void PlanCurves(TestKind kind, const CurveList& curves);
 
     // Range-checked setters; a failure becomes the last-error text.
     bool SetTestNumber(unsigned testNumber);

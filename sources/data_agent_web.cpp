@@ -73,6 +73,12 @@ std::string Trimmed(const std::string& text)
     return first < last.base() ? std::string(first, last.base()) : std::string();
 }
 
+std::string CurvePath(const std::string& database, long long test, long long curve)
+{
+    return std::string(kTransfer) + "DATABASE=" + database + "&TSTNO=" + std::to_string(test) +
+           "&CURNO=" + std::to_string(curve) + "&FORMAT=UDS_SINGLE";
+}
+
 template <class Row>
 void ReadRows(const std::string& text, const std::function<void(std::shared_ptr<Row>)>& add)
 {
@@ -132,8 +138,34 @@ void CDataAgentWeb::SendGet(const std::string& objectPath)
 {
     haveResponse_ = false;
     if (base_.empty()) throw CFailure("File Pointer is Null");
+    QueueAhead();
     response_ = transfer_.Get(base_ + kBasePath + objectPath);
     haveResponse_ = true;
+}
+
+void CDataAgentWeb::PlanCurves(TestKind kind, const CurveList& curves)
+{
+    transfer_.DropQueued();
+    planned_.clear();
+    if (base_.empty() || !kLoadableKinds.Has(kind)) return;
+    CDatabase database;
+    database.SetKind(kind);
+    for (const auto& [test, curve] : curves)
+        planned_.push_back(base_ + kBasePath + CurvePath(database.GetName(), test, curve));
+    QueueAhead();
+}
+
+// A transfer that cannot be queued leaves the rest of the plan to be fetched one by one.
+void CDataAgentWeb::QueueAhead()
+{
+    try {
+        while (!planned_.empty() && transfer_.QueuedCount() < kCurvesAhead) {
+            transfer_.Queue(planned_.front());
+            planned_.pop_front();
+        }
+    } catch (const std::exception&) {
+        planned_.clear();
+    }
 }
 
 void CDataAgentWeb::CheckStatus() const
@@ -296,10 +328,7 @@ void CDataAgentWeb::FillVehSignal(CUDSFile& file)
 void CDataAgentWeb::FillFromDownload(CUDSFile& file)
 {
     const int curve = GetCurveNumber()->GetNumber();
-    Download(std::string(kTransfer) + "DATABASE=" + GetDatabase()->GetName() +
-                 "&TSTNO=" + std::to_string(GetTestNumber()->GetNumber()) +
-                 "&CURNO=" + std::to_string(curve) + "&FORMAT=UDS_SINGLE",
-             kCurveType);
+    Download(CurvePath(GetDatabase()->GetName(), GetTestNumber()->GetNumber(), curve), kCurveType);
     file.ReadBuffer(download_.data(), download_.size());
     std::shared_ptr<CInstrumentation> row;
     switch (GetDatabase()->GetKind()) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstddef>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +41,10 @@ public:
     bool LoadCodes(int codeIdentifier, TestKind kind) override;
     bool LoadValues(int valueIdentifier) override;
     bool LoadMedia(TestKind kind, MediaKind mediaKind, unsigned testNumber, int sequenceNumber) override;
+    // Fetches the planned curves ahead, up to kCurvesAhead at a time beside
+    // each other, so a selection's downloads overlap.
+    void PlanCurves(TestKind kind, const CurveList& curves) override;
+    static constexpr std::size_t kCurvesAhead = 16;
 
     // The body of the last response.
     const std::string& GetDownload() const { return download_; }
@@ -59,6 +65,7 @@ private:
     void ReadBody();
     void LoadCurrentTest();
     void FillFromDownload(CUDSFile& file);
+    void QueueAhead();
 
     CWebTransfer transfer_;
     std::string serverURL_ = kDefaultServerURL;
@@ -67,6 +74,7 @@ private:
     CWebResponse response_;
     bool haveResponse_ = false;
     std::string download_;
+    std::deque<std::string> planned_;  // curve URLs not yet queued
     std::function<void(const std::string&)> statusSink_;
 };
 

@@ -69,6 +69,7 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
         const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), length);
         if (error == std::errc() && end == value.data() + value.size())
             receiving.response->contentLength = length;
+        if (error == std::errc() && length <= receiving.limit) receiving.response->body.reserve(length);
     }
     return size * count;
 }
@@ -126,17 +127,9 @@ CWebTransfer::CWebTransfer(CWebOptions options) : options_(std::move(options))
 
 CWebTransfer::~CWebTransfer()
 {
-    if (handle_) curl_easy_cleanup(static_cast<CURL*>(handle_));
-}
-
-void* CWebTransfer::Handle()
-{
-    if (!handle_) {
-        handle_ = curl_easy_init();
-        if (!handle_) throw CFailure("File Pointer is Null");
-        Status(60, {});
-    }
-    return handle_;
+    DropQueued();
+    for (void* handle : idle_) curl_easy_cleanup(static_cast<CURL*>(handle));
+    if (multi_) curl_multi_cleanup(static_cast<CURLM*>(multi_));
 }
 
 void CWebTransfer::Apply(void* raw, const std::string& url)
@@ -175,29 +168,150 @@ void CWebTransfer::Probe(const std::string& url)
     Check(code, error);
 }
 
+// One transfer; while it is on the multi handle it is removed from it when it goes.
+struct CWebTransfer::Pending {
+    Pending() = default;
+    Pending(const Pending&) = delete;
+    Pending& operator=(const Pending&) = delete;
+    ~Pending()
+    {
+        if (!handle) return;
+        if (multi) curl_multi_remove_handle(multi, handle);
+        owner->Recycle(handle);
+    }
+
+    CWebTransfer* owner = nullptr;
+    std::string url;
+    CURLM* multi = nullptr;
+    CURL* handle = nullptr;
+    CWebResponse response;
+    Receiving receiving;
+    char error[CURL_ERROR_SIZE] = "";
+    bool done = false;
+    CURLcode code = CURLE_OK;
+};
+
+void CWebTransfer::Receive(void* raw, Pending& pending)
+{
+    CURL* handle = static_cast<CURL*>(raw);
+    pending.handle = handle;
+    pending.receiving = Receiving{this, handle, &pending.response, options_.bodyLimit};
+    Apply(handle, pending.url);
+    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, pending.error);
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
+    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &pending.receiving);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &pending.receiving);
+    curl_easy_setopt(handle, CURLOPT_PRIVATE, &pending);
+    Status(10, HostOf(pending.url));
+}
+
+CWebResponse CWebTransfer::Finish(void* raw, Pending& pending)
+{
+    CURL* handle = static_cast<CURL*>(raw);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
+    if (pending.receiving.tooLarge)
+        throw CFailure("The response body is larger than " + std::to_string(options_.bodyLimit) + " bytes.");
+    Check(pending.code, pending.error);
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &pending.response.status);
+    Status(41, std::to_string(pending.response.body.size()));
+    Status(100, {});
+    return std::move(pending.response);
+}
+
+std::unique_ptr<CWebTransfer::Pending> CWebTransfer::Start(const std::string& url)
+{
+    if (!multi_) {
+        multi_ = curl_multi_init();
+        if (!multi_) throw CFailure("File Pointer is Null");
+        curl_multi_setopt(static_cast<CURLM*>(multi_), CURLMOPT_MAX_HOST_CONNECTIONS,
+                          std::max(1L, options_.parallelConnections));
+        Status(60, {});
+    }
+    auto pending = std::make_unique<Pending>();
+    pending->owner = this;
+    pending->url = url;
+    CURL* handle = idle_.empty() ? curl_easy_init() : idle_.back();
+    if (!handle) throw CFailure("File Pointer is Null");
+    if (!idle_.empty()) idle_.pop_back();
+    Receive(handle, *pending);
+    if (const CURLMcode added = curl_multi_add_handle(static_cast<CURLM*>(multi_), handle); added != CURLM_OK)
+        throw CFailure("Error: (" + std::to_string(static_cast<int>(added)) + ") " +
+                       curl_multi_strerror(added));
+    pending->multi = static_cast<CURLM*>(multi_);
+    int running = 0;
+    curl_multi_perform(static_cast<CURLM*>(multi_), &running);
+    return pending;
+}
+
+// Drives every transfer of the session until pending is done.
+void CWebTransfer::Wait(Pending& pending)
+{
+    auto* multi = static_cast<CURLM*>(multi_);
+    while (!pending.done) {
+        int running = 0;
+        if (const CURLMcode code = curl_multi_perform(multi, &running); code != CURLM_OK)
+            throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
+                           curl_multi_strerror(code));
+        int left = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+            if (message->msg != CURLMSG_DONE) continue;
+            Pending* done = nullptr;
+            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &done);
+            done->done = true;
+            done->code = message->data.result;
+        }
+        if (!pending.done) curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+    }
+}
+
+CWebResponse CWebTransfer::Take(std::unique_ptr<Pending> pending)
+{
+    curl_multi_remove_handle(pending->multi, pending->handle);
+    pending->multi = nullptr;
+    return Finish(pending->handle, *pending);
+}
+
 CWebResponse CWebTransfer::Get(const std::string& url)
 {
-    CURL* handle = static_cast<CURL*>(Handle());
-    CWebResponse response;
-    Receiving receiving{this, handle, &response, options_.bodyLimit};
-    char error[CURL_ERROR_SIZE] = "";
-    Apply(handle, url);
-    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
-    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &receiving);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &receiving);
-    Status(10, HostOf(url));
-    const CURLcode code = curl_easy_perform(handle);
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
-    if (receiving.tooLarge)
-        throw CFailure("The response body is larger than " + std::to_string(options_.bodyLimit) + " bytes.");
-    Check(code, error);
-    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
-    Status(41, std::to_string(response.body.size()));
-    Status(100, {});
-    return response;
+    const auto queued = std::find_if(queued_.begin(), queued_.end(),
+                                     [&url](const auto& pending) { return pending->url == url; });
+    if (queued == queued_.end()) {
+        auto pending = Start(url);
+        Wait(*pending);
+        return Take(std::move(pending));
+    }
+    queued_.erase(queued_.begin(), queued);
+    Wait(**queued);
+    auto pending = std::move(*queued);
+    queued_.erase(queued);
+    return Take(std::move(pending));
+}
+
+void CWebTransfer::Queue(const std::string& url)
+{
+    queued_.push_back(Start(url));
+}
+
+bool CWebTransfer::IsQueued(const std::string& url) const
+{
+    return std::any_of(queued_.begin(), queued_.end(),
+                       [&url](const auto& pending) { return pending->url == url; });
+}
+
+// Every option a transfer uses is set again when the handle is taken up.
+void CWebTransfer::Recycle(void* handle)
+{
+    if (idle_.size() < kIdleHandles)
+        idle_.push_back(handle);
+    else
+        curl_easy_cleanup(static_cast<CURL*>(handle));
+}
+
+void CWebTransfer::DropQueued()
+{
+    queued_.clear();
 }
 
 }  // namespace ko

@@ -2,8 +2,11 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <list>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ko {
 
@@ -13,6 +16,7 @@ struct CWebOptions {
     long connectSeconds = 10;
     long requestSeconds = 120;                       // whole request
     std::size_t bodyLimit = std::size_t{256} << 20;  // larger bodies fail
+    long parallelConnections = 4;                    // for queued transfers
 };
 
 struct CWebResponse {
@@ -22,8 +26,9 @@ struct CWebResponse {
     std::string body;
 };
 
-// One HTTP(S) session on libcurl: GET requests on a kept connection. A
-// transfer failure throws std::logic_error "Error: (<curl code>) <message>".
+// One HTTP(S) session on libcurl: GET requests on up to the options' parallel
+// connections, kept between requests. A transfer failure throws
+// std::logic_error "Error: (<curl code>) <message>".
 // Status events (codes of StatusCallbackText) go to the status sink.
 class CWebTransfer {
 public:
@@ -40,7 +45,17 @@ public:
     // Opens (and for HTTPS verifies) a connection to the server of url without
     // sending a request.
     void Probe(const std::string& url);
+    // A url that was queued is not requested again: Get waits for its queued
+    // transfer and drops the transfers queued before it, which a run reading
+    // in queue order has skipped.
     CWebResponse Get(const std::string& url);
+
+    // Starts a GET of url beside the other queued ones, on up to the options'
+    // parallel connections; its response (or failure) is kept for Get.
+    void Queue(const std::string& url);
+    bool IsQueued(const std::string& url) const;
+    std::size_t QueuedCount() const { return queued_.size(); }
+    void DropQueued();
 
     // Called by libcurl's callbacks.
     void Status(int status, const std::string& info)
@@ -49,11 +64,22 @@ public:
     }
 
 private:
-    void* Handle();
+    struct Pending;
+
     void Apply(void* handle, const std::string& url);
+    void Receive(void* handle, Pending& pending);
+    std::unique_ptr<Pending> Start(const std::string& url);
+    void Wait(Pending& pending);
+    CWebResponse Take(std::unique_ptr<Pending> pending);
+    CWebResponse Finish(void* handle, Pending& pending);
+    void Recycle(void* handle);
+
+    static constexpr std::size_t kIdleHandles = 32;
 
     CWebOptions options_;
-    void* handle_ = nullptr;
+    void* multi_ = nullptr;                       // every transfer runs on it; it keeps the connections
+    std::list<std::unique_ptr<Pending>> queued_;  // in queue order
+    std::vector<void*> idle_;                     // easy handles of finished transfers
     StatusSink sink_;
 };
 

@@ -12,6 +12,8 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "core/signal.h"
@@ -21,6 +23,7 @@
 #include "sources/data_agent_web.h"
 #include "sources/packed_text.h"
 #include "sources/test_list_text.h"
+#include "sources/web_status_texts.h"
 #include "tests/support/serve_process.h"
 
 namespace {
@@ -281,6 +284,121 @@ TEST_F(WebAgent, BrokenResponsesFailClearly)
     EXPECT_FALSE(web->LoadSignal(signal));
     EXPECT_NE(web->GetLastError(), "");
     EXPECT_TRUE(signal->GetY().empty());
+}
+
+// Queued transfers run beside each other; Get takes a queued response without
+// asking again and drops what was queued before it; failures read as for Get.
+TEST_F(WebAgent, QueuedTransfersAnswerAsOneByOne)
+{
+    std::mutex mutex;
+    std::map<std::string, int> asked;
+    FaultServer server([&](const std::string& line) {
+        if (line.rfind("GET ", 0) != 0) return std::string();
+        const std::string path = line.substr(4, line.rfind(' ') - 4);
+        std::lock_guard lock(mutex);
+        ++asked[path];
+        if (path == "/big") return Response("200 OK", "", std::string(4096, 'x'));
+        return Response("200 OK", "Content-Type: text/plain\r\n", "body of " + path);
+    });
+    ko::CWebOptions options;
+    options.bodyLimit = 1024;
+    ko::CWebTransfer transfer(options);
+    for (const char* path : {"/a", "/b", "/c", "/big"}) transfer.Queue(server.Url() + path);
+    EXPECT_TRUE(transfer.IsQueued(server.Url() + "/b"));
+    EXPECT_EQ(transfer.Get(server.Url() + "/b").body, "body of /b");
+    EXPECT_FALSE(transfer.IsQueued(server.Url() + "/a"));
+    EXPECT_EQ(transfer.QueuedCount(), 2u);
+    EXPECT_EQ(transfer.Get(server.Url() + "/c").body, "body of /c");
+    EXPECT_EQ(transfer.Get(server.Url() + "/a").body, "body of /a");
+    try {
+        transfer.Get(server.Url() + "/big");
+        ADD_FAILURE() << "a body over the limit was taken";
+    } catch (const std::logic_error& e) {
+        EXPECT_EQ(std::string(e.what()), "The response body is larger than 1024 bytes.");
+    }
+    EXPECT_EQ(transfer.QueuedCount(), 0u);
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(asked["/b"], 1);
+        EXPECT_EQ(asked["/c"], 1);
+    }
+
+    // A bound socket that does not listen refuses connections.
+    const int closed = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(closed, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::getsockname(closed, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    const std::string refused = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x";
+    transfer.Queue(refused);
+    try {
+        transfer.Get(refused);
+        ADD_FAILURE() << "a refused connection gave a response";
+    } catch (const std::logic_error& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Error: (7) ", 0), 0u) << e.what();
+    }
+    ::close(closed);
+}
+
+// A selection's planned curves arrive as read one by one: the same signals,
+// the same failure text for a missing curve, and no curve asked for twice.
+TEST_F(WebAgent, PlannedCurvesReadAsUnplanned)
+{
+    ko::CDataAgentFile file;
+    ASSERT_TRUE(file.SetStoreRoot((*root_ / "store").string()));
+    auto test = std::make_shared<ko::CVehicleTest>();
+    ASSERT_TRUE(file.LoadTest(101, test)) << file.GetLastError();
+    const auto& rows = test->GetInstrumentations();
+    ASSERT_GE(rows.size(), 3u);
+    const auto read = [&test](ko::CDataAgent& agent, int curve, std::shared_ptr<ko::CNSignal>& signal) {
+        return agent.SetTest(test) && agent.SetTestNumber(101) &&
+               agent.SetCurveNumber(static_cast<unsigned>(curve)) && agent.LoadSignal(signal);
+    };
+    const int missing = rows[1]->GetCURNO();
+    const auto Run = [&](bool planned, std::map<std::string, int>& asked) {
+        std::mutex mutex;
+        std::vector<std::string> results;
+        {
+            FaultServer proxy([&](const std::string& line) {
+                if (line.rfind("GET ", 0) != 0) return std::string();  // a connection probe
+                std::lock_guard lock(mutex);
+                ++asked[line];
+                if (line.find("CURNO=" + std::to_string(missing) + "&") != std::string::npos)
+                    return Response("404 Not Found", "", "");
+                ko::CWebTransfer upstream;
+                const auto answer = upstream.Get(http_->Url() + line.substr(4, line.rfind(' ') - 4));
+                return Response("200 OK", "Content-Type: " + answer.contentType.value_or("") + "\r\n",
+                                answer.body);
+            });
+            auto web = Connected(proxy.Url());
+            ko::CDataAgent::CurveList curves;
+            for (const auto& row : rows) curves.emplace_back(101u, static_cast<unsigned>(row->GetCURNO()));
+            if (planned) web->PlanCurves(ko::TestKind::Vehicle, curves);
+            for (const auto& row : rows) {
+                std::shared_ptr<ko::CNSignal> signal;
+                results.push_back(read(*web, row->GetCURNO(), signal)
+                                      ? std::to_string(signal->GetY().size()) + " " + signal->GetFileName()
+                                      : web->GetLastError());
+            }
+            web->PlanCurves(ko::TestKind::Vehicle, {});
+        }
+        return results;
+    };
+    std::map<std::string, int> plannedAsked, unplannedAsked;
+    const auto planned = Run(true, plannedAsked);
+    const auto unplanned = Run(false, unplannedAsked);
+    EXPECT_EQ(planned, unplanned);
+    EXPECT_EQ(planned[1], ko::StatusText(404));
+    EXPECT_EQ(plannedAsked, unplannedAsked);
+    for (const auto& [line, count] : plannedAsked) EXPECT_EQ(count, 1) << line;
+
+    std::shared_ptr<ko::CNSignal> fromFile, fromWeb;
+    auto web = Connected(http_->Url());
+    web->PlanCurves(ko::TestKind::Vehicle, {{101u, static_cast<unsigned>(rows[0]->GetCURNO())}});
+    ASSERT_TRUE(read(file, rows[0]->GetCURNO(), fromFile) && read(*web, rows[0]->GetCURNO(), fromWeb));
+    EXPECT_EQ(fromWeb->GetY(), fromFile->GetY());
 }
 
 TEST_F(WebAgent, ServerStopsOnSigterm)
