@@ -33,7 +33,7 @@ struct Options {
     int port = 8080;
     std::string cert;
     std::string key;
-    int threads = 4;
+    int threads = 16;  // a kept-alive connection holds a worker; a client keeps up to four
     std::string dbUrl;
     std::string user;
     std::string passwordFile;
