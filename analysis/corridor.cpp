@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/corridor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "analysis/samples.h"
+#include "core/alignment.h"
 #include "core/failure.h"
 #include "core/sigma.h"
 #include "core/signal.h"
@@ -15,7 +17,8 @@ namespace {
 
 const std::string kLabel = "Corridor";
 
-// Copies of the signals that may enter the corridor; the others get their failure.
+// The signals that may enter the corridor; the others get their failure.
+// Aligning them changes them, so they are copies unless it would not.
 std::vector<std::shared_ptr<CNSignal>> Members(const std::vector<std::shared_ptr<CNSignal>>& signals,
                                                std::vector<COutlier>& outliers,
                                                std::vector<std::size_t>& index)
@@ -32,10 +35,17 @@ std::vector<std::shared_ptr<CNSignal>> Members(const std::vector<std::shared_ptr
             outliers[i].failure = e.what();
             continue;
         }
-        auto copy = std::make_shared<CNSignal>();
-        copy->Assign(*signals[i]);
-        members.push_back(copy);
+        members.push_back(signals[i]);
         index.push_back(i);
+    }
+    const bool aligned = std::all_of(members.begin(), members.end(), [&](const auto& member) {
+        return AlignsUnchanged(*members.front(), *member);
+    });
+    if (aligned) return members;
+    for (auto& member : members) {
+        auto copy = std::make_shared<CNSignal>();
+        copy->Assign(*member);
+        member = std::move(copy);
     }
     return members;
 }

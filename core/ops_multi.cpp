@@ -4,19 +4,13 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/alignment.h"
 #include "core/failure.h"
 #include "core/signal.h"
 
 namespace ko {
 
 namespace {
-
-// Relative closeness of two time steps (tolerance 0.0001).
-bool CloseSteps(double a, double b)
-{
-    if (a == 0.0 && b == 0.0) return true;
-    return std::max(std::fabs(a), std::fabs(b)) * 0.0001 > std::fabs(a - b);
-}
 
 void RequireSignals(const std::vector<std::shared_ptr<CNSignal>>& signals)
 {
@@ -42,9 +36,7 @@ bool CNSignal::Align(const std::shared_ptr<CNSignal>& other)
     const double t = other->GetDEL();
     if (t == 0.0) return false;
     if (!CloseSteps(GetDEL(), t)) Resample(t);
-    if (GetPointCount() == other->GetPointCount() && GetNFP() == other->GetNFP() &&
-        GetNLP() == other->GetNLP())
-        return true;
+    if (SameIndexRange(*this, *other)) return true;
     const int first = std::max(GetNFP(), other->GetNFP());
     const int last = std::min(GetNLP(), other->GetNLP());
     TruncateIndex(first, last);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
+#include "core/alignment.h"
 #include "core/failure.h"
 #include "core/sigma.h"
 #include "core/signal.h"
@@ -109,6 +111,31 @@ TEST(Align, CloseStepsOrNoStepChangeNothing)
     EXPECT_FALSE(s->Align(nullptr));
     EXPECT_EQ(s->GetY().size(), 10u);
     EXPECT_FALSE(s->IsModified());
+}
+
+// AlignsUnchanged, which lets callers skip copying before aligning, holds
+// exactly when Align leaves both signals as they are.
+TEST(Align, AlignsUnchangedExactlyWhenAlignChangesNothing)
+{
+    const auto base = [] { return SampledSignal(0.001, -1, {1, 2, 3, 4}); };
+    const std::pair<const char*, std::shared_ptr<CNSignal>> others[] = {
+        {"same time base", base()},
+        {"close step", SampledSignal(0.00100001, -1, {5, 6, 7, 8})},
+        {"no step", XYSignal({0, 1, 2}, {1, 2, 3})},
+        {"other first index", SampledSignal(0.001, 0, {5, 6, 7, 8})},
+        {"shorter", SampledSignal(0.001, -1, {5, 6, 7})},
+        {"other step", SampledSignal(0.002, -1, {5, 6, 7, 8})}};
+    for (const auto& [label, other] : others) {
+        const auto s = base();
+        const CNSignal before = *s, otherBefore = *other;
+        const bool unchanged = AlignsUnchanged(*s, *other);
+        s->Align(other);
+        const auto same = [](const CNSignal& a, const CNSignal& b) {
+            return std::tuple(a.GetX(), a.GetY(), a.GetNFP(), a.GetNLP(), a.GetDEL()) ==
+                   std::tuple(b.GetX(), b.GetY(), b.GetNFP(), b.GetNLP(), b.GetDEL());
+        };
+        EXPECT_EQ(unchanged, same(*s, before) && same(*other, otherBefore)) << label;
+    }
 }
 
 TEST(Sigma, PopulationFormOfTwoSignals)
