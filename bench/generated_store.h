@@ -69,6 +69,7 @@ inline void WriteCurve(const std::string& path, int test, int curve, int points 
     signal.SetTSTNO(test);
     signal.SetCURNO(curve);
     signal.SetDEL(1e-4);
+    signal.SetYUNITS("G'S");
     signal.SetNFP(0);
     signal.SetNLP(points - 1);
     std::vector<double> y(static_cast<std::size_t>(points));
