@@ -197,6 +197,28 @@ TEST_F(PlainGraphTest, KeyAndValueRangesAreThoseOfTheData)
     EXPECT_EQ(graph->getValueRange(found), QCPRange(-50, 100));
 }
 
+// Where a view is sparse, QCPGraph draws the reduced graph's visible points as
+// it draws all of them for the plain graph.
+TEST_F(PlainGraphTest, SparseViewsAreDrawnAsThePlainGraphDrawsThem)
+{
+    plain->setPen(graph->pen());
+    for (const QCPRange range :
+         {QCPRange(54300e-4, 54340e-4), QCPRange(-0.001, 0.02), QCPRange(9.99, 10.1)}) {
+        plot.xAxis->setRange(range);
+        plot.replot();
+        ASSERT_TRUE(graph->Pixels().isEmpty()) << range.lower;
+        const QImage reduced = plot.toPixmap().toImage();
+        ASSERT_FALSE(reduced.isNull());
+        graph->setVisible(false);
+        plain->setVisible(true);
+        const QImage plainImage = plot.toPixmap().toImage();
+        graph->setVisible(true);
+        plain->setVisible(false);
+        EXPECT_EQ(reduced, plainImage) << range.lower;
+        EXPECT_TRUE(graph->data()->isEmpty()) << "the window is emptied after drawing";
+    }
+}
+
 TEST_F(PlainGraphTest, SelectTestIsTheDistanceToTheDrawnLine)
 {
     plot.xAxis->setRange(54300e-4, 54340e-4);  // sparse: every point drawn
