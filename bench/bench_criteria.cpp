@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // HIC15 of long head accelerations at 10 kHz (goal: 100k samples under 50 ms),
 // beside the naive search over every sample pair on 10k samples.
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <cstdint>
 
 #include "analysis/hic.h"
+#include "bench/bench_main.h"
 #include "core/signal.h"
 
 namespace {
@@ -79,4 +78,4 @@ void BM_Hic15AllPairs(benchmark::State& state)
 BENCHMARK(BM_Hic15)->Args({100000, 1})->Args({10000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Hic15Fine)->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Hic15AllPairs)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

@@ -3,14 +3,13 @@
 // once into SQLite (and into PostgreSQL when VELDER_TEST_DB_URL names a server,
 // as scripts/with-postgres sets it): loading the 50 tests' records, and
 // selecting one title (the curves come from the same UDS files).
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "bench/bench_main.h"
 #include "bench/generated_store.h"
 #include "db/connection.h"
 #include "document/document.h"
@@ -144,4 +143,4 @@ BENCHMARK(BM_SelectTitleFromPostgreSQL)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The J211 filter on long signals: ns per sample of the two passes.
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <random>
 
+#include "bench/bench_main.h"
 #include "core/filter.h"
 #include "core/ops_butterworth.h"
 #include "core/ops_butterworth_batch.h"
@@ -103,4 +102,4 @@ BENCHMARK(BM_Cfc60ManyBatch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Use
 
 }  // namespace
 
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

@@ -16,6 +16,7 @@
 #include "app/plot_view.h"
 #include "app/velder_doc.h"
 #include "bench/generated_store.h"
+#include "core/heap_tuning.h"
 #include "document/document.h"
 #include "sources/data_agent_file.h"
 
@@ -71,6 +72,7 @@ BENCHMARK(BM_PlotPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    ko::TuneHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Integral, derivative and resampling of long signals: ns per sample and
 // the growth with the number of samples (expected linear).
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 
+#include "bench/bench_main.h"
 #include "core/signal.h"
 
 namespace {
@@ -69,4 +68,4 @@ BENCHMARK(BM_ResampleCoarser)->VELDER_OPS_SIZES->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

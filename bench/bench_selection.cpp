@@ -2,12 +2,11 @@
 // One selection on a generated store of 50 vehicle tests x 100 channels x 3,300
 // points: loading the tests and building the titles, selecting one title (50
 // signals through the file agent), and reading those 50 UDS files directly.
-#include <benchmark/benchmark.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "bench/generated_store.h"
 #include "core/signal.h"
 #include "document/document.h"
@@ -121,4 +120,4 @@ BENCHMARK(BM_BuildPlotArrays)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

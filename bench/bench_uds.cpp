@@ -4,7 +4,6 @@
 // doubles.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <malloc.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/heap_tuning.h"
 #include "core/signal.h"
 #include "formats/uds_file.h"
 #include "formats/uds_signal.h"
@@ -97,20 +97,15 @@ BENCHMARK(BM_WriteSignal)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// glibc hands freed blocks above its trim threshold back to the kernel, so a
-// working set of a few tens of megabytes would be paid in page faults on every
-// iteration while the smaller baseline's is reused. --fixed-heap (the default;
-// --kernel-heap turns it off) keeps freed memory in the heap for all three
-// benchmarks alike, so that they time the code rather than the page faults.
+// The heap tuned as the programs tune it (--kernel-heap leaves glibc's
+// defaults): freed memory stays in the heap for all three benchmarks alike, so
+// that they time the code rather than page faults.
 int main(int argc, char** argv)
 {
     bool fixedHeap = true;
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--kernel-heap") fixedHeap = false;
-    if (fixedHeap) {
-        mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
-    }
+    if (fixedHeap) ko::TuneHeap();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

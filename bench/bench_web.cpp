@@ -4,8 +4,6 @@
 // selection read from the files, and velder-serve under 32 concurrent clients
 // fetching curves for VELDER_BENCH_SECONDS (default 20) seconds, every body
 // compared with its file (requests/s, p50 and p99 latency, failures).
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -16,6 +14,7 @@
 #include <random>
 #include <thread>
 
+#include "bench/bench_main.h"
 #include "bench/generated_store.h"
 #include "document/document.h"
 #include "sources/data_agent_file.h"
@@ -130,4 +129,4 @@ BENCHMARK(BM_ServeCurvesTo32Clients)->Iterations(1)->Unit(benchmark::kSecond)->U
 
 }  // namespace
 
-BENCHMARK_MAIN();
+VELDER_BENCHMARK_MAIN()

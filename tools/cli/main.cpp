@@ -4,6 +4,7 @@
 #include <exception>
 #include <iostream>
 
+#include "core/heap_tuning.h"
 #include "tools/cli/command_registry.h"
 
 namespace cli {
@@ -25,6 +26,7 @@ static int Usage()
 
 int main(int argc, char** argv)
 {
+    ko::TuneHeap();
     if (argc < 2) return Usage();
     auto it = cli::Commands().find(argv[1]);
     if (it == cli::Commands().end()) return Usage();

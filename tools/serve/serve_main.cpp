@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/heap_tuning.h"
 #include "core/number_text.h"
 #include "tools/serve/store_service.h"
 
@@ -226,6 +227,7 @@ int Serve(const Options& options)
 
 int main(int argc, char** argv)
 {
+    ko::TuneHeap();
     sigset_t stops;
     sigemptyset(&stops);
     sigaddset(&stops, SIGINT);
