@@ -2,7 +2,9 @@
 #include "app/status_progress.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStatusBar>
 
 namespace kores {
@@ -14,11 +16,19 @@ QStatusBar* MainStatusBar()
     return nullptr;
 }
 
+// A load blocks the event loop: the bar is painted at once, but at most every
+// kRepaintMs, since a selection over the web sends hundreds of lines.
 void ShowStatusLine(QStatusBar* bar, const QString& text)
 {
+    constexpr qint64 kRepaintMs = 40;
+    static QPointer<QStatusBar> painted;
+    static QElapsedTimer sincePaint;
     if (!bar) return;
     bar->showMessage(text);
+    if (painted == bar && sincePaint.isValid() && sincePaint.elapsed() < kRepaintMs) return;
     bar->repaint();
+    painted = bar;
+    sincePaint.start();
 }
 
 std::function<void(const std::string&)> StatusLineSink(QStatusBar* bar)

@@ -15,8 +15,8 @@ namespace kores {
 // The status bar of the program's main window, if one is open.
 QStatusBar* MainStatusBar();
 
-// Shows text in bar at once, so that it is seen during work that keeps the
-// event loop waiting; nothing once bar is gone.
+// Shows text in bar and paints it at once (at most every 40 ms), so that it is
+// seen during work that keeps the event loop waiting; nothing once bar is gone.
 void ShowStatusLine(QStatusBar* bar, const QString& text);
 // A sink for a data agent's status lines that shows them so in bar.
 std::function<void(const std::string&)> StatusLineSink(QStatusBar* bar);
