@@ -75,7 +75,7 @@ void CDocument::BuildSignals()
     }
     agent_->PlanCurves(CKindTraits<Test>::kKind, curves);
     for (const auto& [row, test] : reads) {
-        auto signal = std::make_shared<CNSignal>();
+        std::shared_ptr<CNSignal> signal;  // LoadSignal makes it
         if (agent_->SetTest(test) && agent_->SetTestNumber(static_cast<unsigned>(row->GetTSTNO())) &&
             agent_->SetCurveNumber(static_cast<unsigned>(row->GetCURNO())) && agent_->LoadSignal(signal))
             signals_.push_back(std::move(signal));
