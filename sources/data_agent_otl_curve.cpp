@@ -84,17 +84,27 @@ void CDataAgentOtl::ReadCurveFile(CUDSFile& file, const CInstrumentation& row)
         if (row.GetSIGNALNAME().empty()) throw CFailure("Curve Number: " + curve + " has empty signal name.");
         if (row.GetDASTAT() == "NO") throw CFailure("Curve Number: " + curve + " has DASTAT = 'NO'.");
         if (curveFile_->GetKind() != kUDSKind) throw CFailure("Unknown File Type: ");
+        // The row's file is read without looking first; when it is not there (or
+        // not a plain file) the curve's UDS file is looked for by curve number.
         const std::string& name = row.GetSIGNALNAME();
-        std::error_code error;
-        if (IsPlainName(name) && std::filesystem::is_regular_file(
-                                     std::filesystem::path(curveFile_->GetDirectory()) / name, error)) {
+        bool read = false;
+        if (IsPlainName(name)) {
             curveFile_->SetFileName(name);
-        } else {
+            curveFile_->ComposePath();
+            try {
+                file.Read(curveFile_->GetFullPath());
+                read = true;
+            } catch (const std::exception&) {
+                std::error_code error;
+                if (std::filesystem::is_regular_file(curveFile_->GetFullPath(), error)) throw;
+            }
+        }
+        if (!read) {
             std::string found;
             curveFile_->FindUDSByCurve(GetCurveNumber()->GetNumber(), found);
+            curveFile_->ComposePath();
+            file.Read(curveFile_->GetFullPath());
         }
-        curveFile_->ComposePath();
-        file.Read(curveFile_->GetFullPath());
         const auto n = static_cast<long long>(file.GetPointCount());
         const long long expected = static_cast<long long>(row.GetNLP()) - row.GetNFP() + 1;
         if (n != expected)

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "db/connection.h"
 #include "formats/directory.h"
@@ -227,6 +228,21 @@ TEST_F(DatabaseAgent, CurveFailuresNameTheCurve)
     directory.SetDatabase(TestKind::Vehicle);
     directory.SetTestNumber(103);
     const fs::path file = fs::path(directory.GetUDSDirectory()) / row->GetSIGNALNAME();
+    // A named file that is there fails as it is; one that is not there is looked for by curve number.
+    const fs::path broken = file.parent_path() / "broken.uds";
+    std::ofstream(broken, std::ios::binary) << std::string(100, 'x');
+    EXPECT_EQ(fails([](auto& r) { r.SetSIGNALNAME("broken.uds"); }),
+              "File size not a multiple of 512 bytes.");
+    fs::remove(broken);
+    auto renamed = std::make_shared<CVehicleTest>(*test);
+    auto rows = renamed->GetInstrumentations();
+    rows.front() = std::make_shared<veh::CInstrumentation>(*row);
+    rows.front()->SetSIGNALNAME("missing.uds");
+    renamed->SetInstrumentations(rows);
+    ASSERT_TRUE(agent_.SetTest(renamed) && agent_.SetCurveNumber(row->GetCURNO()));
+    ASSERT_TRUE(agent_.LoadSignal(signal)) << agent_.GetLastError();
+    EXPECT_EQ(signal->GetFileName(), row->GetSIGNALNAME());
+
     fs::rename(file, file.string() + ".away");
     EXPECT_EQ(fails([](auto&) {}),
               "A UDS file was not found for Curve Number: " + std::to_string(row->GetCURNO()));
