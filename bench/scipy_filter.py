@@ -6,7 +6,7 @@ filtfilt in a loop over the signals, Debian's python3-scipy).
 
 Usage: /usr/bin/python3 bench/scipy_filter.py [BENCH_FILTER]
 BENCH_FILTER is the release build of bench/bench_filter.cpp (default
-build-h2-rel/bench/bench_filter); its BM_Cfc60Kernel figure is read from its
+build-rel/bench/bench_filter); its BM_Cfc60Kernel figure is read from its
 JSON output. The single signal is compared in CPU time per sample, which a
 busy machine disturbs less than wall time (wall time is printed as well); the
 50 signals in wall time, since Velder's batch runs on every core
@@ -74,7 +74,7 @@ def velder_ns(program, name, samples):
 
 
 def main():
-    program = sys.argv[1] if len(sys.argv) > 1 else "build-h2-rel/bench/bench_filter"
+    program = sys.argv[1] if len(sys.argv) > 1 else "build-rel/bench/bench_filter"
     v_cpu, v_wall = velder_ns(program, "BM_Cfc60Kernel/1000000", N)
     s_cpu, s_wall = scipy_seconds()
     s_cpu_ns, s_wall_ns = s_cpu * 1e9 / N, s_wall * 1e9 / N
