@@ -72,14 +72,14 @@ private:
     std::shared_ptr<bio::CDummyOccupant> dummy_;
     std::shared_ptr<CTrack> track_;
     CRecordList<bio::CChestBandOccupant> chestBands_;
-    CRecordList<bio::CChestBandGauge> gauges_;
-    CRecordList<bio::COccupantInjury> injuries_;
-    CRecordList<bio::CRestraint> restraints_;
+    CSharedRecords<bio::CChestBandGauge> gauges_;
+    CSharedRecords<bio::COccupantInjury> injuries_;
+    CSharedRecords<bio::CRestraint> restraints_;
     CRecordList<bio::CRibBending> ribBendings_;
-    CRecordList<bio::CInstrumentation> instrumentations_;
-    CRecordList<CPhotos> photos_;
-    CRecordList<CReports> reports_;
-    CRecordList<CVideos> videos_;
+    CSharedRecords<bio::CInstrumentation> instrumentations_;
+    CSharedRecords<CPhotos> photos_;
+    CSharedRecords<CReports> reports_;
+    CSharedRecords<CVideos> videos_;
 };
 
 }  // namespace ko

@@ -62,13 +62,13 @@ private:
     std::shared_ptr<com::CTest> test_;
     std::shared_ptr<com::CRollover> rollover_;
     std::shared_ptr<CTrack> track_;
-    CRecordList<com::CVehicle> vehicles_;
-    CRecordList<com::CComponent> components_;
-    CRecordList<com::CConfiguration> configurations_;
-    CRecordList<com::CInstrumentation> instrumentations_;
-    CRecordList<CPhotos> photos_;
-    CRecordList<CReports> reports_;
-    CRecordList<CVideos> videos_;
+    CSharedRecords<com::CVehicle> vehicles_;
+    CSharedRecords<com::CComponent> components_;
+    CSharedRecords<com::CConfiguration> configurations_;
+    CSharedRecords<com::CInstrumentation> instrumentations_;
+    CSharedRecords<CPhotos> photos_;
+    CSharedRecords<CReports> reports_;
+    CSharedRecords<CVideos> videos_;
 };
 
 }  // namespace ko

@@ -13,6 +13,47 @@ namespace ko {
 template <class T>
 using CRecordList = std::vector<std::shared_ptr<T>>;
 
+// A record list that the copies of its test share until one of them changes
+// it: copying a test copies no list (a test is copied for every curve read).
+template <class T>
+class CSharedRecords {
+public:
+    CSharedRecords() = default;
+    CSharedRecords& operator=(CRecordList<T> list)
+    {
+        list_ = list.empty() ? nullptr : std::make_shared<CRecordList<T>>(std::move(list));
+        return *this;
+    }
+
+    const CRecordList<T>& Get() const { return list_ ? *list_ : Empty(); }
+    operator const CRecordList<T>&() const { return Get(); }
+    std::size_t size() const { return Get().size(); }
+    bool empty() const { return Get().empty(); }
+    const std::shared_ptr<T>& operator[](std::size_t i) const { return Get()[i]; }
+    auto begin() const { return Get().begin(); }
+    auto end() const { return Get().end(); }
+
+    // The list to change, first made this copy's own when others share it.
+    CRecordList<T>& Edit()
+    {
+        if (!list_)
+            list_ = std::make_shared<CRecordList<T>>();
+        else if (list_.use_count() > 1)
+            list_ = std::make_shared<CRecordList<T>>(*list_);
+        return *list_;
+    }
+    void clear() { list_.reset(); }
+
+private:
+    static const CRecordList<T>& Empty()
+    {
+        static const CRecordList<T> empty;
+        return empty;
+    }
+
+    std::shared_ptr<CRecordList<T>> list_;
+};
+
 // Throws std::invalid_argument "record pointer is invalid" for a null record.
 void CheckRecordPointer(const void* record);
 
@@ -21,6 +62,13 @@ void AppendRecord(CRecordList<T>& list, std::shared_ptr<T> record)
 {
     CheckRecordPointer(record.get());
     list.push_back(std::move(record));
+}
+
+template <class T>
+void AppendRecord(CSharedRecords<T>& list, std::shared_ptr<T> record)
+{
+    CheckRecordPointer(record.get());
+    list.Edit().push_back(std::move(record));
 }
 
 // Checks every record of a replacement list before it is taken.
@@ -41,6 +89,12 @@ std::shared_ptr<T> FindRecord(const CRecordList<T>& list, Match match)
     return nullptr;
 }
 
+template <class T, class Match>
+std::shared_ptr<T> FindRecord(const CSharedRecords<T>& list, Match match)
+{
+    return FindRecord(list.Get(), match);
+}
+
 // The position of the first record whose CURNO is curveNumber, or list.size().
 template <class T>
 std::size_t CurvePosition(const CRecordList<T>& list, int curveNumber)
@@ -48,6 +102,12 @@ std::size_t CurvePosition(const CRecordList<T>& list, int curveNumber)
     std::size_t position = 0;
     while (position < list.size() && list[position]->GetCURNO() != curveNumber) ++position;
     return position;
+}
+
+template <class T>
+std::size_t CurvePosition(const CSharedRecords<T>& list, int curveNumber)
+{
+    return CurvePosition(list.Get(), curveNumber);
 }
 
 }  // namespace ko

@@ -84,14 +84,14 @@ private:
     std::shared_ptr<veh::CTest> test_;
     std::shared_ptr<veh::CBarrier> barrier_;
     std::shared_ptr<CTrack> track_;
-    CRecordList<veh::CInstrumentation> instrumentations_;
-    CRecordList<veh::CVehicle> vehicles_;
-    CRecordList<veh::COccupant> occupants_;
-    CRecordList<veh::CRestraint> restraints_;
-    CRecordList<veh::CIntrusion> intrusions_;
-    CRecordList<CPhotos> photos_;
-    CRecordList<CReports> reports_;
-    CRecordList<CVideos> videos_;
+    CSharedRecords<veh::CInstrumentation> instrumentations_;
+    CSharedRecords<veh::CVehicle> vehicles_;
+    CSharedRecords<veh::COccupant> occupants_;
+    CSharedRecords<veh::CRestraint> restraints_;
+    CSharedRecords<veh::CIntrusion> intrusions_;
+    CSharedRecords<CPhotos> photos_;
+    CSharedRecords<CReports> reports_;
+    CSharedRecords<CVideos> videos_;
 };
 
 // "Failure to load test number: n\n\rPlease check:\n\r1. If TRACK.STATUS ... 2. If UDS files exist.\n\r"

@@ -150,6 +150,20 @@ TEST(VehicleTest, CopiesShareRecordsAndDatabase)
     EXPECT_EQ(copy.GetDatabase(), test.GetDatabase());
     copy.AddInstrumentation(Curve(2));
     EXPECT_EQ(test.GetInstrumentations().size(), 1u);
+
+    // Lists are shared until one side changes them, whichever side that is.
+    test.AddIntrusion(std::make_shared<veh::CIntrusion>());
+    CVehicleTest second = test;
+    test.AddIntrusion(std::make_shared<veh::CIntrusion>());
+    test.SetInstrumentations({Curve(7), Curve(8), Curve(9)});
+    EXPECT_EQ(second.GetIntrusions().size(), 1u);
+    EXPECT_EQ(second.GetInstrumentations().size(), 1u);
+    EXPECT_EQ(test.GetInstrumentations().size(), 3u);
+    CVehicleTest third = second;
+    second.ClearInstrumentations();
+    EXPECT_TRUE(second.GetInstrumentations().empty());
+    ASSERT_EQ(third.GetInstrumentations().size(), 1u);
+    EXPECT_EQ(third.GetInstrumentation(1), copy.GetInstrumentations()[0]);
 }
 
 }  // namespace
