@@ -42,7 +42,9 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: velder-serve (--store DIR | --db-url URL --uds DIR [--user NAME] [--password-file FILE])\n"
-    "                    [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]";
+    "                    [--listen HOST:PORT] [--cert PEM --key PEM] [--threads N]\n"
+    "--threads: workers (default 16); a kept-alive connection holds one for up to 2 s, and a\n"
+    "           Velder client opens up to four, so fewer than four per client stall its loads";
 
 int ParseInt(const std::string& text, int low, int high, const std::string& option)
 {
