@@ -7,6 +7,7 @@
 #include "db/connection.h"
 #include "db/db_error.h"
 #include "db/schema.h"
+#include "tests/support/test_date.h"
 
 namespace {
 
@@ -36,15 +37,6 @@ TEST(ConnectText, UserAndPasswordNeverInTheText)
     EXPECT_EQ(ParseConnectText("sqlite:/tmp/x").directory, "/tmp/x");
 }
 
-std::tm March5th2004()
-{
-    std::tm date{};
-    date.tm_year = 104;
-    date.tm_mon = 2;
-    date.tm_mday = 5;
-    return date;
-}
-
 class SQLiteLayer : public ::testing::Test {
 protected:
     void SetUp() override
@@ -66,7 +58,7 @@ TEST_F(SQLiteLayer, HostileTextIsBoundNeverPasted)
     const std::string insert =
         "INSERT INTO VEHDB.TEST (TSTNO, TITLE, CLSSPD, TSTDAT) VALUES (:T<int>, :S<char[80]>, :C<double>, "
         ":D<timestamp>)";
-    const std::tm date = March5th2004();
+    const std::tm date = velder_test::March5th2004();
     connection.Begin();
     for (int number = 1; number <= 5; ++number)
         connection.Execute(insert, {number, hostile, number * 1.5, number == 3 ? std::tm{} : date});
@@ -94,7 +86,7 @@ TEST_F(SQLiteLayer, StatementRunAgainReadsTheRowsOfItsNewValues)
 {
     CConnection connection(Url(), {}, true);
     CreateSchema(connection);
-    const std::tm date = March5th2004();
+    const std::tm date = velder_test::March5th2004();
     connection.Begin();
     for (int number = 1; number <= 6; ++number)
         connection.Execute(

@@ -10,17 +10,9 @@
 #include "formats/ev5_component.h"
 #include "formats/ev5_vehicle.h"
 #include "tests/support/temp_dir_test.h"
+#include "tests/support/test_date.h"
 
 namespace {
-
-std::tm March5()
-{
-    std::tm date{};
-    date.tm_mday = 5;
-    date.tm_mon = 2;
-    date.tm_year = 104;
-    return date;
-}
 
 std::string Text(ko::CEVBase& file)
 {
@@ -40,12 +32,12 @@ std::shared_ptr<ko::CBioTest> BioTest()
 TEST(EV5Write, HeaderLines)
 {
     ko::CEV5Bio plain(BioTest(), 8);
-    plain.SetDate(March5());
+    plain.SetDate(velder_test::March5th2004());
     EXPECT_EQ(Text(plain),
               "# Source: EV5\n# Date: <03/05/2004>\n----- EV5 -----\n----- TEST -----\n"
               "|SLED|||||||0|||0|0|0||\n----- END -----\n");
     ko::CEV5BioExt extension(BioTest(), 8);
-    extension.SetDate(March5());
+    extension.SetDate(velder_test::March5th2004());
     EXPECT_EQ(
         Text(extension).substr(0, 91),
         "# Source: EV5 Extension\n# Date: 05/March/2004\n----- EV5 Extension -----\n----- TEST -----\n8|");
@@ -68,7 +60,7 @@ TEST(EV5Write, NothingWithoutATestAndStreamEqualsText)
     EXPECT_EQ(empty.str(), "");
 
     ko::CEV5BioExt file(BioTest(), 0);  // unset test number: TSTNO written as 0
-    file.SetDate(March5());
+    file.SetDate(velder_test::March5th2004());
     std::ostringstream stream;
     file.Write(stream);
     EXPECT_EQ(stream.str(), Text(file));
@@ -138,7 +130,7 @@ TEST(EV5Write, SectionsWithoutRecordsAreLeftOut)
     gauge->SetCURNO(12);
     test->AddChestBandGauge(gauge);
     ko::CEV5Bio file(test, 31);
-    file.SetDate(March5());
+    file.SetDate(velder_test::March5th2004());
     const std::string text = Text(file);
     EXPECT_NE(text.find("----- TEST -----\n|SLED|"), std::string::npos);
     EXPECT_NE(text.find("\n----- CHEST BAND GAUGE -----\n1|2|0|12|\n----- END -----\n"), std::string::npos);
