@@ -110,6 +110,14 @@ int OnCloseSocket(void* user, curl_socket_t socket)
     return result;
 }
 
+// The first queued transfer of url in a list of them, const or not.
+template <class List>
+auto FindQueued(List& queued, const std::string& url)
+{
+    return std::find_if(queued.begin(), queued.end(),
+                        [&url](const auto& pending) { return pending->url == url; });
+}
+
 std::string HostOf(const std::string& url)
 {
     const std::size_t start = url.find("://");
@@ -275,8 +283,7 @@ CWebResponse CWebTransfer::Take(std::unique_ptr<Pending> pending)
 
 CWebResponse CWebTransfer::Get(const std::string& url)
 {
-    const auto queued = std::find_if(queued_.begin(), queued_.end(),
-                                     [&url](const auto& pending) { return pending->url == url; });
+    const auto queued = FindQueued(queued_, url);
     if (queued == queued_.end()) {
         auto pending = Start(url);
         Wait(*pending);
@@ -296,8 +303,7 @@ void CWebTransfer::Queue(const std::string& url)
 
 bool CWebTransfer::IsQueued(const std::string& url) const
 {
-    return std::any_of(queued_.begin(), queued_.end(),
-                       [&url](const auto& pending) { return pending->url == url; });
+    return FindQueued(queued_, url) != queued_.end();
 }
 
 // Every option a transfer uses is set again when the handle is taken up.
