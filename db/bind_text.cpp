@@ -57,7 +57,7 @@ std::string QuoteReservedColumns(const std::string& text)
     return result;
 }
 
-CBoundText TranslateBindDeclarations(std::string_view text)
+CBoundText TranslateBindDeclarations(std::string_view text, std::string_view placeholder)
 {
     CBoundText bound;
     char quote = 0;
@@ -85,7 +85,8 @@ CBoundText TranslateBindDeclarations(std::string_view text)
             throw CDbError("Unterminated bind variable declaration", 0, std::string(text));
         bound.names.emplace_back(text.substr(i + 1, end - i - 1));
         bound.types.push_back(DeclaredType(std::string(text.substr(end + 1, close - end - 1)), text));
-        bound.text += ":v" + std::to_string(bound.names.size());
+        bound.text += placeholder;
+        bound.text += std::to_string(bound.names.size());
         i = close;
     }
     return bound;

@@ -9,8 +9,9 @@
 namespace ko::db {
 
 // A statement text whose bind declarations (":TSTNO<int>", ":NAME<char[31]>",
-// ":X<double>") became positional placeholders ":v1", ":v2", ... in order of
-// appearance. Quoted literals and "::" casts are left alone.
+// ":X<double>") became positional placeholders ":v1", ":v2", ... (or "$1",
+// "$2", ... with placeholder "$") in order of appearance. Quoted literals and
+// "::" casts are left alone.
 struct CBoundText {
     std::string text;
     std::vector<std::string> names;  // "TSTNO"
@@ -23,7 +24,7 @@ struct CBoundText {
 std::string QuoteReservedColumns(const std::string& text);
 
 // Throws CDbError for an unknown declared type or an unterminated declaration.
-CBoundText TranslateBindDeclarations(std::string_view text);
+CBoundText TranslateBindDeclarations(std::string_view text, std::string_view placeholder = ":v");
 
 // values converted to the declared types; throws CDbError naming the variable
 // when the count differs or a value does not convert.

@@ -9,6 +9,7 @@
 
 #include "db/connection.h"
 #include "db/db_error.h"
+#include "db/pipeline.h"
 #include "db/statement_values.h"
 
 namespace ko::db {
@@ -19,6 +20,7 @@ struct CConnection::Impl {
     // The SELECTs prepared on this session, most recently used first; they
     // go before the session.
     std::list<std::unique_ptr<CPreparedSelect>> selects;
+    CPipelineStatements pipelineStatements;
 };
 
 // A SOCI failure as a CDbError of that statement; "server closed" and

@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <stdexcept>
 
 #include "core/failure.h"
 #include "db/connection.h"
 #include "db/db_error.h"
 #include "db/schema.h"
+#include "db/select_batch.h"
 #include "sources/db_records.h"
 #include "sources/db_sections.h"
 
@@ -21,36 +23,75 @@ constexpr int kTrackBuffer = 1;
 constexpr int kSingleBuffer = 1;
 constexpr int kListBuffer = 128;
 
-// Reads the sections of one test from the production or holding tables.
-class CSectionReader {
+// The SELECTs of one test's sections from the production or holding tables,
+// in load order.
+class CSectionPlanner {
 public:
-    CSectionReader(db::CConnection& connection, TestKind kind, int number, bool holding)
-        : connection_(connection), kind_(kind), number_(number), holding_(holding)
+    CSectionPlanner(TestKind kind, int number, bool holding) : kind_(kind), number_(number), holding_(holding)
     {
     }
 
     template <class R, class Get, class Set>
-    void Single(const char* table, Get&&, Set&& set)
+    void Single(const char* table, Get&&, Set&&)
     {
-        Read<R>(table, true, set);
+        Plan<R>(table, true);
     }
     template <class R, class Get, class Add>
-    void List(const char* table, Get&&, Add&& add)
+    void List(const char* table, Get&&, Add&&)
     {
-        Read<R>(table, false, add);
+        Plan<R>(table, false);
     }
 
+    std::vector<db::CSelectPlan> plans;
+    std::vector<TableVariant> variants;
+
 private:
-    template <class R, class Store>
-    void Read(const char* table, bool single, Store& store)
+    template <class R>
+    void Plan(const char* table, bool single)
     {
         const db::CTableSpec& spec = db::TestTable(kind_, table);
         const bool holding = holding_ && spec.holdingTwin;
         const TableVariant variant = holding ? TableVariant::Holding : TableVariant::Production;
-        db::CSelectStream rows(connection_, single ? kSingleBuffer : kListBuffer, spec.SelectText(holding),
-                               ColumnTypes<R>(variant), {CFieldValue(number_)});
+        plans.push_back({spec.SelectText(holding),
+                         ColumnTypes<R>(variant),
+                         {CFieldValue(number_)},
+                         single ? kSingleBuffer : kListBuffer});
+        variants.push_back(variant);
+    }
+
+    TestKind kind_;
+    int number_;
+    bool holding_;
+};
+
+// Reads the sections of a test from a batch holding its planner's SELECTs
+// from plan first on.
+class CSectionReader {
+public:
+    CSectionReader(db::CSelectBatch& batch, const CSectionPlanner& planner, std::size_t first)
+        : batch_(batch), variants_(planner.variants), first_(first)
+    {
+    }
+
+    template <class R, class Get, class Set>
+    void Single(const char*, Get&&, Set&& set)
+    {
+        Read<R>(true, set);
+    }
+    template <class R, class Get, class Add>
+    void List(const char*, Get&&, Add&& add)
+    {
+        Read<R>(false, add);
+    }
+
+private:
+    template <class R, class Store>
+    void Read(bool single, Store& store)
+    {
+        const TableVariant variant = variants_.at(section_);
+        const std::size_t plan = first_ + section_++;
         std::vector<CFieldValue> row;
-        while (rows.Next(row)) {
+        while (batch_.Next(plan, row)) {
             auto record = std::make_shared<R>();
             FillRecord(*record, row, variant);
             store(record);
@@ -58,10 +99,10 @@ private:
         }
     }
 
-    db::CConnection& connection_;
-    TestKind kind_;
-    int number_;
-    bool holding_;
+    db::CSelectBatch& batch_;
+    const std::vector<TableVariant>& variants_;
+    std::size_t first_;
+    std::size_t section_ = 0;
 };
 
 }  // namespace
@@ -109,15 +150,11 @@ db::CConnection& CDataAgentOtl::Connection() const
     return *connection_;
 }
 
-void CDataAgentOtl::ReadTrackStatus()
+void CDataAgentOtl::ReadTrackStatus(db::CSelectBatch& batch)
 {
     const int number = GetTestNumber()->GetNumber();
-    db::CSelectStream rows(
-        Connection(), kTrackBuffer,
-        "SELECT TSTNO, STATUS FROM " + GetDatabase()->GetSchema() + ".TRACK WHERE TSTNO=:TSTNO<int>",
-        {ColumnType::Int, ColumnType::Text}, {CFieldValue(number)});
     std::vector<CFieldValue> row;
-    if (rows.Next(row) && std::get<int>(row[0]) > 0 && std::get<int>(row[0]) == number) {
+    if (batch.Next(0, row) && std::get<int>(row[0]) > 0 && std::get<int>(row[0]) == number) {
         std::string status = std::get<std::string>(row[1]);
         if (status.empty()) throw CFailure("Database Status is unknown.");
         std::transform(status.begin(), status.end(), status.begin(),
@@ -137,18 +174,43 @@ bool CDataAgentOtl::LoadAllRecords()
     if ((kind == TestKind::Biomechanics && !GetBioTest()) || (kind == TestKind::Component && !GetComTest()) ||
         (kind == TestKind::Vehicle && !GetVehicleTest()))
         return false;
-    ReadTrackStatus();
-    CSectionReader reader(Connection(), kind, number, trackStatus_ == kHolding);
-    if (kind == TestKind::Biomechanics) {
-        VisitSections(*GetBioTest(), reader);
-        GetBioTest()->SetTestNumber(number);
-    } else if (kind == TestKind::Component) {
-        VisitSections(*GetComTest(), reader);
-        GetComTest()->SetTestNumber(number);
+    const auto visit = [&](auto& visitor) {
+        if (kind == TestKind::Biomechanics)
+            VisitSections(*GetBioTest(), visitor);
+        else if (kind == TestKind::Component)
+            VisitSections(*GetComTest(), visitor);
+        else
+            VisitSections(*GetVehicleTest(), visitor);
+    };
+    // The status and the production sections go in one batch; a holding
+    // test reads its sections in a second one.
+    CSectionPlanner production(kind, number, false);
+    visit(production);
+    std::vector<db::CSelectPlan> plans{
+        {"SELECT TSTNO, STATUS FROM " + GetDatabase()->GetSchema() + ".TRACK WHERE TSTNO=:TSTNO<int>",
+         {ColumnType::Int, ColumnType::Text},
+         {CFieldValue(number)},
+         kTrackBuffer}};
+    plans.insert(plans.end(), production.plans.begin(), production.plans.end());
+    std::optional<db::CSelectBatch> batch(std::in_place, Connection(), std::move(plans));
+    ReadTrackStatus(*batch);
+    if (trackStatus_ == kHolding) {
+        batch.reset();
+        CSectionPlanner holding(kind, number, true);
+        visit(holding);
+        db::CSelectBatch holdingBatch(Connection(), holding.plans);
+        CSectionReader reader(holdingBatch, holding, 0);
+        visit(reader);
     } else {
-        VisitSections(*GetVehicleTest(), reader);
-        if (!GetVehicleTest()->SetTestNumber(number)) throw CFailure(GetVehicleTest()->GetLastError());
+        CSectionReader reader(*batch, production, 1);
+        visit(reader);
     }
+    if (kind == TestKind::Biomechanics)
+        GetBioTest()->SetTestNumber(number);
+    else if (kind == TestKind::Component)
+        GetComTest()->SetTestNumber(number);
+    else if (!GetVehicleTest()->SetTestNumber(number))
+        throw CFailure(GetVehicleTest()->GetLastError());
     return true;
 }
 

@@ -12,6 +12,7 @@ namespace ko {
 namespace db {
 class CConnection;
 class CDbError;
+class CSelectBatch;
 }  // namespace db
 
 // The data agent of the test database: every record of a test comes from the
@@ -58,7 +59,7 @@ protected:
 
 private:
     db::CConnection& Connection() const;
-    void ReadTrackStatus();
+    void ReadTrackStatus(db::CSelectBatch& batch);
     bool LoadAllRecords();
     bool LoadGuarded(const std::function<bool()>& body);
     void SetCurveDirectory();

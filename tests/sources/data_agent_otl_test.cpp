@@ -9,6 +9,9 @@
 #include <fstream>
 
 #include "db/connection.h"
+#include "db/db_error.h"
+#include "db/schema.h"
+#include "db/select_batch.h"
 #include "formats/directory.h"
 #include "samples/sample_store.h"
 #include "sources/data_agent_file.h"
@@ -167,6 +170,94 @@ TEST_F(DatabaseAgent, BadTestsFailWholeWithTheirTexts)
     EXPECT_FALSE(Load(102));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 102\nDatabase Status is unknown.");
     Sql("UPDATE VEHDB.TRACK SET STATUS='HOLDING' WHERE TSTNO=102");
+}
+
+// A row as comparable text; a date by all its fields.
+std::string RowText(const std::vector<CFieldValue>& row)
+{
+    std::string text;
+    for (const CFieldValue& value : row) {
+        if (const std::tm* date = std::get_if<std::tm>(&value)) {
+            for (int field : {date->tm_year, date->tm_mon, date->tm_mday, date->tm_hour, date->tm_min,
+                              date->tm_sec, date->tm_wday, date->tm_yday})
+                text += std::to_string(field) + '.';
+        } else if (const double* real = std::get_if<double>(&value)) {
+            char buffer[40];
+            std::snprintf(buffer, sizeof buffer, "%a", *real);
+            text += buffer;
+        } else {
+            text += FormatFieldValue(value);
+        }
+        text += '|';
+    }
+    return text;
+}
+
+// A batch reads every section of a test as one stream per SELECT does, with
+// a NULL bind value and a failing SELECT among them; on PostgreSQL in one
+// pipeline unless one of them fails.
+TEST_F(DatabaseAgent, BatchReadsTheRowsOfItsStatements)
+{
+    db::CConnection& connection = *agent_.GetConnection();
+    const bool server = connection.GetBackend() == db::Backend::PostgreSQL;
+    const auto plan = [](const std::string& table, std::vector<ColumnType> columns, CFieldValue value) {
+        return db::CSelectPlan{"SELECT * FROM VEHDB." + table + " WHERE TSTNO=:TSTNO<int> ORDER BY 1, 2",
+                               std::move(columns),
+                               {std::move(value)},
+                               3};
+    };
+    const auto columns = [&](const std::string& table) {
+        std::vector<ColumnType> types;
+        for (const CColumn& column : db::TestTable(TestKind::Vehicle, table.c_str()).columns)
+            types.push_back(column.type);
+        return types;
+    };
+    std::vector<db::CSelectPlan> plans;
+    for (const char* table : {"TEST", "INST", "VEH", "OCC", "REST"})
+        plans.push_back(plan(table, columns(table), CFieldValue(101)));
+    plans.push_back({"SELECT TSTNO, TSTDAT FROM VEHDB.TEST WHERE TSTDAT=:D<timestamp> OR TSTNO=:N<int>",
+                     {ColumnType::Int, ColumnType::Date},
+                     {std::tm{}, CFieldValue(101)},
+                     1});
+    const auto streamed = [&](const db::CSelectPlan& planned) {
+        std::vector<std::string> rows;
+        db::CSelectStream stream(connection, planned.bufferSize, planned.text, planned.columns,
+                                 planned.values);
+        for (std::vector<CFieldValue> row; stream.Next(row);) rows.push_back(RowText(row));
+        return rows;
+    };
+    const auto batched = [](db::CSelectBatch& batch, std::size_t index) {
+        std::vector<std::string> rows;
+        for (std::vector<CFieldValue> row; batch.Next(index, row);) rows.push_back(RowText(row));
+        return rows;
+    };
+    {
+        db::CSelectBatch batch(connection, plans);
+        EXPECT_EQ(batch.Pipelined(), server);
+        for (std::size_t i = 0; i < plans.size(); ++i) {
+            const auto rows = batched(batch, i);
+            EXPECT_FALSE(rows.empty()) << plans[i].text;
+            EXPECT_EQ(rows, streamed(plans[i])) << plans[i].text;
+        }
+    }
+    plans.insert(plans.begin() + 2, plan("NO_SUCH_TABLE", {ColumnType::Int}, CFieldValue(101)));
+    std::string streamFailure, batchFailure;
+    try {
+        streamed(plans[2]);
+    } catch (const db::CDbError& e) {
+        streamFailure = e.what();
+    }
+    EXPECT_FALSE(streamFailure.empty());
+    db::CSelectBatch batch(connection, plans);
+    EXPECT_FALSE(batch.Pipelined());
+    EXPECT_EQ(batched(batch, 1), streamed(plans[1]));
+    try {
+        batched(batch, 2);
+    } catch (const db::CDbError& e) {
+        batchFailure = e.what();
+    }
+    EXPECT_EQ(batchFailure, streamFailure);
+    EXPECT_EQ(batched(batch, 3), streamed(plans[3])) << "the session reads on after the failure";
 }
 
 // A session the server drops, or an SQLite database another program holds
