@@ -90,7 +90,11 @@ struct CField {
     // value is converted to the column type first (see ConvertFieldValue).
     void SetValue(R& record, const CFieldValue& value) const
     {
-        set(record, ConvertFieldValue(column.type, value));
+        // the alternatives are in ColumnType order: a value of the column's type needs no conversion
+        if (static_cast<int>(value.index()) == static_cast<int>(column.type))
+            set(record, value);
+        else
+            set(record, ConvertFieldValue(column.type, value));
     }
     std::string GetText(const R& record) const { return FormatFieldValue(get(record)); }
     void SetText(R& record, std::string_view text) const { set(record, ParseFieldValue(column.type, text)); }
