@@ -167,6 +167,7 @@ void CConnection::Execute(std::string_view text, const std::vector<CFieldValue>&
     CBoundText bound = TranslateBindDeclarations(text);
     if (impl_->backend == Backend::PostgreSQL) bound.text = QuoteReservedColumns(bound.text);
     CStatementValues uses(CheckBindValues(bound, values));
+    impl_->Settle(false);
     try {
         soci::statement statement(impl_->session);
         statement.alloc();
@@ -181,12 +182,14 @@ void CConnection::Execute(std::string_view text, const std::vector<CFieldValue>&
 
 void CConnection::Begin()
 {
+    impl_->Settle(false);
     impl_->session.begin();
 }
 
 void CConnection::Commit()
 {
     try {
+        impl_->Settle(false);
         impl_->session.commit();
     } catch (const soci::soci_error& e) {
         RethrowSoci(e, "COMMIT");
@@ -196,6 +199,7 @@ void CConnection::Commit()
 void CConnection::Rollback()
 {
     try {
+        impl_->Settle(false);
         impl_->session.rollback();
     } catch (const soci::soci_error&) {
         // a lost connection has rolled back already

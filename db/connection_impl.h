@@ -3,6 +3,7 @@
 // Inside of the database layer: the SOCI session behind a CConnection.
 #include <soci/soci.h>
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -21,6 +22,18 @@ struct CConnection::Impl {
     // go before the session.
     std::list<std::unique_ptr<CPreparedSelect>> selects;
     CPipelineStatements pipelineStatements;
+    // Takes the results of a batch still in the pipeline; every other use of
+    // the session calls Settle first. Before a statement that may write, the
+    // batch drops them and reads its plans again when they are read.
+    std::function<void(bool keep)> settle;
+
+    void Settle(bool keep)
+    {
+        if (!settle) return;
+        const std::function<void(bool)> take = std::move(settle);
+        settle = nullptr;
+        take(keep);
+    }
 };
 
 // A SOCI failure as a CDbError of that statement; "server closed" and

@@ -161,7 +161,8 @@ void ReadResultRow(const PGresult* result, int row, const std::vector<ColumnType
                 break;
             }
             case ColumnType::Text:
-                values.emplace_back(null ? std::string() : std::string(text, static_cast<std::size_t>(length)));
+                values.emplace_back(null ? std::string()
+                                         : std::string(text, static_cast<std::size_t>(length)));
                 break;
             case ColumnType::Date: values.emplace_back(null ? std::tm{} : ParseDate(text)); break;
         }

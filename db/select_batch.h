@@ -18,12 +18,15 @@ struct CSelectPlan {
 };
 
 // SELECTs read one after the other. On PostgreSQL all of them are sent at
-// once (pipeline mode), each prepared once per session, and their rows held
-// until read, so the batch costs one round trip. Should any of them fail
-// there, and on SQLite, each plan runs as a CSelectStream when it is read,
-// with that stream's failures.
+// once (pipeline mode), each prepared once per session, so the batch costs
+// one round trip; their results are taken at the first read, or when the
+// session is used for anything else (a later batch included), and held until
+// read, so a batch made ahead lets the server work while the caller does.
+// Should any of them fail there, and on SQLite, each plan runs as a
+// CSelectStream when it is read, with that stream's failures.
 class CSelectBatch {
 public:
+    // connection outlives the batch.
     CSelectBatch(CConnection& connection, std::vector<CSelectPlan> plans);
     ~CSelectBatch();
     CSelectBatch(const CSelectBatch&) = delete;

@@ -206,6 +206,7 @@ CSelectStream::CSelectStream(CConnection& connection, int bufferSize, std::strin
     if (connection.GetBackend() == Backend::PostgreSQL) bound.text = QuoteReservedColumns(bound.text);
     std::vector<CFieldValue> checked = CheckBindValues(bound, values);
     impl_ = std::make_unique<Impl>(connection.GetImpl(), text);
+    connection.GetImpl().Settle(true);
     try {
         impl_->Acquire(bound, std::move(checked), bufferSize > 0 ? static_cast<std::size_t>(bufferSize) : 1,
                        columns);

@@ -56,7 +56,9 @@ bool CDocument::LoadThroughAgent(const std::vector<int>& testNumbers, bool chose
             failures.push_back({number, 0, agent_->GetLastError()});
     };
     if (chosen) loadOne(0);
+    agent_->PlanTests(CKindTraits<Test>::kKind, testNumbers);
     for (const int number : testNumbers) loadOne(number);
+    agent_->PlanTests(CKindTraits<Test>::kKind, {});
     Load(std::move(tests));
     failures_ = std::move(failures);
     return true;

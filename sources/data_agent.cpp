@@ -187,6 +187,8 @@ bool CDataAgent::SetTest(const std::shared_ptr<CTestType>& test)
 
 void CDataAgent::PlanCurves(TestKind, const CurveList&) {}
 
+void CDataAgent::PlanTests(TestKind, const std::vector<int>&) {}
+
 bool CDataAgent::LoadSignal(std::shared_ptr<CNSignal>& signal)
 {
     signal = std::make_shared<CNSignal>();

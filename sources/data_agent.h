@@ -72,6 +72,10 @@ public:
     // in that order, so that an agent fetching over a network can fetch them
     // ahead; an empty list ends the plan. The base ignores it.
     virtual void PlanCurves(TestKind kind, const CurveList& curves);
+    // The tests of the database of kind that the next LoadTest calls load, in
+    // that order, so that an agent reading from a server can ask for the next
+    // one ahead; an empty list ends the plan. The base ignores it.
+    virtual void PlanTests(TestKind kind, const std::vector<int>& numbers);
 
     // Range-checked setters; a failure becomes the last-error text.
     bool SetTestNumber(unsigned testNumber);

@@ -133,6 +133,7 @@ bool CDataAgentOtl::Login(const std::string& user, const std::string& password)
 {
     SetLastError({});
     try {
+        ahead_ = {};
         connection_ = std::make_shared<db::CConnection>(tnsName_, db::CLogin{user, password});
         if (connection_->PasswordExpiresSoon())
             SetLastError(FormatDatabaseError(db::CDbError("", db::kPasswordExpiring)));
@@ -142,6 +143,12 @@ bool CDataAgentOtl::Login(const std::string& user, const std::string& password)
         SetLastError(FormatDatabaseError(e));
     }
     return false;
+}
+
+void CDataAgentOtl::SetConnection(std::shared_ptr<db::CConnection> connection)
+{
+    ahead_ = {};
+    connection_ = std::move(connection);
 }
 
 db::CConnection& CDataAgentOtl::Connection() const
@@ -165,6 +172,72 @@ void CDataAgentOtl::ReadTrackStatus(db::CSelectBatch& batch)
     throw CFailure("Test Number: " + std::to_string(number) + " is invalid.");
 }
 
+namespace {
+
+// The sections of the current test of kind in holder (an agent).
+template <class Holder, class Visitor>
+void VisitKindSections(TestKind kind, Holder& holder, Visitor& visitor)
+{
+    if (kind == TestKind::Biomechanics)
+        VisitSections(*holder.GetBioTest(), visitor);
+    else if (kind == TestKind::Component)
+        VisitSections(*holder.GetComTest(), visitor);
+    else
+        VisitSections(*holder.GetVehicleTest(), visitor);
+}
+
+// The sections a kind's test is read from, planned on an empty aggregate.
+CSectionPlanner PlanSections(TestKind kind, int number, bool holding)
+{
+    CSectionPlanner planner(kind, number, holding);
+    if (kind == TestKind::Biomechanics) {
+        CBioTest test;
+        VisitSections(test, planner);
+    } else if (kind == TestKind::Component) {
+        CComTest test;
+        VisitSections(test, planner);
+    } else {
+        CVehicleTest test;
+        VisitSections(test, planner);
+    }
+    return planner;
+}
+
+}  // namespace
+
+// The status of a test and its production sections, in that order.
+std::unique_ptr<db::CSelectBatch> CDataAgentOtl::ProductionBatch(TestKind kind, int number)
+{
+    std::vector<db::CSelectPlan> plans{
+        {"SELECT TSTNO, STATUS FROM " + GetDatabase()->GetSchema() + ".TRACK WHERE TSTNO=:TSTNO<int>",
+         {ColumnType::Int, ColumnType::Text},
+         {CFieldValue(number)},
+         kTrackBuffer}};
+    const CSectionPlanner production = PlanSections(kind, number, false);
+    plans.insert(plans.end(), production.plans.begin(), production.plans.end());
+    return std::make_unique<db::CSelectBatch>(Connection(), std::move(plans));
+}
+
+void CDataAgentOtl::PlanTests(TestKind kind, const std::vector<int>& numbers)
+{
+    ahead_ = {};
+    plannedKind_ = kind;
+    plannedTests_ = numbers;
+}
+
+// Asks for the planned test after number.
+void CDataAgentOtl::AskAhead(TestKind kind, int number)
+{
+    ahead_ = {};
+    if (kind != plannedKind_ || !connection_ || connection_->GetBackend() != db::Backend::PostgreSQL) return;
+    const auto at = std::find(plannedTests_.begin(), plannedTests_.end(), number);
+    if (at == plannedTests_.end() || std::next(at) == plannedTests_.end()) return;
+    ahead_.connection = connection_;
+    ahead_.kind = kind;
+    ahead_.number = *std::next(at);
+    ahead_.batch = ProductionBatch(kind, ahead_.number);
+}
+
 bool CDataAgentOtl::LoadAllRecords()
 {
     trackStatus_ = kProduction;
@@ -174,36 +247,27 @@ bool CDataAgentOtl::LoadAllRecords()
     if ((kind == TestKind::Biomechanics && !GetBioTest()) || (kind == TestKind::Component && !GetComTest()) ||
         (kind == TestKind::Vehicle && !GetVehicleTest()))
         return false;
-    const auto visit = [&](auto& visitor) {
-        if (kind == TestKind::Biomechanics)
-            VisitSections(*GetBioTest(), visitor);
-        else if (kind == TestKind::Component)
-            VisitSections(*GetComTest(), visitor);
-        else
-            VisitSections(*GetVehicleTest(), visitor);
-    };
-    // The status and the production sections go in one batch; a holding
-    // test reads its sections in a second one.
-    CSectionPlanner production(kind, number, false);
-    visit(production);
-    std::vector<db::CSelectPlan> plans{
-        {"SELECT TSTNO, STATUS FROM " + GetDatabase()->GetSchema() + ".TRACK WHERE TSTNO=:TSTNO<int>",
-         {ColumnType::Int, ColumnType::Text},
-         {CFieldValue(number)},
-         kTrackBuffer}};
-    plans.insert(plans.end(), production.plans.begin(), production.plans.end());
-    std::optional<db::CSelectBatch> batch(std::in_place, Connection(), std::move(plans));
+    // The status and the production sections come in one batch, asked for
+    // ahead when the test was planned; a holding test reads its sections in
+    // a second one.
+    std::unique_ptr<db::CSelectBatch> batch;
+    if (ahead_.batch && ahead_.kind == kind && ahead_.number == number && ahead_.connection == connection_)
+        batch = std::move(ahead_.batch);
+    else
+        batch = ProductionBatch(kind, number);
+    AskAhead(kind, number);
     ReadTrackStatus(*batch);
+    const auto read = [&](db::CSelectBatch& from, const CSectionPlanner& planner, std::size_t first) {
+        CSectionReader reader(from, planner, first);
+        VisitKindSections(kind, *this, reader);
+    };
     if (trackStatus_ == kHolding) {
         batch.reset();
-        CSectionPlanner holding(kind, number, true);
-        visit(holding);
+        const CSectionPlanner holding = PlanSections(kind, number, true);
         db::CSelectBatch holdingBatch(Connection(), holding.plans);
-        CSectionReader reader(holdingBatch, holding, 0);
-        visit(reader);
+        read(holdingBatch, holding, 0);
     } else {
-        CSectionReader reader(*batch, production, 1);
-        visit(reader);
+        read(*batch, PlanSections(kind, number, false), 1);
     }
     if (kind == TestKind::Biomechanics)
         GetBioTest()->SetTestNumber(number);

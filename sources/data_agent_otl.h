@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "formats/file.h"
 #include "sources/data_agent.h"
@@ -38,7 +39,7 @@ public:
     // A password expiring soon logs in and leaves the 28002 text.
     bool Login(const std::string& user, const std::string& password);
     // An already open session (the import, tests).
-    void SetConnection(std::shared_ptr<db::CConnection> connection) { connection_ = std::move(connection); }
+    void SetConnection(std::shared_ptr<db::CConnection> connection);
     const std::shared_ptr<db::CConnection>& GetConnection() const { return connection_; }
     int GetTrackStatus() const { return trackStatus_; }
 
@@ -51,6 +52,9 @@ public:
     bool LoadCodes(int codeIdentifier, TestKind kind) override;
     bool LoadValues(int valueIdentifier) override;
     bool LoadMedia(TestKind kind, MediaKind mediaKind, unsigned testNumber, int sequenceNumber) override;
+    // The status and production sections of the planned test after the one
+    // being loaded are asked for before that one's rows are read.
+    void PlanTests(TestKind kind, const std::vector<int>& numbers) override;
 
 protected:
     void FillBioSignal(CUDSFile& file) override;
@@ -61,6 +65,8 @@ private:
     db::CConnection& Connection() const;
     void ReadTrackStatus(db::CSelectBatch& batch);
     bool LoadAllRecords();
+    std::unique_ptr<db::CSelectBatch> ProductionBatch(TestKind kind, int number);
+    void AskAhead(TestKind kind, int number);
     bool LoadGuarded(const std::function<bool()>& body);
     void SetCurveDirectory();
     void ReadCurveFile(CUDSFile& file, const CInstrumentation& row);
@@ -72,6 +78,14 @@ private:
     std::string udsDrive_;
     int trackStatus_ = kProduction;
     std::shared_ptr<CFile> curveFile_;
+    TestKind plannedKind_ = TestKind::None;
+    std::vector<int> plannedTests_;
+    struct CAhead {
+        std::shared_ptr<db::CConnection> connection;  // outlives the batch
+        std::unique_ptr<db::CSelectBatch> batch;
+        TestKind kind = TestKind::None;
+        int number = 0;
+    } ahead_;
 };
 
 // The login and session texts: the message, else the text of the code.

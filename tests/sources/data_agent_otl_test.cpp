@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "db/connection.h"
 #include "db/db_error.h"
@@ -170,6 +171,37 @@ TEST_F(DatabaseAgent, BadTestsFailWholeWithTheirTexts)
     EXPECT_FALSE(Load(102));
     EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 102\nDatabase Status is unknown.");
     Sql("UPDATE VEHDB.TRACK SET STATUS='HOLDING' WHERE TSTNO=102");
+}
+
+// Tests asked for ahead load as they load alone: an unknown and a holding
+// test among them, the session writing or reading a list between two loads,
+// a test loaded out of the plan's order.
+TEST_F(DatabaseAgent, PlannedTestsLoadAsAlone)
+{
+    std::map<unsigned, std::vector<std::string>> alone;
+    for (unsigned number : {101u, 102u, 103u}) {
+        const auto test = Load(number);
+        ASSERT_TRUE(test) << agent_.GetLastError();
+        alone[number] = Dump(*test);
+    }
+    agent_.PlanTests(TestKind::Vehicle, {101, 103, 999, 102, 103});
+    ASSERT_TRUE(Load(101));
+    EXPECT_EQ(Dump(*Load(101)), alone[101]) << "out of order";
+    Sql("UPDATE VEHDB.TRACK SET STATUS='' WHERE TSTNO=103");
+    EXPECT_FALSE(Load(103)) << "103 was asked for before the session changed it";
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 103\nDatabase Status is unknown.");
+    Sql("UPDATE VEHDB.TRACK SET STATUS='PRODUCTION' WHERE TSTNO=103");
+    EXPECT_FALSE(Load(999));
+    EXPECT_EQ(agent_.GetLastError(), "Failure to load test number: 999\nTest Number: 999 is invalid.");
+    ASSERT_TRUE(agent_.LoadTestList(TestKind::Vehicle)) << agent_.GetLastError();
+    const auto held = Load(102);
+    ASSERT_TRUE(held) << agent_.GetLastError();
+    EXPECT_EQ(agent_.GetTrackStatus(), CDataAgentOtl::kHolding);
+    EXPECT_EQ(Dump(*held), alone[102]);
+    const auto last = Load(103);
+    ASSERT_TRUE(last) << agent_.GetLastError();
+    EXPECT_EQ(Dump(*last), alone[103]);
+    agent_.PlanTests(TestKind::Vehicle, {});
 }
 
 // A row as comparable text; a date by all its fields.
