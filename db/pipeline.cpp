@@ -11,7 +11,7 @@
 namespace ko::db {
 namespace {
 
-// A bind value as the text PostgreSQL reads; nullopt for the zero date (NULL).
+// A bind value as the text PostgreSQL reads; false for the zero date (NULL).
 bool ParameterText(const CFieldValue& value, std::string& text)
 {
     if (const int* number = std::get_if<int>(&value)) {
