@@ -22,6 +22,12 @@ constexpr int kTrackBuffer = 1;
 constexpr int kSingleBuffer = 1;
 constexpr int kListBuffer = 128;
 
+// The variant a test's section is read as: holding tables have twins.
+TableVariant SectionVariant(const db::CTableSpec& spec, bool holding)
+{
+    return holding && spec.holdingTwin ? TableVariant::Holding : TableVariant::Production;
+}
+
 // The SELECTs of one test's sections from the production or holding tables,
 // in load order.
 class CSectionPlanner {
@@ -42,20 +48,17 @@ public:
     }
 
     std::vector<db::CSelectPlan> plans;
-    std::vector<TableVariant> variants;
 
 private:
     template <class R>
     void Plan(const char* table, bool single)
     {
         const db::CTableSpec& spec = db::TestTable(kind_, table);
-        const bool holding = holding_ && spec.holdingTwin;
-        const TableVariant variant = holding ? TableVariant::Holding : TableVariant::Production;
-        plans.push_back({spec.SelectText(holding),
+        const TableVariant variant = SectionVariant(spec, holding_);
+        plans.push_back({spec.SelectText(variant == TableVariant::Holding),
                          ColumnTypes<R>(variant),
                          {CFieldValue(number_)},
                          single ? kSingleBuffer : kListBuffer});
-        variants.push_back(variant);
     }
 
     TestKind kind_;
@@ -63,32 +66,32 @@ private:
     bool holding_;
 };
 
-// Reads the sections of a test from a batch holding its planner's SELECTs
-// from plan first on.
+// Reads the sections of a test from a batch holding a planner's SELECTs for
+// them from plan first on.
 class CSectionReader {
 public:
-    CSectionReader(db::CSelectBatch& batch, const CSectionPlanner& planner, std::size_t first)
-        : batch_(batch), variants_(planner.variants), first_(first)
+    CSectionReader(db::CSelectBatch& batch, TestKind kind, bool holding, std::size_t first)
+        : batch_(batch), kind_(kind), holding_(holding), plan_(first)
     {
     }
 
     template <class R, class Get, class Set>
-    void Single(const char*, Get&&, Set&& set)
+    void Single(const char* table, Get&&, Set&& set)
     {
-        Read<R>(true, set);
+        Read<R>(table, true, set);
     }
     template <class R, class Get, class Add>
-    void List(const char*, Get&&, Add&& add)
+    void List(const char* table, Get&&, Add&& add)
     {
-        Read<R>(false, add);
+        Read<R>(table, false, add);
     }
 
 private:
     template <class R, class Store>
-    void Read(bool single, Store& store)
+    void Read(const char* table, bool single, Store& store)
     {
-        const TableVariant variant = variants_.at(section_);
-        const std::size_t plan = first_ + section_++;
+        const TableVariant variant = SectionVariant(db::TestTable(kind_, table), holding_);
+        const std::size_t plan = plan_++;
         std::vector<CFieldValue> row;
         while (batch_.Next(plan, row)) {
             auto record = std::make_shared<R>();
@@ -99,9 +102,9 @@ private:
     }
 
     db::CSelectBatch& batch_;
-    const std::vector<TableVariant>& variants_;
-    std::size_t first_;
-    std::size_t section_ = 0;
+    TestKind kind_;
+    bool holding_;
+    std::size_t plan_;
 };
 
 }  // namespace
@@ -256,17 +259,16 @@ bool CDataAgentOtl::LoadAllRecords()
         batch = ProductionBatch(kind, number);
     AskAhead(kind, number);
     ReadTrackStatus(*batch);
-    const auto read = [&](db::CSelectBatch& from, const CSectionPlanner& planner, std::size_t first) {
-        CSectionReader reader(from, planner, first);
+    const auto read = [&](db::CSelectBatch& from, bool holding, std::size_t first) {
+        CSectionReader reader(from, kind, holding, first);
         VisitKindSections(kind, *this, reader);
     };
     if (trackStatus_ == kHolding) {
         batch.reset();
-        const CSectionPlanner holding = PlanSections(kind, number, true);
-        db::CSelectBatch holdingBatch(Connection(), holding.plans);
-        read(holdingBatch, holding, 0);
+        db::CSelectBatch holdingBatch(Connection(), PlanSections(kind, number, true).plans);
+        read(holdingBatch, true, 0);
     } else {
-        read(*batch, PlanSections(kind, number, false), 1);
+        read(*batch, false, 1);
     }
     if (kind == TestKind::Biomechanics)
         GetBioTest()->SetTestNumber(number);
