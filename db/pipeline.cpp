@@ -78,7 +78,8 @@ bool Drain(PGconn* connection, std::size_t plans)
     return false;
 }
 
-std::tm ParseDate(const char* text)
+// A DATE column as the one-by-one read gives it.
+std::tm ResultDate(const char* text)
 {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     std::sscanf(text, "%d-%d-%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second);
@@ -164,7 +165,7 @@ void ReadResultRow(const PGresult* result, int row, const std::vector<ColumnType
                 values.emplace_back(null ? std::string()
                                          : std::string(text, static_cast<std::size_t>(length)));
                 break;
-            case ColumnType::Date: values.emplace_back(null ? std::tm{} : ParseDate(text)); break;
+            case ColumnType::Date: values.emplace_back(null ? std::tm{} : ResultDate(text)); break;
         }
     }
 }
