@@ -11,10 +11,12 @@
 #include <cmath>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "core/signal.h"
 #include "formats/ev5_vehicle.h"
@@ -83,6 +85,85 @@ private:
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
+
+// A listening loopback socket that never accepts: connections wait unanswered.
+struct SilentListener {
+    SilentListener()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (::bind(socket, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(socket, 8) != 0 ||
+            ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("silent listener");
+        port = ntohs(address.sin_port);
+    }
+    ~SilentListener() { ::close(socket); }
+    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+};
+
+// A client connection that writes raw bytes and reads responses with a
+// Content-Length; a response with status 0 means the server closed.
+class RawConnection {
+public:
+    explicit RawConnection(const std::string& url)
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(std::stoi(url.substr(url.rfind(':') + 1))));
+        timeval wait{10, 0};
+        ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+        if (::connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            throw std::runtime_error("raw connection");
+    }
+    ~RawConnection() { ::close(socket_); }
+
+    void Send(const std::string& bytes) { ::send(socket_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
+
+    std::pair<int, std::string> Read()
+    {
+        std::size_t end;
+        while ((end = buffer_.find("\r\n\r\n")) == std::string::npos)
+            if (!Fill()) return {0, {}};
+        const std::string head = buffer_.substr(0, end);
+        const std::size_t length = head.find("Content-Length: ");
+        if (length == std::string::npos) return {0, head};
+        const std::size_t size = std::stoul(head.substr(length + 16));
+        while (buffer_.size() < end + 4 + size)
+            if (!Fill()) return {0, {}};
+        std::pair<int, std::string> response{std::stoi(head.substr(9, 3)), buffer_.substr(end + 4, size)};
+        buffer_.erase(0, end + 4 + size);
+        return response;
+    }
+
+    // Nothing more came and the server closed (not: the receive timed out).
+    bool Closed()
+    {
+        char next = 0;
+        return buffer_.empty() && ::recv(socket_, &next, 1, 0) == 0;
+    }
+
+private:
+    bool Fill()
+    {
+        char block[65536];
+        const ssize_t got = ::recv(socket_, block, sizeof block, 0);
+        if (got <= 0) return false;
+        buffer_.append(block, static_cast<std::size_t>(got));
+        return true;
+    }
+
+    int socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    std::string buffer_;
+};
+
+std::string Request(const std::string& target, const std::string& headers = {})
+{
+    return "GET /database/ZEB/" + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "\r\n";
+}
 
 std::string Response(const std::string& status, const std::string& headers, const std::string& body)
 {
@@ -401,10 +482,72 @@ TEST_F(WebAgent, PlannedCurvesReadAsUnplanned)
     EXPECT_EQ(fromWeb->GetY(), fromFile->GetY());
 }
 
+// Requests sent back to back on one connection, or in pieces, are answered in
+// order with the bytes a request of their own gets; a large body arrives whole.
+TEST_F(WebAgent, ServerConnectionAnswersEveryRequestInOrder)
+{
+    const std::string curve = "transfer.aspx?DATABASE=vehdb&TSTNO=101&CURNO=1&FORMAT=UDS_SINGLE";
+    const std::string other = "transfer.aspx?DATABASE=vehdb&TSTNO=103&CURNO=2&FORMAT=UDS_SINGLE";
+    const std::string missing = "transfer.aspx?DATABASE=vehdb&TSTNO=101&CURNO=999&FORMAT=UDS_SINGLE";
+    const fs::path media = *root_ / "store" / "media" / "vehdb" / "101";
+    fs::create_directories(media);
+    std::string large(3 << 20, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>((i * 7919) >> 5);
+    {
+        std::ofstream(media / "P1.jpg", std::ios::binary) << large;
+    }
+    const std::string photo = "getmedia.aspx?tstno=101&index=1&database=v&type=P";
+    ko::CWebTransfer alone;
+    const std::string base = http_->Url() + "/database/ZEB/";
+    const auto expected = [&](const std::string& target) { return alone.Get(base + target).body; };
+    ASSERT_GT(expected(curve).size(), 1000u);
+    ASSERT_EQ(expected(photo), large);
+
+    RawConnection connection(http_->Url());
+    connection.Send(Request(curve) + Request(missing) + Request(photo) + Request(other));
+    EXPECT_EQ(connection.Read(), std::pair(200, expected(curve)));
+    EXPECT_EQ(connection.Read().first, 404);
+    EXPECT_EQ(connection.Read(), std::pair(200, large));
+    EXPECT_EQ(connection.Read(), std::pair(200, expected(other)));
+
+    const std::string split = Request(other);
+    for (std::size_t at = 0; at < split.size(); at += 40) {
+        connection.Send(split.substr(at, 40));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(connection.Read(), std::pair(200, expected(other)));
+    connection.Send(Request(curve, "Connection: close\r\n"));
+    EXPECT_EQ(connection.Read(), std::pair(200, expected(curve)));
+    EXPECT_TRUE(connection.Closed());
+    fs::remove_all(*root_ / "store" / "media");
+}
+
+// A server that takes the connection but never answers fails the request
+// after the request timeout; the session still serves the next one.
+TEST_F(WebAgent, UnansweredRequestTimesOut)
+{
+    SilentListener silent;
+    ko::CWebOptions options;
+    options.requestSeconds = 1;
+    ko::CWebTransfer transfer(options);
+    try {
+        transfer.Get("http://127.0.0.1:" + std::to_string(silent.port) + "/x");
+        ADD_FAILURE() << "an unanswered request gave a response";
+    } catch (const std::logic_error& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Error: (28) ", 0), 0u) << e.what();
+    }
+    EXPECT_EQ(transfer.Get(http_->Url() + "/database/ZEB/values.asmx/getfilterclass").status, 200);
+}
+
+// The stop ends kept-alive connections that wait for their next request.
 TEST_F(WebAgent, ServerStopsOnSigterm)
 {
     ServeProcess server({"--store", (*root_ / "store").string()});
+    RawConnection idle(server.Url());
+    idle.Send(Request("values.asmx/getfilterclass"));
+    EXPECT_EQ(idle.Read().first, 200);
     EXPECT_EQ(server.Stop(), 0);
+    EXPECT_TRUE(idle.Closed());
 }
 
 }  // namespace

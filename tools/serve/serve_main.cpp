@@ -24,6 +24,7 @@
 
 #include "core/heap_tuning.h"
 #include "core/number_text.h"
+#include "tools/serve/buffered_server.h"
 #include "tools/serve/store_service.h"
 
 namespace {
@@ -120,7 +121,7 @@ void Configure(httplib::Server& server, serve::StoreService& service, int thread
 {
     server.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
     server.set_payload_max_length(64 * 1024);
-    server.set_tcp_nodelay(true);  // headers and body leave without waiting for an ACK
+    server.set_tcp_nodelay(true);  // a response leaves without waiting for an ACK
     server.set_read_timeout(5, 0);
     server.set_write_timeout(10, 0);
     server.set_keep_alive_timeout(2);
@@ -191,7 +192,7 @@ int Serve(const Options& options)
         if (!ssl->is_valid()) throw std::runtime_error("cannot use the certificate or key");
         server = std::move(ssl);
     } else {
-        server = std::make_unique<httplib::Server>();
+        server = std::make_unique<serve::BufferedServer>();
     }
     Configure(*server, service, options.threads);
     int port = options.port;
