@@ -2,12 +2,15 @@
 #include "sources/web_transfer.h"
 
 #include <curl/curl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <mutex>
 #include <stdexcept>
 
@@ -110,6 +113,25 @@ int OnCloseSocket(void* user, curl_socket_t socket)
     return result;
 }
 
+int OnSocket(CURL*, curl_socket_t socket, int what, void* user, void*)
+{
+    static_cast<CWebTransfer*>(user)->Watch(socket, what);
+    return 0;
+}
+
+int OnTimer(CURLM*, long milliseconds, void* user)
+{
+    static_cast<CWebTransfer*>(user)->SetTimer(milliseconds);
+    return 0;
+}
+
+void CheckMulti(CURLMcode code)
+{
+    if (code != CURLM_OK)
+        throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
+                       curl_multi_strerror(code));
+}
+
 // The first queued transfer of url in a list of them, const or not.
 template <class List>
 auto FindQueued(List& queued, const std::string& url)
@@ -140,6 +162,7 @@ CWebTransfer::~CWebTransfer()
     if (multi_) curl_multi_cleanup(static_cast<CURLM*>(multi_));
 }
 
+// The options every transfer of the session shares; a handle keeps them while it is recycled.
 void CWebTransfer::Apply(void* raw, const std::string& url)
 {
     CURL* handle = static_cast<CURL*>(raw);
@@ -160,6 +183,22 @@ void CWebTransfer::Apply(void* raw, const std::string& url)
     curl_easy_setopt(handle, CURLOPT_CLOSESOCKETDATA, this);
     curl_easy_setopt(handle, CURLOPT_PREREQFUNCTION, &OnConnected);
     curl_easy_setopt(handle, CURLOPT_PREREQDATA, this);
+    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
+}
+
+void* CWebTransfer::TakeHandle()
+{
+    if (!idle_.empty()) {
+        void* handle = idle_.back();
+        idle_.pop_back();
+        return handle;
+    }
+    CURL* handle = curl_easy_init();
+    if (!handle) throw CFailure("File Pointer is Null");
+    Apply(handle, {});
+    return handle;
 }
 
 void CWebTransfer::Probe(const std::string& url)
@@ -204,12 +243,9 @@ void CWebTransfer::Receive(void* raw, Pending& pending)
     CURL* handle = static_cast<CURL*>(raw);
     pending.handle = handle;
     pending.receiving = Receiving{this, handle, &pending.response, options_.bodyLimit};
-    Apply(handle, pending.url);
-    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(handle, CURLOPT_URL, pending.url.c_str());
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, pending.error);
-    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &pending.receiving);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &pending.receiving);
     curl_easy_setopt(handle, CURLOPT_PRIVATE, &pending);
     Status(10, HostOf(pending.url));
@@ -233,44 +269,106 @@ std::unique_ptr<CWebTransfer::Pending> CWebTransfer::Start(const std::string& ur
     if (!multi_) {
         multi_ = curl_multi_init();
         if (!multi_) throw CFailure("File Pointer is Null");
-        curl_multi_setopt(static_cast<CURLM*>(multi_), CURLMOPT_MAX_HOST_CONNECTIONS,
-                          std::max(1L, options_.parallelConnections));
+        auto* multi = static_cast<CURLM*>(multi_);
+        curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, std::max(1L, options_.parallelConnections));
+        curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &OnSocket);
+        curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
+        curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &OnTimer);
+        curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
         Status(60, {});
     }
     auto pending = std::make_unique<Pending>();
     pending->owner = this;
     pending->url = url;
-    CURL* handle = idle_.empty() ? curl_easy_init() : idle_.back();
-    if (!handle) throw CFailure("File Pointer is Null");
-    if (!idle_.empty()) idle_.pop_back();
+    CURL* handle = static_cast<CURL*>(TakeHandle());
     Receive(handle, *pending);
-    if (const CURLMcode added = curl_multi_add_handle(static_cast<CURLM*>(multi_), handle); added != CURLM_OK)
-        throw CFailure("Error: (" + std::to_string(static_cast<int>(added)) + ") " +
-                       curl_multi_strerror(added));
+    CheckMulti(curl_multi_add_handle(static_cast<CURLM*>(multi_), handle));
     pending->multi = static_cast<CURLM*>(multi_);
-    int running = 0;
-    curl_multi_perform(static_cast<CURLM*>(multi_), &running);
+    RunTimers(false);  // the new transfer's timer is due: its request goes out now when a connection is free
     return pending;
 }
 
-// Drives every transfer of the session until pending is done.
+void CWebTransfer::Watch(int socket, int what)
+{
+    const auto found = std::find_if(watched_.begin(), watched_.end(),
+                                    [socket](const auto& watch) { return watch.first == socket; });
+    if (what == CURL_POLL_REMOVE) {
+        if (found != watched_.end()) watched_.erase(found);
+    } else if (found != watched_.end()) {
+        found->second = what;
+    } else {
+        watched_.emplace_back(socket, what);
+    }
+}
+
+void CWebTransfer::SetTimer(long milliseconds)
+{
+    if (milliseconds < 0)
+        deadline_.reset();
+    else
+        deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+}
+
+// Lets libcurl act on a socket's events, or on its timers (CURL_SOCKET_TIMEOUT).
+void CWebTransfer::Act(int socket, int events)
+{
+    int running = 0;
+    CheckMulti(curl_multi_socket_action(static_cast<CURLM*>(multi_), socket, events, &running));
+    Collect();
+}
+
+// libcurl calls the timer callback only when its next timeout changes: the
+// deadline is forgotten only once it has passed.
+void CWebTransfer::RunTimers(bool always)
+{
+    const bool due = deadline_ && std::chrono::steady_clock::now() >= *deadline_;
+    if (due) deadline_.reset();
+    if (due || always) Act(CURL_SOCKET_TIMEOUT, 0);
+}
+
+void CWebTransfer::Collect()
+{
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(static_cast<CURLM*>(multi_), &left)) {
+        if (message->msg != CURLMSG_DONE) continue;
+        Pending* done = nullptr;
+        curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &done);
+        done->done = true;
+        done->code = message->data.result;
+    }
+}
+
+// Drives every transfer of the session until pending is done: one poll over
+// the sockets libcurl waits on, then libcurl acts on those that are ready.
 void CWebTransfer::Wait(Pending& pending)
 {
-    auto* multi = static_cast<CURLM*>(multi_);
+    std::vector<pollfd> polled;
     while (!pending.done) {
-        int running = 0;
-        if (const CURLMcode code = curl_multi_perform(multi, &running); code != CURLM_OK)
-            throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
-                           curl_multi_strerror(code));
-        int left = 0;
-        while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
-            if (message->msg != CURLMSG_DONE) continue;
-            Pending* done = nullptr;
-            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &done);
-            done->done = true;
-            done->code = message->data.result;
+        int timeout = 1000;
+        if (deadline_) {
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - std::chrono::steady_clock::now());
+            timeout = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, 1000));
         }
-        if (!pending.done) curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+        polled.clear();
+        for (const auto& [socket, what] : watched_) {
+            short events = 0;
+            if (what == CURL_POLL_IN || what == CURL_POLL_INOUT) events |= POLLIN;
+            if (what == CURL_POLL_OUT || what == CURL_POLL_INOUT) events |= POLLOUT;
+            polled.push_back({socket, events, 0});
+        }
+        const int ready = timeout == 0 ? 0 : ::poll(polled.data(), polled.size(), timeout);
+        if (ready < 0 && errno != EINTR)
+            throw CFailure(std::string("Error: (") + std::to_string(errno) + ") " + std::strerror(errno));
+        for (const pollfd& entry : polled) {
+            if (entry.revents == 0 || pending.done) continue;
+            int events = 0;
+            if (entry.revents & (POLLIN | POLLHUP)) events |= CURL_CSELECT_IN;
+            if (entry.revents & POLLOUT) events |= CURL_CSELECT_OUT;
+            if (entry.revents & (POLLERR | POLLNVAL)) events |= CURL_CSELECT_ERR;
+            Act(entry.fd, events);
+        }
+        if (!pending.done) RunTimers(ready == 0);
     }
 }
 

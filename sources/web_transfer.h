@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ko {
@@ -62,12 +64,18 @@ public:
     {
         if (sink_) sink_(status, info);
     }
+    void Watch(int socket, int what);  // what: CURL_POLL_*
+    void SetTimer(long milliseconds);  // -1: none
 
 private:
     struct Pending;
 
     void Apply(void* handle, const std::string& url);
+    void* TakeHandle();
     void Receive(void* handle, Pending& pending);
+    void Act(int socket, int events);
+    void RunTimers(bool always);
+    void Collect();
     std::unique_ptr<Pending> Start(const std::string& url);
     void Wait(Pending& pending);
     CWebResponse Take(std::unique_ptr<Pending> pending);
@@ -80,6 +88,9 @@ private:
     void* multi_ = nullptr;                       // every transfer runs on it; it keeps the connections
     std::list<std::unique_ptr<Pending>> queued_;  // in queue order
     std::vector<void*> idle_;                     // easy handles of finished transfers
+    // The sockets libcurl waits on (socket, CURL_POLL_* events) and its timer.
+    std::vector<std::pair<int, int>> watched_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
     StatusSink sink_;
 };
 
