@@ -55,7 +55,10 @@ public:
     }
 
     // Before the next request: true when one has started to arrive within timeout.
-    bool AwaitRequest(std::chrono::seconds timeout) { return begin_ < end_ || Fill(Clock::now() + timeout) > 0; }
+    bool AwaitRequest(std::chrono::seconds timeout)
+    {
+        return begin_ < end_ || Fill(Clock::now() + timeout) > 0;
+    }
 
     // Only asked with nothing buffered before a read, which waits itself.
     bool is_readable() const override { return true; }
