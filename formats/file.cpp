@@ -4,14 +4,15 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/failure.h"
+#include "formats/file_bytes.h"
 
 namespace ko {
 
@@ -92,21 +93,8 @@ std::vector<std::string> CurveCandidates(int curve)
 
 std::string ReadFileText(const std::string& path)
 {
-    const std::string failure = "Failure to open file: " + path + " for reading.";
-    std::error_code error;
-    if (fs::is_directory(path, error)) throw CFailure(failure);
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw CFailure(failure);
-    // In blocks into a string sized from the file, not a character at a time.
-    const std::streamoff size = in.tellg();
-    in.seekg(0);
-    std::string text;
-    text.reserve(size > 0 ? static_cast<std::size_t>(size) : 0);
-    char block[64 * 1024];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        text.append(block, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) throw CFailure(failure);
-    return text;
+    if (auto text = ReadRegularFile(path)) return std::move(*text);
+    throw CFailure("Failure to open file: " + path + " for reading.");
 }
 
 void CFile::SetDirectory(const std::string& path)

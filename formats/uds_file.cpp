@@ -2,45 +2,17 @@
 // The UDS-1992 file object: construction, data access and reading from disk.
 #include "formats/uds_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "core/failure.h"
+#include "formats/file_bytes.h"
 #include "formats/uds_1992.h"
 
 namespace ko {
-
-namespace {
-
-struct FdCloser {
-    int fd;
-    ~FdCloser() { ::close(fd); }
-};
-
-// Reads size bytes; a file that shrank leaves zeros after its end.
-bool ReadWhole(int fd, unsigned char* buffer, std::size_t size)
-{
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, buffer + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {
-            std::fill(buffer + done, buffer + size, 0);
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
 
 CUDSFile::CUDSFile() : machineFormat_(MachineNumberFormat()) {}
 
@@ -120,10 +92,10 @@ void CUDSFile::WidenYear()
 void CUDSFile::Read(const std::string& path)
 {
     if (path.empty()) throw CFailure("Failure read file due to empty path and file name.");
-    // Non-blocking, so that a FIFO of that name is refused instead of waited on.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // A FIFO of that name is refused instead of waited on.
+    const CFileDescriptor file(OpenForReading(path));
+    const int fd = file.fd;
     if (fd < 0) throw CFailure("Failure to open file: " + path + " for reading.");
-    FdCloser closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0) throw CFailure("Failure to get file information: " + path);
     if (!S_ISREG(info.st_mode)) throw CFailure("Failure to open file: " + path + " for reading.");

@@ -2,6 +2,7 @@
 #include "formats/file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -80,6 +81,24 @@ TEST_F(FileTest, ReadsWholeFiles)
     std::filesystem::create_directory(Path("sub"));
     file.SetFileName("sub");
     EXPECT_EQ(MessageOf([&] { file.ReadAll(); }), "Failure to open file: " + Path("sub") + " for reading.");
+}
+
+// A FIFO is refused at once, not waited on; a file that reports no size
+// (as /proc files do) is read to its end; a large file comes back whole.
+TEST_F(FileTest, ReadsOnlyRegularFilesToTheirEnd)
+{
+    const std::string fifo = Path("fifo.ev5");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(MessageOf([&] { ko::ReadFileText(fifo); }), "Failure to open file: " + fifo + " for reading.");
+
+    const std::string status = ko::ReadFileText("/proc/self/status");
+    EXPECT_NE(status.find("Name:"), std::string::npos);
+    EXPECT_EQ(status.back(), '\n');
+
+    std::string large(300 * 1024 + 7, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>(i * 31 % 251);
+    EXPECT_EQ(ko::ReadFileText(Touch("large.bin", large)), large);
+    EXPECT_EQ(ko::ReadFileText(Touch("empty.ev5", "")), "");
 }
 
 TEST_F(FileTest, SearchesNeedAnExistingDirectory)

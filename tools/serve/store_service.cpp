@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/serve/store_service.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
-#include <optional>
 #include <stdexcept>
 
 #include "formats/directory.h"
@@ -19,6 +15,7 @@
 #include "formats/ev5_component.h"
 #include "formats/ev5_vehicle.h"
 #include "formats/file.h"
+#include "formats/file_bytes.h"
 #include "formats/uds_file.h"
 #include "sources/data_agent_file.h"
 #include "sources/data_agent_otl.h"
@@ -99,35 +96,6 @@ std::string UDSBytes(ko::CUDSFile& file)
         fs::remove(path, ignored);
         throw;
     }
-}
-
-// The bytes of a regular file, read in one go; nothing when it is no regular
-// file or cannot be read.
-std::optional<std::string> RegularFileBytes(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::optional<std::string> bytes;
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        bytes.emplace(static_cast<std::size_t>(status.st_size), '\0');
-        std::size_t filled = 0;
-        while (filled < bytes->size()) {
-            const ssize_t got = ::read(fd, bytes->data() + filled, bytes->size() - filled);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) {
-                bytes.reset();
-                break;
-            }
-            if (got == 0) {  // shorter than it was a moment ago
-                bytes->resize(filled);
-                break;
-            }
-            filled += static_cast<std::size_t>(got);
-        }
-    }
-    ::close(fd);
-    return bytes;
 }
 
 template <class Writer, class Test>
@@ -265,7 +233,7 @@ Reply StoreService::Curve(ko::TestKind kind, int number, int curve)
         row && row->GetDASTAT() != "NO" && IsPlainName(row->GetSIGNALNAME())) {
         const fs::path path =
             fs::path(StoreDirectory(root_, kind, number).GetUDSDirectory()) / row->GetSIGNALNAME();
-        if (auto bytes = RegularFileBytes(path.string())) return {200, kCurveType, std::move(*bytes)};
+        if (auto bytes = ko::ReadRegularFile(path.string())) return {200, kCurveType, std::move(*bytes)};
     }
     if (database_) {
         std::lock_guard lock(databaseMutex_);
