@@ -13,6 +13,7 @@
 #include <cstring>
 #include <mutex>
 #include <stdexcept>
+#include <string_view>
 
 #include "core/failure.h"
 
@@ -36,19 +37,25 @@ void Check(CURLcode code, const char* detail)
                    (message.empty() ? "CInternet Exception: No Message" : message));
 }
 
-std::string Trimmed(std::string text)
+std::string_view Trimmed(std::string_view text)
 {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
-    std::size_t start = 0;
-    while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
-    return text.substr(start);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    return text;
+}
+
+bool SameName(std::string_view name, std::string_view lower)
+{
+    return name.size() == lower.size() &&
+           std::equal(name.begin(), name.end(), lower.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 // A header line "Name: value" of the final response; a new status line starts over.
 std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user)
 {
     auto& receiving = *static_cast<Receiving*>(user);
-    const std::string line(data, size * count);
+    const std::string_view line(data, size * count);
     if (!receiving.headerSeen) {
         receiving.headerSeen = true;
         long requestSize = 0;
@@ -56,25 +63,24 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
         receiving.transfer->Status(31, std::to_string(requestSize));
         receiving.transfer->Status(40, {});
     }
-    if (line.rfind("HTTP/", 0) == 0) {
+    if (line.starts_with("HTTP/")) {
         receiving.response->contentType.reset();
         receiving.response->contentLength.reset();
-        return size * count;
+        return line.size();
     }
     const std::size_t colon = line.find(':');
-    if (colon == std::string::npos) return size * count;
-    std::string name = line.substr(0, colon);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    const std::string value = Trimmed(line.substr(colon + 1));
-    if (name == "content-type") receiving.response->contentType = value;
-    if (name == "content-length") {
+    if (colon == std::string_view::npos) return line.size();
+    const std::string_view name = line.substr(0, colon);
+    const std::string_view value = Trimmed(line.substr(colon + 1));
+    if (SameName(name, "content-type")) receiving.response->contentType = std::string(value);
+    if (SameName(name, "content-length")) {
         std::size_t length = 0;
         const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), length);
         if (error == std::errc() && end == value.data() + value.size())
             receiving.response->contentLength = length;
         if (error == std::errc() && length <= receiving.limit) receiving.response->body.reserve(length);
     }
-    return size * count;
+    return line.size();
 }
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user)
