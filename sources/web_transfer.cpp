@@ -29,12 +29,17 @@ struct Receiving {
     bool tooLarge = false;
 };
 
+// The failure "Error: (<code>) <message>".
+CFailure TransferFailure(int code, const std::string& message)
+{
+    return CFailure("Error: (" + std::to_string(code) + ") " +
+                    (message.empty() ? "CInternet Exception: No Message" : message));
+}
+
 void Check(CURLcode code, const char* detail)
 {
-    if (code == CURLE_OK) return;
-    const std::string message = detail && *detail ? detail : curl_easy_strerror(code);
-    throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
-                   (message.empty() ? "CInternet Exception: No Message" : message));
+    if (code != CURLE_OK)
+        throw TransferFailure(static_cast<int>(code), detail && *detail ? detail : curl_easy_strerror(code));
 }
 
 std::string_view Trimmed(std::string_view text)
@@ -133,9 +138,7 @@ int OnTimer(CURLM*, long milliseconds, void* user)
 
 void CheckMulti(CURLMcode code)
 {
-    if (code != CURLM_OK)
-        throw CFailure("Error: (" + std::to_string(static_cast<int>(code)) + ") " +
-                       curl_multi_strerror(code));
+    if (code != CURLM_OK) throw TransferFailure(static_cast<int>(code), curl_multi_strerror(code));
 }
 
 // The first queued transfer of url in a list of them, const or not.
@@ -169,10 +172,9 @@ CWebTransfer::~CWebTransfer()
 }
 
 // The options every transfer of the session shares; a handle keeps them while it is recycled.
-void CWebTransfer::Apply(void* raw, const std::string& url)
+void CWebTransfer::Apply(void* raw)
 {
     CURL* handle = static_cast<CURL*>(raw);
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_PROXY, "");
     curl_easy_setopt(handle, CURLOPT_NOPROXY, "*");
@@ -203,7 +205,7 @@ void* CWebTransfer::TakeHandle()
     }
     CURL* handle = curl_easy_init();
     if (!handle) throw CFailure("File Pointer is Null");
-    Apply(handle, {});
+    Apply(handle);
     return handle;
 }
 
@@ -212,7 +214,8 @@ void CWebTransfer::Probe(const std::string& url)
     CURL* handle = curl_easy_init();
     if (!handle) throw CFailure("File Pointer is Null");
     char error[CURL_ERROR_SIZE] = "";
-    Apply(handle, url);
+    Apply(handle);
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_CONNECT_ONLY, 1L);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, error);
     Status(10, HostOf(url));
@@ -364,8 +367,7 @@ void CWebTransfer::Wait(Pending& pending)
             polled.push_back({socket, events, 0});
         }
         const int ready = timeout == 0 ? 0 : ::poll(polled.data(), polled.size(), timeout);
-        if (ready < 0 && errno != EINTR)
-            throw CFailure(std::string("Error: (") + std::to_string(errno) + ") " + std::strerror(errno));
+        if (ready < 0 && errno != EINTR) throw TransferFailure(errno, std::strerror(errno));
         for (const pollfd& entry : polled) {
             if (entry.revents == 0 || pending.done) continue;
             int events = 0;
@@ -410,7 +412,7 @@ bool CWebTransfer::IsQueued(const std::string& url) const
     return FindQueued(queued_, url) != queued_.end();
 }
 
-// Every option a transfer uses is set again when the handle is taken up.
+// A kept handle keeps the session options; Receive sets the next transfer's own.
 void CWebTransfer::Recycle(void* handle)
 {
     if (idle_.size() < kIdleHandles)

@@ -70,7 +70,7 @@ public:
 private:
     struct Pending;
 
-    void Apply(void* handle, const std::string& url);
+    void Apply(void* handle);
     void* TakeHandle();
     void Receive(void* handle, Pending& pending);
     void Act(int socket, int events);
