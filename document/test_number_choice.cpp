@@ -3,13 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 #include "core/atomic_file.h"
+#include "formats/file_bytes.h"
 #include "model/test_number_list.h"
 
 namespace ko {
@@ -53,13 +51,9 @@ void CTestNumberChoice::RemoveAt(std::vector<int> positions)
 
 std::vector<int> ReadTestNumberFile(const std::string& path)
 {
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-    if (!in.is_open()) throw std::runtime_error("Failure to open file: " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ko::parse_test_numbers(text.str());
+    const auto text = ko::ReadRegularFile(path);
+    if (!text) throw std::runtime_error("Failure to open file: " + path);
+    return ko::parse_test_numbers(*text);
 }
 
 void WriteTestNumberFile(const std::string& path, const std::vector<int>& numbers)

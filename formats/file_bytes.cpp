@@ -20,20 +20,29 @@ int OpenForReading(const std::string& path)
     return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
-bool ReadWhole(int fd, unsigned char* buffer, std::size_t size)
+namespace {
+
+// Reads until size bytes are in or the file ends: the count read, nothing when a read fails.
+std::optional<std::size_t> ReadUpTo(int fd, char* buffer, std::size_t size)
 {
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::read(fd, buffer + done, size - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {
-            std::fill(buffer + done, buffer + size, 0);
-            break;
-        }
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    return done;
+}
+
+}  // namespace
+
+bool ReadWhole(int fd, unsigned char* buffer, std::size_t size)
+{
+    const auto done = ReadUpTo(fd, reinterpret_cast<char*>(buffer), size);
+    if (done) std::fill(buffer + *done, buffer + size, 0);
+    return done.has_value();
 }
 
 std::optional<std::string> ReadRegularFile(const std::string& path)
@@ -47,15 +56,12 @@ std::optional<std::string> ReadRegularFile(const std::string& path)
     std::string bytes(size > 0 ? size : kBlock, '\0');
     std::size_t filled = 0;
     for (;;) {
-        if (filled == bytes.size()) {
-            if (size > 0) break;  // as large as it was when it was opened
-            bytes.resize(bytes.size() * 2);
-        }
-        const ssize_t n = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
+        const auto done = ReadUpTo(file.fd, bytes.data() + filled, bytes.size() - filled);
+        if (!done) return std::nullopt;
+        filled += *done;
+        // Stops at the end, or at the size it had when it was opened.
+        if (filled < bytes.size() || size > 0) break;
+        bytes.resize(bytes.size() * 2);
     }
     bytes.resize(filled);
     return bytes;
