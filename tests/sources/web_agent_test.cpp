@@ -33,38 +33,51 @@ namespace {
 namespace fs = std::filesystem;
 using velder_test::ServeProcess;
 
-// Answers each connection with the canned response for its request line.
-class FaultServer {
-public:
-    explicit FaultServer(std::function<std::string(const std::string&)> answer) : answer_(std::move(answer))
+// A loopback TCP socket on a free port; listening (connections wait to be
+// accepted) or not (connections are refused).
+struct LoopbackSocket {
+    explicit LoopbackSocket(bool listening)
     {
-        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
-        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            ::listen(listener_, 8) != 0 ||
-            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-            throw std::runtime_error("fault server");
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { Run(); });
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            (listening && ::listen(fd, 8) != 0) ||
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("loopback socket");
+        port = ntohs(address.sin_port);
+    }
+    LoopbackSocket(const LoopbackSocket&) = delete;
+    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
+    ~LoopbackSocket() { ::close(fd); }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port); }
+
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+};
+
+// Answers each connection with the canned response for its request line.
+class FaultServer {
+public:
+    explicit FaultServer(std::function<std::string(const std::string&)> answer)
+        : answer_(std::move(answer)), thread_([this] { Run(); })
+    {
     }
     ~FaultServer()
     {
         stop_ = true;
         thread_.join();
-        ::close(listener_);
     }
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string Url() const { return listener_.Url(); }
 
 private:
     void Run()
     {
-        pollfd ready{listener_, POLLIN, 0};
+        pollfd ready{listener_.fd, POLLIN, 0};
         while (!stop_) {
             if (::poll(&ready, 1, 100) <= 0) continue;
-            const int client = ::accept(listener_, nullptr, nullptr);
+            const int client = ::accept(listener_.fd, nullptr, nullptr);
             if (client < 0) continue;
             std::string request;
             char buffer[4096];
@@ -80,28 +93,9 @@ private:
     }
 
     std::function<std::string(const std::string&)> answer_;
-    int listener_ = -1;
-    int port_ = 0;
+    LoopbackSocket listener_{true};
     std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
-// A listening loopback socket that never accepts: connections wait unanswered.
-struct SilentListener {
-    SilentListener()
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        if (::bind(socket, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(socket, 8) != 0 ||
-            ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-            throw std::runtime_error("silent listener");
-        port = ntohs(address.sin_port);
-    }
-    ~SilentListener() { ::close(socket); }
-    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    int port = 0;
+    std::thread thread_;  // last: it starts once the rest is in place
 };
 
 // A client connection that writes raw bytes and reads responses with a
@@ -405,14 +399,8 @@ TEST_F(WebAgent, QueuedTransfersAnswerAsOneByOne)
     }
 
     // A bound socket that does not listen refuses connections.
-    const int closed = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ASSERT_EQ(::bind(closed, reinterpret_cast<sockaddr*>(&address), size), 0);
-    ASSERT_EQ(::getsockname(closed, reinterpret_cast<sockaddr*>(&address), &size), 0);
-    const std::string refused = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x";
+    const LoopbackSocket closed(false);
+    const std::string refused = closed.Url() + "/x";
     transfer.Queue(refused);
     try {
         transfer.Get(refused);
@@ -420,7 +408,6 @@ TEST_F(WebAgent, QueuedTransfersAnswerAsOneByOne)
     } catch (const std::logic_error& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Error: (7) ", 0), 0u) << e.what();
     }
-    ::close(closed);
 }
 
 // A selection's planned curves arrive as read one by one: the same signals,
@@ -526,12 +513,12 @@ TEST_F(WebAgent, ServerConnectionAnswersEveryRequestInOrder)
 // after the request timeout; the session still serves the next one.
 TEST_F(WebAgent, UnansweredRequestTimesOut)
 {
-    SilentListener silent;
+    LoopbackSocket silent(true);  // never accepts: connections wait unanswered
     ko::CWebOptions options;
     options.requestSeconds = 1;
     ko::CWebTransfer transfer(options);
     try {
-        transfer.Get("http://127.0.0.1:" + std::to_string(silent.port) + "/x");
+        transfer.Get(silent.Url() + "/x");
         ADD_FAILURE() << "an unanswered request gave a response";
     } catch (const std::logic_error& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Error: (28) ", 0), 0u) << e.what();
